@@ -1,0 +1,4 @@
+// Entry point of Duskhollow.
+#include "app/shell.h"
+
+int main() { return RunGame(); }

@@ -1,0 +1,27 @@
+// The application shell: the engine pointer, the shared screen state, and the screens' set-ups.
+#pragma once
+
+#include "engine/hge.h"
+
+// The program's own reference to the engine.
+extern HGE* hge;
+// Sub-state of the current screen (for the game screen: the turn phase 0..3).
+extern int screenState;
+// Seconds spent in the current sub-state.
+extern float screenTimer;
+
+// Screen width and height used by every full-screen picture.
+constexpr float SCREEN_W = 800.0f;
+constexpr float SCREEN_H = 600.0f;
+
+// Creates the engine interface and sets its start-up states.
+void ConfigureEngine();
+// Runs the whole program: start-up, the engine loop and the shutdown; returns the exit status.
+int RunGame();
+
+// Screen set-ups; each installs its frame and render callbacks.
+void StartLogo();
+void StartMenu();
+void StartEnd();
+// The team-selection screen.
+void StartTeamSelection();

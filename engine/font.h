@@ -1,0 +1,61 @@
+// hgeFont: a bitmap font read from an "[HGEFONT]" description file.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/hge.h"
+
+class hgeSprite;
+
+// Text alignments (only the low two bits count).
+enum : int { HGETEXT_LEFT = 0, HGETEXT_RIGHT = 1, HGETEXT_CENTER = 2, HGETEXT_HORZMASK = 3 };
+
+class hgeFont {
+ public:
+  // Reads the font file; any failure leaves an empty font that draws nothing.
+  explicit hgeFont(const char* filename, bool bMipmap = false);
+  ~hgeFont();
+  hgeFont(const hgeFont&) = delete;
+  hgeFont& operator=(const hgeFont&) = delete;
+
+  // Draws Windows-1251 text; '\n' starts a new, re-aligned line; missing glyphs show as '?'.
+  void Render(float x, float y, int align, const char* string);
+  // Formats (at most 1023 characters) and draws.
+  void printf(float x, float y, int align, const char* format, ...)
+      __attribute__((format(printf, 5, 6)));
+
+  void SetColor(uint32_t col);
+  void SetZ(float z);
+  void SetBlendMode(int blend);
+  void SetScale(float s) { scale = s; }
+  void SetProportion(float p) { proportion = p; }
+  void SetRotation(float rot) { rotation = rot; }
+  void SetTracking(float t) { tracking = t; }
+  void SetSpacing(float s) { spacing = s; }
+
+  uint32_t GetColor() const { return colour; }
+  float GetHeight() const { return height; }
+  float GetScale() const { return scale; }
+  // Width of the text: the first line (multiline false) or the widest line.
+  float GetStringWidth(const char* string, bool bMultiline = true) const;
+  // The glyph sprite of byte c, or null.
+  hgeSprite* GetSprite(unsigned char c) const { return letters[c]; }
+  // True when the font has a texture and at least one glyph.
+  bool IsLoaded() const;
+
+ private:
+  HGE* hge;
+  HTEXTURE texture = 0;
+  hgeSprite* letters[256] = {};
+  float pre[256] = {};
+  float post[256] = {};
+  float height = 0.0f;
+  float scale = 1.0f;
+  float proportion = 1.0f;
+  float rotation = 0.0f;
+  float tracking = 0.0f;
+  float spacing = 1.0f;
+  uint32_t colour = 0xFFFFFFFF;
+  float z = 0.5f;
+  int blend = BLEND_DEFAULT;
+};

@@ -1,0 +1,75 @@
+// Items: the live item record made from a catalogue type, names, and the weighted outcome draw.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What an item is, which decides where it may go and how it is used.
+enum ItemKind : int32_t {
+  KIND_FIREARM = 0,
+  KIND_HAND_WEAPON = 1,
+  KIND_BAG = 2,
+  KIND_KEYS = 3,
+  KIND_ARMOUR = 4,
+  KIND_BACKPACK = 5,
+  KIND_HOLSTER = 6,
+  KIND_HANDS = 7,
+};
+
+// Action ids of the catalogue.
+enum ActionId : int32_t {
+  ACT_START_CAR = 0,
+  ACT_HIT = 1,
+  ACT_SHOT = 2,
+  ACT_BURST = 3,
+  ACT_RELOAD = 4,
+  ACT_APPLY = 5,
+};
+
+// One weighted outcome of an action.
+struct action_result_struct {
+  float weightWithout;  // weight for a user without any of the item's skills
+  float weightWith;     // weight for a skilled user
+  int32_t code;         // result code (2 miss, 3 kill, 4 knock back, 6..9 healing ...)
+};
+
+// One thing that can be done with an item.
+struct action_struct {
+  int32_t id;     // ActionId
+  int16_t cost;   // action points
+  int16_t rounds; // rounds fired by a burst, else 0
+  std::vector<action_result_struct> results;
+};
+
+// A live item; shared by pointer between bags, slots, cells and the drag, never deleted while in play.
+class Item {
+ public:
+  // Makes an item of catalogue type 0..51 (any other type gets no row).
+  explicit Item(int32_t type);
+
+  int32_t type = 0;
+  int32_t kind = 0;
+  int32_t selectedAction = -1;
+  int16_t size = 1;
+  int16_t range = 1;
+  int16_t loaded = 0;
+  int16_t capacity = 0;
+  int16_t ammoKind = 0;
+  std::vector<int32_t> skills;
+  std::vector<action_struct> actions;
+
+  // Appends an action with an empty result list.
+  void AddAction(int32_t id, int16_t cost, int16_t rounds);
+  // Appends a result to the last added action.
+  void AddResult(float weightWithout, float weightWith, int32_t code);
+  // Name of the selected action ("" when there is none), Windows-1251.
+  std::string ActionName() const;
+};
+
+// Name of an item type, Windows-1251 ("Предмет не известен" for an unknown type).
+std::string ItemName(int32_t type);
+// Name of a skill, Windows-1251 ("навык не известен" for an unknown skill).
+std::string SkillName(int32_t skill);
+// Draws the outcome of item action `action` for team member `member`; -1 when no result wins.
+int32_t DrawOutcome(int member, const Item& item, const action_struct& action);

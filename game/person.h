@@ -1,0 +1,112 @@
+// Person: a team member or a zombie, with its slots, bag, skills and timed action queue.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/hge.h"
+
+class hgeSprite;
+class Item;
+
+// One queued timed action of a figure.
+struct person_action_struct {
+  int16_t type;  // action type (steps, turns, climbs, strikes, shots, reactions ...)
+  float p1;      // a wait time or the stand height of the cell left
+  float p2;      // the stand height of the cell entered
+};
+
+// Where a dragged or moved item comes from.
+enum ItemSource : int {
+  SRC_ELSEWHERE = 0,
+  SRC_BAG = 1,
+  SRC_GROUND = 2,
+  SRC_BACKPACK = 3,
+  SRC_HOLSTER = 4,
+  SRC_ARMOUR = 5,
+  SRC_KEYS = 6,
+};
+
+// Analyze's answer while the front action is still playing.
+constexpr int ACTION_PLAYING = 38;
+
+class Person {
+ public:
+  // Makes a zombie drawn from `texture`.
+  explicit Person(HTEXTURE texture);
+  // Makes a team member; the profession and trait rules fill description, skills and bag.
+  Person(HTEXTURE texture, int32_t firstName, int32_t profession, int32_t photo, int32_t trait);
+  ~Person();
+  Person(const Person&) = delete;
+  Person& operator=(const Person&) = delete;
+
+  hgeSprite* sprite = nullptr;
+  float drawX = -11.0f;
+  float drawY = -60.0f;
+  uint8_t isZombie = 0;
+  uint8_t targetable = 0;
+  uint8_t alive = 0;
+  int32_t tint = -1;
+  float pulse = 0.0f;
+  int16_t bagCapacity = 4;
+  int16_t bagLoad = 0;
+  int32_t painkillerTurns = 0;
+  Item* armour = nullptr;
+  Item* keys = nullptr;
+  Item* backpack = nullptr;
+  Item* holster = nullptr;
+  Item* hands = nullptr;
+  Item* active = nullptr;
+  std::vector<Item*> bag;
+  std::vector<int32_t> skills;
+  std::string description;  // Windows-1251
+  std::string displayName;  // Windows-1251
+  std::vector<bool> searchable;
+  std::vector<person_action_struct> actions;
+  int16_t cell = 0;
+  int16_t secondCell = 0;
+  int16_t direction = 3;
+  int32_t firstName = 0;
+  int32_t photo = 0;
+  int32_t profession = 0;
+  int32_t trait = 0;
+  int32_t life = 0;
+  int32_t maximum = 0;
+  int32_t actionPoints = 0;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t frame = 0;
+  float actionTime = 0.0f;
+  float frameTime = 0.0f;
+
+  // Draws the figure at its drawing cell, shifted by the view offset.
+  void Draw(float viewX, float viewY, int cellW, int cellH);
+  // Faces `dir` and shows its standing frame.
+  void SetDirection(int dir);
+  // The first name, Windows-1251.
+  std::string FirstName() const;
+  // A copy of the display name.
+  std::string DisplayName() const;
+  // bagLoad = sum of the bag items' sizes.
+  void RecountBag();
+  // Puts `item` from `source` into the bag if it fits; see ItemSource.
+  bool PutIntoBag(Item* item, int source);
+  // Takes `item` out of the bag (by identity); the hands become active if it was.
+  void RemoveFromBag(Item* item);
+  // Queues an action at the back (append) or the front.
+  void AddAction(int type, float p1, float p2, bool append);
+  // Sets the pose and plays the sound of the front action.
+  void StartAction(bool resetTimers);
+  // Plays the front action for one frame: the type that finished, ACTION_PLAYING, or -1 when idle.
+  int Analyze(float dt);
+  // Queues the turns that face (tx, ty) from the figure's drawing cell.
+  void TurnTowards(int tx, int ty);
+};
+
+// True when team member i exists and has `skill`.
+bool HasSkill(int i, int skill);
+// Facing from cell (x1, y1) towards (x2, y2).
+int DirectionTo(int x1, int y1, int x2, int y2);
+// The facing opposite to d.
+int OppositeDirection(int d);

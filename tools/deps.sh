@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, play and test; quick when all are present.
+# Usage: tools/deps.sh play|test|content
+set -euo pipefail
+
+play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libinih-dev
+  nlohmann-json3-dev)
+test_pkgs=("${play_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb
+  xdotool)
+content_pkgs=(python3 python3-pil python3-numpy lame sox fonts-dejavu-core)
+
+case "${1:-play}" in
+  play) wanted=("${play_pkgs[@]}") ;;
+  test) wanted=("${test_pkgs[@]}") ;;
+  content) wanted=("${content_pkgs[@]}") ;;
+  *) echo "usage: $0 play|test|content" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
