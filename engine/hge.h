@@ -91,7 +91,8 @@ struct hgeRunOptions {
   int maxFrames = 0;              // stop after this frame (0: no limit)
   std::string inputScript;        // input events to replay ("" for none)
   std::string recordFile;         // real window: write the input here ("" for none)
-  unsigned seed = 0;              // written into a recording
+  bool seeded = false;            // --seed given: Random_Seed(0) uses `seed` instead of the clock
+  unsigned seed = 0;              // the seed (also written into a recording)
   std::vector<std::pair<int, std::string>> shots;  // (frame, PNG file) to write after rendering
   int scale = 0;                  // window scale (0: the largest that fits)
   bool fullscreen = false;

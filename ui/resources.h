@@ -1,0 +1,41 @@
+// Interface resources: item pictures, team-selection sprites and fonts, and the head-up display sprites.
+#pragma once
+
+#include <vector>
+
+#include "engine/hge.h"
+
+class hgeSprite;
+class hgeSpriteStrip;
+class hgeFont;
+
+// Item pictures indexed by item type 0..51 (made at start-up).
+extern std::vector<hgeSprite*> itemPictures;
+
+// Made on the first entry to team selection (null until then).
+extern hgeSprite* pathTokens[4];         // reachable / too far, each in two looks
+extern hgeSprite* markerBottom;          // drawn under the selected member
+extern hgeSprite* markerTop[2];          // cursor cell marker, two looks
+extern hgeSpriteStrip* lifeBar;          // life-bar animation, frame = life
+extern std::vector<hgeSprite*> photos;   // photos 0..PASS_PHOTO_NUM (the last is the dead picture)
+extern hgeSprite* selectionPicture;      // drawn over the selected member's photo
+extern hgeFont* font1;                   // numbers, names, passports
+extern hgeFont* font2;                   // the message line (its colour flashes)
+extern HTEXTURE manTextures[5];          // bodies of team members, by photo
+extern HTEXTURE zombieTexture;           // body of every zombie
+
+// Made on the first entry to the game screen (null until then).
+extern hgeSprite* inventoryPanel;
+extern hgeSprite* smallFrame[2];  // normal, highlighted
+extern hgeSprite* bigFrame[2];    // normal, highlighted
+extern hgeSprite* endTurnButton;
+extern hgeSprite* findToken;
+extern hgeSprite* bagToken;
+extern hgeSprite* healToken;
+
+// Loads the items texture and cuts the 52 item pictures.
+void CreateItemPictures();
+// Makes the team-selection resources (first call only).
+void CreateTeamResources();
+// Makes the head-up display sprites (first call only).
+void CreateHudSprites();
