@@ -1,4 +1,56 @@
-// Entry point of Duskhollow.
+// Entry point: reads the command line, finds the data folder and runs the game.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+
+#include "app/cli.h"
+#include "app/dump.h"
 #include "app/shell.h"
 
-int main() { return RunGame(); }
+namespace {
+
+bool HasData(const std::string& dir) { return access((dir + "/Data").c_str(), F_OK) == 0; }
+
+// The folder holding Data/ and Sound/: the working directory, else the installed data next to the binary.
+std::string FindDataDir(const std::string& cwd) {
+  if (HasData(cwd)) return cwd;
+  char exe[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+  if (n <= 0) return cwd;
+  exe[n] = '\0';
+  std::string dir(exe);
+  dir = dir.substr(0, dir.rfind('/'));
+  for (const std::string& candidate : {dir + "/../share/duskhollow", dir, dir + "/.."}) {
+    if (HasData(candidate)) return candidate;
+  }
+  return cwd;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  char buffer[PATH_MAX];
+  const std::string cwd = getcwd(buffer, sizeof(buffer)) != nullptr ? buffer : ".";
+  const CommandLine cl = ParseCommandLine(argc, argv, cwd);
+  if (!cl.error.empty()) {
+    std::fprintf(stderr, "duskhollow: %s\n%s", cl.error.c_str(), UsageText());
+    return 2;
+  }
+  if (cl.help) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  if (cl.version) {
+    std::printf("Duskhollow %s\n", DH_VERSION);
+    return 0;
+  }
+  const std::string dataDir = cl.dataDir.empty() ? FindDataDir(cwd) : cl.dataDir;
+  if (chdir(dataDir.c_str()) != 0) {
+    std::fprintf(stderr, "duskhollow: cannot enter the data folder %s\n", dataDir.c_str());
+    return 2;
+  }
+  for (const auto& [frame, path] : cl.dumps) AddDump(frame, path);
+  return RunGame(cl.options);
+}

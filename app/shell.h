@@ -16,8 +16,8 @@ constexpr float SCREEN_H = 600.0f;
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();
-// Runs the whole program: start-up, the engine loop and the shutdown; returns the exit status.
-int RunGame();
+// Runs the whole program with these engine options: start-up, the engine loop, the shutdown; returns 0.
+int RunGame(const hgeRunOptions& options);
 
 // Screen set-ups; each installs its frame and render callbacks.
 void StartLogo();

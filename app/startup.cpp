@@ -1,8 +1,84 @@
-// Placeholder until the start-up sequence lands.
+// Start-up in its fixed order, the engine loop, and the orderly shutdown.
+#include <ctime>
+
+#include "app/dump.h"
+#include "app/screens.h"
 #include "app/shell.h"
+#include "app/sounds.h"
+#include "config/settings.h"
+#include "engine/sprite.h"
+#include "engine/text.h"
+#include "game/messages.h"
+#include "game/random.h"
+#include "ui/resources.h"
 
 HGE* hge = nullptr;
 int screenState = 0;
 float screenTimer = 0.0f;
 
-int RunGame() { return 0; }
+namespace {
+
+bool ExitRequested() { return true; }
+
+// After a lost device the card surface's texture is fetched anew and handed to its sprites.
+bool RestoreTargets() {
+  if (cardSurface == 0) return false;
+  const HTEXTURE texture = hge->Target_GetTexture(cardSurface);
+  for (hgeSprite* slot : cardSlots) {
+    if (slot != nullptr) slot->SetTexture(texture);
+  }
+  return false;
+}
+
+}  // namespace
+
+void ConfigureEngine() {
+  hge = hgeCreate(HGE_VERSION);
+  hge->System_SetState(HGE_LOGFILE, "Data/dh.log");
+  hge->System_SetState(HGE_INIFILE, "Data/dh.ini");
+  hge->System_SetState(HGE_TITLE, "Duskhollow v0.91");
+  hge->System_SetState(HGE_EXITFUNC, ExitRequested);
+  hge->System_SetState(HGE_GFXRESTOREFUNC, RestoreTargets);
+  hge->System_SetState(HGE_WINDOWED, true);
+  hge->System_SetState(HGE_SHOWSPLASH, false);
+  hge->System_SetState(HGE_FPS, 100);
+  hge->System_SetState(HGE_HIDEMOUSE, false);
+  hge->System_SetState(HGE_SCREENWIDTH, 800);
+  hge->System_SetState(HGE_SCREENHEIGHT, 600);
+  hge->System_SetState(HGE_SCREENBPP, 32);
+}
+
+int RunGame(const hgeRunOptions& options) {
+  hgeConfigure(options);
+  ConfigureEngine();
+  hge->System_SetAfterFrame(WriteDumps);
+  if (!hge->System_Initiate()) {
+    hge->System_ErrorBox(hge->System_GetErrorMessage());
+    hge->System_Shutdown();
+    hge->Release();
+    hge = nullptr;
+    return 0;
+  }
+  hge->Random_Seed(0);
+  SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
+  LoadSettings(hge);
+  LoadPhrases();
+  CreateItemPictures();
+  LOGO = hge->Ini_GetInt("start", "LOGO", 1);
+  LoadSounds();
+  PlaySound(SND_CLOCK, true);
+  if (LOGO > 0) {
+    hge->System_SetState(HGE_FPS, 150);
+    StartLogo();
+  } else {
+    hge->System_SetState(HGE_FPS, 120);
+    StartMenu();
+  }
+  hge->System_Start();
+
+  FreeSounds();
+  hge->System_Shutdown();
+  hge->Release();
+  hge = nullptr;
+  return 0;
+}

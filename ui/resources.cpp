@@ -12,6 +12,8 @@ hgeFont* font1 = nullptr;
 hgeFont* font2 = nullptr;
 HTEXTURE manTextures[5] = {};
 HTEXTURE zombieTexture = 0;
+HTARGET cardSurface = 0;
+std::vector<hgeSprite*> cardSlots;
 hgeSprite* inventoryPanel = nullptr;
 hgeSprite* smallFrame[2] = {};
 hgeSprite* bigFrame[2] = {};

@@ -23,6 +23,8 @@ extern hgeFont* font1;                   // numbers, names, passports
 extern hgeFont* font2;                   // the message line (its colour flashes)
 extern HTEXTURE manTextures[5];          // bodies of team members, by photo
 extern HTEXTURE zombieTexture;           // body of every zombie
+extern HTARGET cardSurface;              // off-screen surface holding the passport cards (0 until made)
+extern std::vector<hgeSprite*> cardSlots;  // the six card sprites cut from that surface
 
 // Made on the first entry to the game screen (null until then).
 extern hgeSprite* inventoryPanel;

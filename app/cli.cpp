@@ -1,0 +1,115 @@
+// Parsing of the command line.
+#include "app/cli.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+std::string Absolute(const std::string& path, const std::string& cwd) {
+  if (path.empty() || path[0] == '/') return path;
+  return cwd + "/" + path;
+}
+
+bool ParseInt(const std::string& text, long min, long max, long* out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || value < min || value > max) return false;
+  *out = value;
+  return true;
+}
+
+// Splits "F:FILE" into a frame number and a file.
+bool ParseFrameFile(const std::string& text, const std::string& cwd, std::pair<int, std::string>* out) {
+  const size_t colon = text.find(':');
+  long frame = 0;
+  if (colon == std::string::npos || !ParseInt(text.substr(0, colon), 1, 1000000000L, &frame)) return false;
+  const std::string file = text.substr(colon + 1);
+  if (file.empty()) return false;
+  *out = {static_cast<int>(frame), Absolute(file, cwd)};
+  return true;
+}
+
+}  // namespace
+
+const char* UsageText() {
+  return "Usage: duskhollow [options]\n"
+         "  --headless          run without a window or sound, frames back to back\n"
+         "  --seed N            seed the random generators with N instead of the clock\n"
+         "  --dt S              fixed frame time in seconds when headless (default 0.01)\n"
+         "  --frames N          stop after frame N\n"
+         "  --input FILE        replay input events from FILE\n"
+         "  --record FILE       write this session's input to FILE (real window)\n"
+         "  --shot F:FILE.png   write frame F as a PNG (repeatable)\n"
+         "  --dump F:FILE.json  write the game state after frame F (repeatable)\n"
+         "  --data DIR          folder holding Data/ and Sound/\n"
+         "  --scale N           window scale factor\n"
+         "  --fullscreen        start in fullscreen\n"
+         "  --help, --version   this text; the version\n";
+}
+
+CommandLine ParseCommandLine(int argc, const char* const* argv, const std::string& cwd) {
+  CommandLine cl;
+  auto fail = [&cl](const std::string& what) {
+    if (cl.error.empty()) cl.error = what;
+  };
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    const std::string value = hasValue ? argv[i + 1] : "";
+    long number = 0;
+    if (arg == "--help" || arg == "-h") {
+      cl.help = true;
+    } else if (arg == "--version") {
+      cl.version = true;
+    } else if (arg == "--headless") {
+      cl.options.backend = hgeBackend::Headless;
+    } else if (arg == "--fullscreen") {
+      cl.options.fullscreen = true;
+    } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
+                             arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
+                             arg == "--scale")) {
+      fail(arg + " needs a value");
+    } else if (arg == "--seed") {
+      ++i;
+      if (!ParseInt(value, 0, 4294967295L, &number)) fail("--seed needs a number from 0 to 4294967295");
+      cl.options.seeded = true;
+      cl.options.seed = static_cast<unsigned>(number);
+    } else if (arg == "--dt") {
+      ++i;
+      char* end = nullptr;
+      const double dt = std::strtod(value.c_str(), &end);
+      if (value.empty() || *end != '\0' || !(dt > 0.0 && dt <= 1.0)) fail("--dt needs seconds above 0, at most 1");
+      cl.options.fixedDelta = static_cast<float>(dt);
+    } else if (arg == "--frames") {
+      ++i;
+      if (!ParseInt(value, 1, 1000000000L, &number)) fail("--frames needs a positive number");
+      cl.options.maxFrames = static_cast<int>(number);
+    } else if (arg == "--input") {
+      cl.options.inputScript = Absolute(argv[++i], cwd);
+    } else if (arg == "--record") {
+      cl.options.recordFile = Absolute(argv[++i], cwd);
+    } else if (arg == "--data") {
+      cl.dataDir = Absolute(argv[++i], cwd);
+    } else if (arg == "--scale") {
+      ++i;
+      if (!ParseInt(value, 1, 16, &number)) fail("--scale needs a number from 1 to 16");
+      cl.options.scale = static_cast<int>(number);
+    } else if (arg == "--shot" || arg == "--dump") {
+      ++i;
+      std::pair<int, std::string> frameFile;
+      if (!ParseFrameFile(value, cwd, &frameFile)) {
+        fail(arg + " needs FRAME:FILE");
+      } else if (arg == "--shot") {
+        cl.options.shots.push_back(frameFile);
+      } else {
+        cl.dumps.push_back(frameFile);
+      }
+    } else {
+      fail("unknown option " + arg);
+    }
+  }
+  return cl;
+}

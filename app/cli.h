@@ -1,0 +1,23 @@
+// The command line: headless runs, seeds, scripted input, screenshots, dumps and the data folder.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/hge.h"
+
+// What the command line asks for.
+struct CommandLine {
+  hgeRunOptions options;
+  std::vector<std::pair<int, std::string>> dumps;  // (frame, JSON file)
+  std::string dataDir;                              // "" for the default search
+  bool help = false;
+  bool version = false;
+  std::string error;  // non-empty when the command line is wrong
+};
+
+// Parses argv; relative file paths are made absolute against `cwd`.
+CommandLine ParseCommandLine(int argc, const char* const* argv, const std::string& cwd);
+// The --help text.
+const char* UsageText();

@@ -1,0 +1,11 @@
+// Which screen is running, for the dump and the checks.
+#pragma once
+
+// The screens in the order a run passes through them.
+enum class Screen { None, Logo, Menu, Team, Game, End };
+
+// The screen whose callbacks are installed.
+extern Screen currentScreen;
+
+// Name of a screen as the dump writes it ("logo", "menu", ...).
+const char* ScreenName(Screen screen);
