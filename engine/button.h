@@ -1,0 +1,23 @@
+// hgeGUIPushButton: a two-picture push button that reports its id when released after a press.
+#pragma once
+
+#include "engine/gui.h"
+
+class hgeGUIPushButton : public hgeGUIObject {
+ public:
+  // A button at (x, y) of size w x h; normal picture at (tx, ty), pressed picture right of it.
+  hgeGUIPushButton(int id, float x, float y, float w, float h, HTEXTURE tex, float tx, float ty);
+  ~hgeGUIPushButton() override;
+
+  void Render() override;
+  bool MouseLButton(bool bDown) override;
+  // Whether the button is shown pressed.
+  bool GetState() const { return bPressed; }
+
+ private:
+  bool bPressed = false;
+  bool bTrigger = false;
+  bool bOldState = false;
+  hgeSprite* sprUp;
+  hgeSprite* sprDown;
+};
