@@ -1,0 +1,167 @@
+// The logo timeline, its skip keys, the menu's buttons and the end screen, driven frame by frame.
+#include <gtest/gtest.h>
+
+#include "app/screens.h"
+#include "app/shell.h"
+#include "config/settings.h"
+#include "support/fake_engine.h"
+
+namespace {
+
+// Screens keep what they load for the whole run, so every test of this program shares one engine.
+FakeEngine& SharedFake() {
+  static FakeEngine* engine = new FakeEngine();
+  return *engine;
+}
+
+class Screens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.ClearRecords();
+    fake.held.clear();
+    fake.initiateResult = true;
+    fake.shutdowns = 0;
+    fake.texturesFreed = 0;
+    fake.effectsFreed = 0;
+    hgeInstall(&fake);
+    hge = &fake;
+    fake.SetImageSize("Data/logo.png", 800, 600);
+    fake.SetImageSize("Data/menu.png", 1024, 1024);
+    fake.SetIni("start", "MENU_NEWGAME_BUT_POSX", "300");
+    fake.SetIni("start", "MENU_NEWGAME_BUT_POSY", "250");
+    fake.SetIni("start", "MENU_NEWGAME_BUT_W", "200");
+    fake.SetIni("start", "MENU_NEWGAME_BUT_H", "50");
+    fake.SetIni("start", "MENU_EXIT_BUT_POSX", "300");
+    fake.SetIni("start", "MENU_EXIT_BUT_POSY", "320");
+    fake.SetIni("start", "MENU_EXIT_BUT_W", "200");
+    fake.SetIni("start", "MENU_EXIT_BUT_H", "50");
+  }
+  void TearDown() override {
+    hge = nullptr;
+    hgeInstall(nullptr);
+  }
+
+  // Runs one frame of the installed screen; true when it asks to stop.
+  bool Frame() {
+    fake.NextFrame();
+    const bool stop = fake.System_GetState(HGE_FRAMEFUNC)();
+    if (!stop) fake.System_GetState(HGE_RENDERFUNC)();
+    return stop;
+  }
+  // Colour of the logo as last drawn.
+  uint32_t LogoColour() { return fake.Gfx_GetRecordedQuads().at(0).v[0].col; }
+
+  FakeEngine& fake = SharedFake();
+};
+
+TEST_F(Screens, LogoFadesInHoldsAndFadesOutOverThreeSecondsAtTheDefaults) {
+  LoadSettings(&fake);
+  StartLogo();
+  fake.delta = 0.125f;  // exact in binary, so the timeline has no rounding
+  Frame();              // 0.125 s
+  EXPECT_EQ(screenState, 0);
+  EXPECT_EQ(LogoColour(), 31u * 0x01010101u);  // floor(0.125 * 255)
+  for (int i = 0; i < 6; ++i) Frame();          // 0.875 s
+  EXPECT_EQ(LogoColour(), 223u * 0x01010101u);
+  Frame();  // 1.0 s: fully shown, the hold begins
+  EXPECT_EQ(screenState, 1);
+  EXPECT_EQ(LogoColour(), 0xFFFFFFFFu);
+  for (int i = 0; i < 8; ++i) Frame();
+  EXPECT_EQ(screenState, 2);
+  Frame();  // 0.125 s into the fade-out
+  EXPECT_EQ(LogoColour(), 223u * 0x01010101u);
+  for (int i = 0; i < 6; ++i) Frame();
+  EXPECT_EQ(currentScreen, Screen::Logo);
+  Frame();  // 3.0 s in all: the menu
+  EXPECT_EQ(currentScreen, Screen::Menu);
+  EXPECT_EQ(fake.texturesFreed, 1);
+}
+
+TEST_F(Screens, ZeroDurationsPassOneStepPerFrameWithoutDividing) {
+  LoadSettings(&fake);
+  LOGO_TIMER_ADD = LOGO_TIMER_WAIT = LOGO_TIMER_REMOVE = 0.0f;
+  StartLogo();
+  Frame();
+  EXPECT_EQ(screenState, 1);
+  EXPECT_EQ(LogoColour(), 0xFFFFFFFFu);
+  Frame();
+  EXPECT_EQ(screenState, 2);
+  Frame();
+  EXPECT_EQ(currentScreen, Screen::Menu);
+}
+
+TEST_F(Screens, HeldSkipKeysLeaveTheLogoBeforeTheTimerMoves) {
+  for (int key : {HGEK_SPACE, HGEK_ESCAPE, HGEK_ENTER}) {
+    LoadSettings(&fake);
+    StartLogo();
+    fake.held.insert(key);
+    Frame();
+    EXPECT_EQ(currentScreen, Screen::Menu) << key;
+    EXPECT_EQ(screenTimer, 0.0f);
+    fake.held.clear();
+  }
+}
+
+TEST_F(Screens, MenuButtonsReportOnReleaseWithTheClick) {
+  LoadSettings(&fake);
+  StartMenu();
+  fake.SetMouse(400, 270);  // over new game
+  fake.NextFrame();
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_FALSE(fake.System_GetState(HGE_FRAMEFUNC)());
+  EXPECT_EQ(currentScreen, Screen::Menu);
+  fake.NextFrame();
+  fake.Lift(HGEK_LBUTTON);
+  EXPECT_FALSE(fake.System_GetState(HGE_FRAMEFUNC)());
+  EXPECT_EQ(currentScreen, Screen::Team);
+  EXPECT_EQ(fake.playedEffects.size(), 1u);
+
+  StartMenu();  // a second entry reuses the loaded menu
+  int menuLoads = 0;
+  for (const auto& [handle, texture] : fake.textures) menuLoads += texture.name == "Data/menu.png";
+  EXPECT_EQ(menuLoads, 1);
+  fake.SetMouse(400, 340);  // over exit
+  fake.NextFrame();
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_FALSE(fake.System_GetState(HGE_FRAMEFUNC)());
+  fake.NextFrame();
+  fake.Lift(HGEK_LBUTTON);
+  EXPECT_TRUE(fake.System_GetState(HGE_FRAMEFUNC)());
+  EXPECT_EQ(fake.playedEffects.size(), 2u);
+}
+
+TEST_F(Screens, EndScreenStopsOnEscapeOnly) {
+  StartEnd();
+  EXPECT_EQ(currentScreen, Screen::End);
+  EXPECT_FALSE(Frame());
+  fake.NextFrame();
+  fake.Press(HGEK_ENTER);
+  EXPECT_FALSE(fake.System_GetState(HGE_FRAMEFUNC)());
+  fake.NextFrame();
+  fake.Press(HGEK_ESCAPE);
+  EXPECT_TRUE(fake.System_GetState(HGE_FRAMEFUNC)());
+}
+
+TEST_F(Screens, RunningTheGameFreesEveryEffectAndShutsDown) {
+  fake.SetIni("start", "LOGO", "0");
+  fake.startFrameLimit = 3;
+  RunGame(hgeRunOptions{});
+  EXPECT_EQ(fake.loadedEffects.size(), 12u);
+  EXPECT_EQ(fake.loopedEffects.size(), 1u);
+  EXPECT_EQ(fake.effectsFreed, 12);
+  EXPECT_EQ(fake.shutdowns, 1);
+  EXPECT_EQ(fake.System_GetState(HGE_FPS), 120);
+  EXPECT_STREQ(fake.System_GetState(HGE_TITLE), "Duskhollow v0.91");
+}
+
+TEST_F(Screens, AFailedEngineStartShowsItsErrorAndStopsCleanly) {
+  fake.initiateResult = false;
+  fake.errorMessage = "no video device";
+  EXPECT_EQ(RunGame(hgeRunOptions{}), 0);
+  ASSERT_EQ(fake.errorBoxes.size(), 1u);
+  EXPECT_EQ(fake.errorBoxes[0], "no video device");
+  EXPECT_EQ(fake.shutdowns, 1);
+  EXPECT_TRUE(fake.loadedEffects.empty());
+}
+
+}  // namespace
