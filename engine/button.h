@@ -11,6 +11,8 @@ class hgeGUIPushButton : public hgeGUIObject {
 
   void Render() override;
   bool MouseLButton(bool bDown) override;
+  // Makes the button a toggle that stays pressed until the next click (true) or a plain push button.
+  void SetMode(bool trigger) { bTrigger = trigger; }
   // Whether the button is shown pressed.
   bool GetState() const { return bPressed; }
 
