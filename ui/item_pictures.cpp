@@ -30,11 +30,11 @@ const PictureRect kItemRects[52] = {
 
 void CreateItemPictures() {
   HGE* hge = hgeCreate(HGE_VERSION);
-  const HTEXTURE items = hge->Texture_Load("Data/items.png", 0, false);
+  itemsTexture = hge->Texture_Load("Data/items.png", 0, false);
   hge->Release();
   itemPictures.assign(52, nullptr);
   for (int type = 0; type < 52; ++type) {
     const PictureRect& r = kItemRects[type];
-    itemPictures[type] = new hgeSprite(items, r.x, r.y, r.w, r.h);
+    itemPictures[type] = new hgeSprite(itemsTexture, r.x, r.y, r.w, r.h);
   }
 }

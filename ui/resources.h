@@ -8,6 +8,7 @@
 class hgeSprite;
 class hgeSpriteStrip;
 class hgeFont;
+class hgeGUI;
 
 // Item pictures indexed by item type 0..51 (made at start-up).
 extern std::vector<hgeSprite*> itemPictures;
@@ -26,7 +27,18 @@ extern HTEXTURE zombieTexture;           // body of every zombie
 extern HTARGET cardSurface;              // off-screen surface holding the passport cards (0 until made)
 extern std::vector<hgeSprite*> cardSlots;  // the six card sprites cut from that surface
 
+// Team-selection screen pieces (made with the other team-selection resources).
+extern HTEXTURE personTexture;           // Data/person.png
+extern hgeSprite* teamBackground;        // the screen's background
+extern hgeSprite* passportBlank;         // an empty passport card
+extern hgeSprite* changeOne;             // "choose one" picture
+extern hgeSprite* changeOr;              // "or" picture between the two cards
+extern hgeSprite* dimQuad;               // dims the screen during card animations; null unless LOGO is 1
+extern hgeGUI* teamButtons;              // add (4), start over (6), start (3), stand-by start (5)
+extern hgeGUI* cardButtons;              // the two offered cards (7, 8), never drawn
+
 // Made on the first entry to the game screen (null until then).
+extern HTEXTURE itemsTexture;            // Data/items.png (made with the item pictures)
 extern hgeSprite* inventoryPanel;
 extern hgeSprite* smallFrame[2];  // normal, highlighted
 extern hgeSprite* bigFrame[2];    // normal, highlighted
@@ -37,7 +49,7 @@ extern hgeSprite* healToken;
 
 // Loads the items texture and cuts the 52 item pictures.
 void CreateItemPictures();
-// Makes the team-selection resources (first call only).
+// Makes the team-selection resources (first call only; the dimming quad on every call).
 void CreateTeamResources();
 // Makes the head-up display sprites (first call only).
 void CreateHudSprites();
