@@ -25,9 +25,7 @@ TEST(FakeEngine, CreateHandsOutTheInstalledFakeAndCountsReferences) {
 
 TEST(FakeEngine, TextureLoadReadsPngSizeOrFailsWithOneByOne) {
   TempDir dir;
-  // A PNG signature and IHDR header announcing 300 x 20 is all the fake reads.
-  std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x01\x2c\0\0\0\x14", 24);
-  std::string path = dir.Write("a.png", png);
+  std::string path = dir.Write("a.png", PngHeader(300, 20));
   FakeEngine fake;
   HTEXTURE t1 = fake.Texture_Load(path.c_str());
   HTEXTURE t2 = fake.Texture_Load(path.c_str());

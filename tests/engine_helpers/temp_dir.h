@@ -1,11 +1,22 @@
-// TempDir: a scratch folder for test data files, removed with everything in it at the end of the test.
+// Test data files: a scratch folder removed at the end of the test, and a minimal PNG header.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+// The first 24 bytes of a PNG of w x h: signature and IHDR header, all a size reader needs.
+inline std::string PngHeader(uint32_t w, uint32_t h) {
+  std::string out("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+  for (uint32_t v : {w, h}) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+  }
+  return out;
+}
+
+// A scratch folder for test data files, removed with everything in it.
 class TempDir {
  public:
   TempDir() {
