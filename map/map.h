@@ -1,0 +1,185 @@
+// The board: cells, sprites, search spots, path tables, the view, and the one global map.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/hge.h"
+
+class hgeSprite;
+class Item;
+
+// Most team members the map keeps path tables and path-done flags for.
+constexpr int MAP_MAX_MEMBERS = 4;
+// Cells are addressed by 16-bit indices, so a map must hold fewer cells than this.
+constexpr int MAP_MAX_CELLS = 32768;
+
+// One member's entry in a cell: what reaching the cell costs and how the route arrives.
+struct man_ap_struct {
+  int16_t cost = 0;       // action points; the cell count means unreached, 0 the member's own cell
+  int16_t direction = 0;  // direction of the last step into the cell, 0 none
+};
+
+// One cell of the grid.
+struct map_cell_struct {
+  int16_t floor = 0;                                   // floor type 0..4
+  int16_t rightBarrier = 0;                            // barrier between this cell and the one to its right
+  int16_t topBarrier = 0;                              // barrier between this cell and the one above
+  std::array<man_ap_struct, MAP_MAX_MEMBERS> paths{};  // the member path tables
+  std::vector<Item*> items;                            // items lying here (not owned)
+  int16_t memberHere = -1;                             // team index of the member occupying the cell
+  int16_t zombieHere = -1;                             // zombie index of the zombie occupying the cell
+  int16_t memberBound = -1;                            // team index of the member drawn with this cell
+  int16_t zombieBound = -1;                            // zombie index of the zombie drawn with this cell
+  int16_t standHeight = 0;      // drawing offset of a figure standing here (-22 on floor type 2)
+  uint8_t pathMark = 0;         // 0 none, 1 reachable, 2 on the path but too far
+  int16_t zombieDistance = 0;   // zombie cost from the nearest member; the cell count when unreached
+  int16_t zombieDirection = 0;  // direction of the last step of that route
+  int16_t decoration = -1;      // map sprite drawn with this cell, -1 none
+  int16_t hide = -1;            // map sprite faded while the mouse points here, -1 none
+};
+
+// A map sprite with its fade and its place in map pixels.
+struct map_sprites_struct {
+  hgeSprite* sprite = nullptr;  // owned by the map
+  float alpha = 255.0f;         // 255 when opaque
+  float x = 0.0f, y = 0.0f;     // map-space position
+};
+
+// A search spot of the map file.
+struct find_point_struct {
+  int32_t x, y;
+  int32_t cell;  // y * W + x; -1 for a spot outside the grid
+};
+
+// One record of the path search's work queue.
+struct path_point_struct {
+  uint16_t x, y;
+  int16_t direction;  // direction of the step that reached the cell; -1 or 0 for a start cell
+};
+
+// What a step looks like when it is animated: its action kind and the two stand heights.
+struct step_kind_struct {
+  int32_t kind;      // 5/7/9/11 plain step, 15/17/19/21 climbing step
+  float fromHeight;  // stand height of the start cell
+  float toHeight;    // stand height of the target cell
+};
+
+class Map {
+ public:
+  // Initialises every field, clears the selected member and loads the map file.
+  explicit Map(const std::string& path);
+  // Frees the map's sprites and textures.
+  ~Map();
+  Map(const Map&) = delete;
+  Map& operator=(const Map&) = delete;
+
+  // Reads the map file, replacing whatever an earlier load left (map_load.cpp).
+  void Load(const std::string& path);
+
+  // ---- Cells (map.cpp) ----
+
+  // True when (x, y) lies on the grid.
+  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < W && y < H; }
+  // True when `cell` indexes an existing cell.
+  bool ValidCell(int cell) const { return cell >= 0 && cell < static_cast<int>(cells.size()); }
+  // y * W + x, or -1 for a point off the grid.
+  int CellIndex(int x, int y) const { return Inside(x, y) ? y * W + x : -1; }
+  // Forgets zombie `zombie` in every cell and lowers the higher zombie indices by one.
+  void RemoveZombie(int zombie);
+  // Clears every cell occupied by team member `member` (team indices never shift).
+  void RemoveMember(int member);
+
+  // ---- Movement rules (map_rules.cpp) ----
+
+  // Cost for team member `member` (-1 nobody) of one step from (x, y) in `direction`; -1 impossible.
+  int16_t MemberStepCost(int member, int x, int y, int direction, bool checkZombies, bool allowSearchSpot,
+                         bool checkMembers) const;
+  // Cost for a zombie of one step from (x, y) in `direction`; -1 impossible.
+  int16_t ZombieStepCost(int x, int y, int direction, bool checkZombies) const;
+  // The animation kind of a step from `cell` in `direction`, with both stand heights.
+  step_kind_struct StepKind(int member, int cell, int direction) const;
+  // Whether the straight line between two cells is open for a shot or a blow.
+  bool LineOfFire(int x1, int y1, int x2, int y2) const;
+
+  // ---- Path finding (pathfinding.cpp) ----
+
+  // Resets the path tables of the living members and their path-done flags.
+  void PrepareMemberSearch();
+  // Resets the zombie field; every team member's cell gets distance 0.
+  void PrepareZombieSearch();
+  // Appends a record to the search queue.
+  void Enqueue(int x, int y, int direction);
+  // One queue step of the member search.
+  void MemberSearchStep();
+  // One queue step of the zombie search.
+  void ZombieSearchStep();
+  // Starts and advances the search belonging to turn phase `phase`; called once per game frame.
+  void DrivePathSearch(int phase);
+  // The cells of member `member`'s cheapest route to `cell`, from `cell` back, without the member's own
+  // cell; empty when the cell is unreached, the member's own, or the table holds no route.
+  std::vector<int> PathBack(int member, int cell) const;
+  // Recomputes the path marks for the cursor cell and the selected member.
+  void MarkPath();
+  // Recomputes which zombies the selected member can attack.
+  void MarkTargets();
+
+  // ---- View (map_view.cpp) and drawing (map_draw.cpp) ----
+
+  // Glide, manual scrolling, the whole-pixel view offset and the cursor cell.
+  void UpdateView(float dt);
+  // Glides the view so that the selected member's cell is in the middle of the screen.
+  void CenterOnMember();
+  // Starts gliding toward scroll position (x, y).
+  void GlideTo(float x, float y);
+  // Draws the map, its tokens and its figures in the painter's order.
+  void Draw();
+
+  int32_t escapeX = 0, escapeY = 0;
+  int32_t searchThreshold = 0;
+  int32_t searchesMade = 0;
+  int32_t cursorX = -1, cursorY = -1;
+  int32_t cursorCell = 0;
+  int32_t searchMember = -1;  // member whose table is being built; >= 0 during the zombie search; -1 idle
+  int32_t markedX = 0, markedY = 0;  // cursor cell of the last path marks
+  bool cursorOnMap = false;
+  bool pathsStale = false;
+  bool marksStale = false;
+  bool showPath = false;
+  bool scrolled = false;
+  bool escapeKeyFound = false;
+  bool autoScroll = false;
+  float viewX = 0.0f, viewY = 0.0f;      // whole-pixel view offset used for drawing
+  float scrollX = 0.0f, scrollY = 0.0f;  // exact scroll position
+  float scrollMinX = 0.0f, scrollMaxX = 0.0f, scrollMinY = 0.0f, scrollMaxY = 0.0f;
+  float glideX = 0.0f, glideY = 0.0f;    // auto-scroll target
+  float glideVX = 0.0f, glideVY = 0.0f;  // auto-scroll velocity, pixels per second
+  int32_t W = 0, H = 0;
+  int32_t CW = 0, CH = 0;
+  int32_t cellCount = 0;
+  int32_t pixelW = 0, pixelH = 0;
+  int32_t fadedSprites = 0;
+  int32_t zombieCount = 0;
+  std::vector<HTEXTURE> textures;
+  std::vector<map_sprites_struct> sprites;
+  std::vector<map_cell_struct> cells;
+  std::array<bool, MAP_MAX_MEMBERS> pathDone{};
+  std::deque<path_point_struct> searchQueue;
+  std::vector<find_point_struct> searchSpots;
+  // Scrolling bands in screen pixels, derived at load time.
+  float bandLeft = 0.0f, bandRight = 0.0f, bandTop = 0.0f, bandBottom = 0.0f;
+
+ private:
+  // Frees the sprites and textures and empties every list.
+  void FreeLoaded();
+  // Member and zombie search steps share one body.
+  void SearchStep(bool zombieField);
+};
+
+// The one map of the game (made at start-up).
+extern Map* gameMap;
+// True while a path search has work left.
+extern bool searchRunning;

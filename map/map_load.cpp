@@ -1,0 +1,182 @@
+// Reading the map file: sizes, escape cell, search spots, textures and sprites, and the five grids.
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <limits>
+#include <string>
+
+#include "app/shell.h"
+#include "config/settings.h"
+#include "engine/sprite.h"
+#include "engine/text.h"
+#include "game/cell_size.h"
+#include "map/map.h"
+
+namespace {
+
+// Reads white-space separated tokens; past the end every token is empty and `ended` is set.
+class TokenReader {
+ public:
+  explicit TokenReader(std::istream& in) : in(in) {}
+
+  // The next token, or false (and an empty token) at the end of the file.
+  bool Next(std::string* token) {
+    if (!ended && in >> *token) return true;
+    ended = true;
+    token->clear();
+    return false;
+  }
+
+  // The next token as a number: its leading sign and digits, 0 when it does not start with a number.
+  int32_t Int() {
+    std::string token;
+    Next(&token);
+    size_t i = 0;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '-' || token[i] == '+')) negative = token[i++] == '-';
+    int64_t value = 0;
+    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+      value = std::min<int64_t>(value * 10 + (token[i] - '0'), int64_t{1} << 32);
+    }
+    if (negative) value = -value;
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+  }
+
+  bool ended = false;
+
+ private:
+  std::istream& in;
+};
+
+void Report(const std::string& text) {
+  if (hge != nullptr) hge->System_ErrorBox(text.c_str());
+}
+
+// a * b held in 32 bits, saturated.
+int32_t SaturatedProduct(int32_t a, int32_t b) {
+  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} * b, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+// Stand height of a floor type; false for a floor type that does not exist.
+bool StandHeight(int floor, int16_t* height) {
+  *height = floor == 2 ? -22 : 0;
+  return floor >= 0 && floor <= 4;
+}
+
+}  // namespace
+
+void Map::Load(const std::string& path) {
+  static const std::string kNoFile = ToCp1251("Нет файла карты");
+  static const std::string kBadSize = ToCp1251("Размер карты неверен");
+  static const std::string kBadFloor = ToCp1251("Расчет высоты непроходимой стартовой ячейки");
+  static const std::string kBadDecoration = ToCp1251("Декорация из несуществующего спрайта ");
+  static const std::string kBadHide = ToCp1251("Скрытие несуществующего спрайта ");
+  static const std::string kEnded = ToCp1251("Файл карты неожиданно закончился");
+
+  std::ifstream in(path);
+  if (!in) {
+    Report(kNoFile);
+    return;
+  }
+  FreeLoaded();
+  TokenReader reader(in);
+
+  W = reader.Int();
+  H = reader.Int();
+  CW = reader.Int();
+  CH = reader.Int();
+  // Cells are 16-bit indices: an empty or oversized grid leaves a map without cells.
+  const bool sizesValid = W > 0 && H > 0 && int64_t{W} * H < MAP_MAX_CELLS;
+  if (!sizesValid) W = H = 0;
+  cellCount = W * H;
+  pixelW = SaturatedProduct(W, CW);
+  pixelH = SaturatedProduct(H, CH);
+  mapCellW = static_cast<float>(CW);
+  mapCellH = static_cast<float>(CH);
+
+  escapeX = reader.Int();
+  escapeY = reader.Int();
+
+  scrollMinX = -BORDER_LEFT;
+  scrollMaxX = std::max(static_cast<float>(pixelW) - 800.0f + BORDER_RIGHT, 0.0f);
+  scrollMinY = -BORDER_UP;
+  scrollMaxY = std::max(static_cast<float>(pixelH) - 600.0f + BORDER_DOWN, 0.0f);
+  bandLeft = SCROLLING_ZONE;
+  bandRight = 800.0f - SCROLLING_ZONE;
+  bandTop = SCROLLING_ZONE;
+  bandBottom = 600.0f - SCROLLING_ZONE;
+  pathDone.fill(false);
+  searchSpotCount = 0;
+  if (!sizesValid) {
+    Report(kBadSize);
+    return;
+  }
+
+  const int32_t spotCount = reader.Int();
+  for (int32_t i = 0; i < spotCount && !reader.ended; ++i) {
+    const int32_t x = reader.Int();
+    const int32_t y = reader.Int();
+    if (!reader.ended) searchSpots.push_back({x, y, CellIndex(x, y)});
+  }
+  // Members get one searchable flag per spot actually listed.
+  searchSpotCount = static_cast<int>(searchSpots.size());
+
+  const int32_t textureCount = reader.Int();
+  for (int32_t t = 0; t < textureCount && !reader.ended; ++t) {
+    std::string name;
+    if (!reader.Next(&name)) break;
+    const HTEXTURE texture = hge != nullptr ? hge->Texture_Load(name.c_str(), 0, false) : 0;
+    textures.push_back(texture);
+    const int32_t spriteCount = reader.Int();
+    for (int32_t s = 0; s < spriteCount && !reader.ended; ++s) {
+      int32_t v[6];
+      for (int32_t& value : v) value = reader.Int();
+      if (reader.ended) break;
+      hgeSprite* sprite = new hgeSprite(texture, static_cast<float>(v[0]), static_cast<float>(v[1]),
+                                        static_cast<float>(v[2]), static_cast<float>(v[3]));
+      sprites.push_back({sprite, 255.0f, static_cast<float>(v[4]), static_cast<float>(v[5])});
+    }
+  }
+
+  map_cell_struct blank;
+  blank.zombieDistance = static_cast<int16_t>(cellCount);
+  blank.paths.fill({static_cast<int16_t>(cellCount), 0});
+  cells.assign(cellCount, blank);
+
+  const auto spriteTotal = static_cast<int64_t>(sprites.size());
+  for (int grid = 1; grid <= 5; ++grid) {
+    std::string token;
+    if (!reader.Next(&token)) break;
+    if (static_cast<int64_t>(token.size()) != cellCount) {
+      Report(kBadSize);
+      continue;
+    }
+    for (int k = 0; k < cellCount; ++k) {
+      const auto value = static_cast<int16_t>(static_cast<unsigned char>(token[k]) - 40);
+      map_cell_struct& cell = cells[k];
+      switch (grid) {
+        case 1:
+          cell.floor = value;
+          if (!StandHeight(value, &cell.standHeight)) Report(kBadFloor);
+          break;
+        case 2:
+          cell.rightBarrier = value;
+          break;
+        case 3:
+          cell.topBarrier = value;
+          break;
+        case 4:
+          cell.decoration = value;
+          if (value >= spriteTotal) Report(kBadDecoration + IntToText(k) + ":" + IntToText(value));
+          break;
+        default:
+          cell.hide = value;
+          if (value >= spriteTotal) Report(kBadHide + IntToText(k) + ":" + IntToText(value));
+          break;
+      }
+    }
+  }
+  if (reader.ended) Report(kEnded);
+}
