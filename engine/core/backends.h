@@ -7,5 +7,5 @@
 HGE* CreateSdlEngine(const hgeRunOptions& options);
 // A new headless engine (no window, fixed frame time, recorded quads) with one reference.
 HGE* CreateHeadlessEngine(const hgeRunOptions& options);
-// Called by a backend when its last reference is given back.
+// Called by a backend when its last reference is given back (it is no longer handed out or installed).
 void hgeForget(HGE* engine);

@@ -9,12 +9,17 @@ HGE* installed = nullptr;
 
 }  // namespace
 
-void hgeConfigure(const hgeRunOptions& options) { runOptions = options; }
+void hgeConfigure(const hgeRunOptions& options) {
+  runOptions = options;
+}
 
-void hgeInstall(HGE* engine) { installed = engine; }
+void hgeInstall(HGE* engine) {
+  installed = engine;
+}
 
 void hgeForget(HGE* engine) {
   if (instance == engine) instance = nullptr;
+  if (installed == engine) installed = nullptr;
 }
 
 HGE* hgeCreate(int ver) {

@@ -1,0 +1,60 @@
+// The headless backend: no window, no audio device, fixed frame time, recorded quads, software shots.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <vector>
+
+#include "engine/core/engine_base.h"
+#include "engine/headless/headless.h"
+#include "engine/sdl/sdl_canvas.h"
+
+class HeadlessBackend : public EngineBase {
+ public:
+  // A new engine with one reference; it becomes the headless engine of headless.h.
+  explicit HeadlessBackend(const hgeRunOptions& options);
+
+  // The headless engine alive now, or null.
+  static HeadlessBackend* Current();
+
+  // Sets the frame time of the following frames.
+  void SetFixedDelta(float dt) { fixedDelta = dt; }
+  // Every effect handle loaded so far, in load order.
+  const std::vector<HeadlessEffectRecord>& Effects() const { return effects; }
+
+  HEFFECT Effect_Load(const char* filename, uint32_t size) override;
+  void Effect_Free(HEFFECT eff) override;
+  HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff, 100, 0, 1.0f, false); }
+  HCHANNEL Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch, bool loop) override;
+
+  HTARGET Target_Create(int width, int height, bool zbuffer) override;
+  void Target_Free(HTARGET target) override { canvas.FreeTarget(target); }
+  HTEXTURE Target_GetTexture(HTARGET target) override { return canvas.TargetTexture(target); }
+
+  HTEXTURE Texture_Load(const char* filename, uint32_t size, bool bMipmap) override;
+  void Texture_Free(HTEXTURE tex) override { canvas.FreeTexture(tex); }
+  int Texture_GetWidth(HTEXTURE tex, bool) override { return canvas.Width(tex); }
+  int Texture_GetHeight(HTEXTURE tex, bool) override { return canvas.Height(tex); }
+
+ protected:
+  ~HeadlessBackend() override;
+
+  bool PlatformInitiate() override { return true; }
+  void PlatformShutdown() override {}
+  bool PlatformPollEvents() override { return false; }
+  float PlatformFrameTime() override { return fixedDelta; }
+  bool SceneBegin(HTARGET target) override;
+  void SceneEnd(HTARGET target) override;
+  void SceneClear(uint32_t color) override;
+  void DrawBatch(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads) override;
+  void ShowErrorBox(const std::string& utf8) override;
+  void WriteShot(const std::string& file) override;
+
+ private:
+  float fixedDelta;
+  SDL_Surface* screen = nullptr;     // the rasterised screen, only when shots are asked for
+  SDL_Renderer* renderer = nullptr;  // software renderer drawing into `screen`
+  SdlCanvas canvas;
+  bool rasterising = false;  // the current scene is drawn into pixels
+  std::vector<HeadlessEffectRecord> effects;
+};

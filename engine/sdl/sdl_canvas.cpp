@@ -1,0 +1,176 @@
+// SdlCanvas: PNG textures through SDL2_image, target textures and SDL_RenderGeometry batches.
+#include "engine/sdl/sdl_canvas.h"
+
+#include <SDL2/SDL_image.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// The largest picture or target side we accept.
+constexpr int kMaxSide = 16384;
+
+SDL_Color ToColor(uint32_t argb) {
+  return SDL_Color{static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8), static_cast<Uint8>(argb),
+                   static_cast<Uint8>(argb >> 24)};
+}
+
+SDL_BlendMode ToBlendMode(int blend) {
+  return (blend & BLEND_ALPHABLEND) != 0 ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
+}
+
+}  // namespace
+
+SdlCanvas::~SdlCanvas() {
+  for (auto& entry : textures) {
+    if (entry.second.sdl != nullptr) SDL_DestroyTexture(entry.second.sdl);
+  }
+}
+
+void SdlCanvas::SetRenderer(SDL_Renderer* newRenderer) {
+  if (renderer != nullptr) SDL_SetRenderTarget(renderer, nullptr);
+  for (auto& entry : textures) {
+    if (entry.second.sdl != nullptr) SDL_DestroyTexture(entry.second.sdl);
+    entry.second.sdl = nullptr;
+  }
+  renderer = newRenderer;
+  for (auto& entry : textures) Make(&entry.second);
+}
+
+void SdlCanvas::Make(Texture* texture) {
+  if (texture->target != 0) {
+    if (renderer == nullptr) return;
+    texture->sdl = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                     texture->width, texture->height);
+    if (texture->sdl == nullptr) return;
+    SDL_Texture* previous = SDL_GetRenderTarget(renderer);
+    SDL_SetRenderTarget(renderer, texture->sdl);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 0);
+    SDL_RenderClear(renderer);
+    SDL_SetRenderTarget(renderer, previous);
+    return;
+  }
+  std::string fileBytes;
+  const std::string* bytes = &texture->bytes;
+  if (!texture->file.empty()) {
+    std::ifstream file(texture->file, std::ios::binary);
+    std::ostringstream content;
+    if (file) content << file.rdbuf();
+    fileBytes = content.str();
+    bytes = &fileBytes;
+  }
+  SDL_Surface* surface = nullptr;
+  if (!bytes->empty()) {
+    surface = IMG_Load_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+  }
+  if (surface == nullptr || surface->w > kMaxSide || surface->h > kMaxSide) {
+    texture->width = texture->height = 1;
+  } else {
+    texture->width = surface->w;
+    texture->height = surface->h;
+    if (renderer != nullptr) texture->sdl = SDL_CreateTextureFromSurface(renderer, surface);
+  }
+  if (surface != nullptr) SDL_FreeSurface(surface);
+}
+
+HTEXTURE SdlCanvas::LoadTexture(const char* source, uint32_t size) {
+  Texture texture;
+  if (source != nullptr && size == 0) texture.file = source;
+  if (source != nullptr && size > 0 && size <= INT32_MAX) texture.bytes.assign(source, size);
+  Make(&texture);
+  const HTEXTURE handle = nextTexture++;
+  textures[handle] = texture;
+  return handle;
+}
+
+void SdlCanvas::FreeTexture(HTEXTURE tex) {
+  const auto found = textures.find(tex);
+  if (found == textures.end() || found->second.target != 0) return;  // a target's texture goes with it
+  if (found->second.sdl != nullptr) SDL_DestroyTexture(found->second.sdl);
+  textures.erase(found);
+}
+
+int SdlCanvas::Width(HTEXTURE tex) const {
+  const auto found = textures.find(tex);
+  return found == textures.end() ? 0 : found->second.width;
+}
+
+int SdlCanvas::Height(HTEXTURE tex) const {
+  const auto found = textures.find(tex);
+  return found == textures.end() ? 0 : found->second.height;
+}
+
+HTARGET SdlCanvas::CreateTarget(int w, int h) {
+  if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide) return 0;
+  const HTARGET target = nextTarget++;
+  const HTEXTURE handle = nextTexture++;
+  Texture texture;
+  texture.width = w;
+  texture.height = h;
+  texture.target = target;
+  Make(&texture);
+  textures[handle] = texture;
+  targets[target] = handle;
+  return target;
+}
+
+void SdlCanvas::FreeTarget(HTARGET target) {
+  const auto found = targets.find(target);
+  if (found == targets.end()) return;
+  const auto texture = textures.find(found->second);
+  if (texture->second.sdl != nullptr) {
+    if (renderer != nullptr && SDL_GetRenderTarget(renderer) == texture->second.sdl) {
+      SDL_SetRenderTarget(renderer, nullptr);
+    }
+    SDL_DestroyTexture(texture->second.sdl);
+  }
+  textures.erase(texture);
+  targets.erase(found);
+}
+
+HTEXTURE SdlCanvas::TargetTexture(HTARGET target) const {
+  const auto found = targets.find(target);
+  return found == targets.end() ? 0 : found->second;
+}
+
+void SdlCanvas::Begin(HTARGET target) {
+  SDL_Texture* sdl = nullptr;
+  if (target != 0) {
+    const auto found = targets.find(target);
+    if (found != targets.end()) sdl = textures[found->second].sdl;
+  }
+  drawing = renderer != nullptr && (target == 0 || sdl != nullptr);  // a target never made takes nothing
+  if (drawing) SDL_SetRenderTarget(renderer, sdl);
+}
+
+void SdlCanvas::Clear(uint32_t color) {
+  if (!drawing) return;
+  const SDL_Color c = ToColor(color);
+  SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+  SDL_RenderClear(renderer);
+}
+
+void SdlCanvas::Draw(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads) {
+  if (!drawing || quads.empty()) return;
+  SDL_Texture* sdl = nullptr;
+  if (tex != 0) {
+    const auto found = textures.find(tex);
+    if (found == textures.end() || found->second.sdl == nullptr) return;  // unknown or unreadable picture
+    sdl = found->second.sdl;
+    SDL_SetTextureBlendMode(sdl, ToBlendMode(blend));
+  } else {
+    SDL_SetRenderDrawBlendMode(renderer, ToBlendMode(blend));
+  }
+  vertices.clear();
+  indices.clear();
+  for (const hgeQuad& quad : quads) {
+    const int first = static_cast<int>(vertices.size());
+    for (const hgeVertex& v : quad.v) {
+      vertices.push_back(SDL_Vertex{SDL_FPoint{v.x, v.y}, ToColor(v.col), SDL_FPoint{v.tx, v.ty}});
+    }
+    for (int corner : {0, 1, 2, 0, 2, 3}) indices.push_back(first + corner);
+  }
+  SDL_RenderGeometry(renderer, sdl, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
+                     static_cast<int>(indices.size()));
+}
