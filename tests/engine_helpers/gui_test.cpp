@@ -1,0 +1,205 @@
+// hgeGUI and hgeGUIPushButton: press and release, locking, hits, MouseOver and drawing of the buttons.
+#include "engine/gui.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/button.h"
+#include "support/fake_engine.h"
+
+namespace {
+
+constexpr HTEXTURE kTex = 2;  // 256 x 256
+
+// A control that writes down every call it gets and answers with `answer`.
+class Probe : public hgeGUIObject {
+ public:
+  Probe(int ctrlId, float left, float top, float right, float bottom, std::vector<std::string>* journal)
+      : journal(journal) {
+    id = ctrlId;
+    x1 = left;
+    y1 = top;
+    x2 = right;
+    y2 = bottom;
+  }
+  void Render() override { Note("Render"); }
+  void MouseOver(bool over) override { Note(over ? "Over+" : "Over-"); }
+  void Focus(bool focused) override { Note(focused ? "Focus+" : "Focus-"); }
+  bool MouseLButton(bool down) override { return Note(down ? "L+" : "L-"); }
+  bool MouseRButton(bool down) override { return Note(down ? "R+" : "R-"); }
+  bool MouseWheel(int notches) override { return Note("Wheel" + std::to_string(notches)); }
+  bool MouseMove(float x, float y) override {
+    lastMove[0] = x;
+    lastMove[1] = y;
+    return false;
+  }
+  bool KeyClick(int key, int chr) override {
+    return Note("Key" + std::to_string(key) + "/" + std::to_string(chr));
+  }
+
+  bool answer = false;
+  float lastMove[2] = {0, 0};
+
+ private:
+  bool Note(const std::string& what) {
+    journal->push_back(std::to_string(id) + what);
+    return answer;
+  }
+  std::vector<std::string>* journal;
+};
+
+class GuiTest : public ::testing::Test {
+ protected:
+  GuiTest() {
+    hgeInstall(&fake);
+    fake.SetTextureSize(kTex, 256, 256);
+  }
+
+  // Runs one GUI frame with the given mouse, then starts the next frame.
+  int Frame(hgeGUI& gui, float x, float y) {
+    fake.SetMouse(x, y);
+    int id = gui.Update(0.01f);
+    fake.NextFrame();
+    return id;
+  }
+
+  FakeEngine fake;
+  std::vector<std::string> journal;
+};
+
+TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
+  {
+    hgeGUI gui;
+    gui.AddCtrl(new hgeGUIPushButton(5, 10, 10, 50, 20, kTex, 0, 64));
+    auto* button = static_cast<hgeGUIPushButton*>(gui.GetCtrl(5));
+    ASSERT_NE(button, nullptr);
+
+    fake.Press(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 20, 15), 0);
+    EXPECT_TRUE(button->GetState());
+    EXPECT_EQ(Frame(gui, 300, 300), 0);  // held, outside
+    EXPECT_TRUE(button->GetState());
+    fake.Lift(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 300, 300), 5);
+    EXPECT_FALSE(button->GetState());
+    EXPECT_EQ(Frame(gui, 300, 300), 0);  // the lock is gone: nothing more to report
+
+    // Released on it after a press on it, the plain way.
+    fake.Press(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 59, 29), 0);
+    fake.Lift(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 59, 29), 5);
+  }
+  EXPECT_EQ(fake.refs, 0);  // the GUI, the button and both pictures gave their references back
+}
+
+TEST_F(GuiTest, DisabledControlsAreNeverHitHiddenOnesAre) {
+  hgeGUI gui;
+  gui.AddCtrl(new hgeGUIPushButton(5, 10, 10, 50, 20, kTex, 0, 64));
+  gui.EnableCtrl(5, false);
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 20, 15), 0);
+  fake.Lift(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 20, 15), 0);
+  EXPECT_FALSE(static_cast<hgeGUIPushButton*>(gui.GetCtrl(5))->GetState());
+
+  gui.EnableCtrl(5, true);
+  gui.ShowCtrl(5, false);
+  gui.Render();
+  EXPECT_TRUE(fake.quads.empty());
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 20, 15), 0);
+  fake.Lift(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 20, 15), 5);
+  EXPECT_EQ(gui.GetCtrl(6), nullptr);
+}
+
+TEST_F(GuiTest, ButtonDrawsNormalThenPressedPictureAtItsCorner) {
+  hgeGUI gui;
+  gui.AddCtrl(new hgeGUIPushButton(5, 10, 12, 50, 20, kTex, 0, 64));
+  gui.Render();
+  fake.Press(HGEK_LBUTTON);
+  Frame(gui, 20, 15);
+  gui.Render();
+  ASSERT_EQ(fake.quads.size(), 2u);
+  EXPECT_FLOAT_EQ(fake.quads[0].v[0].x, 10);
+  EXPECT_FLOAT_EQ(fake.quads[0].v[0].y, 12);
+  EXPECT_FLOAT_EQ(fake.quads[0].v[0].tx, 0);
+  EXPECT_FLOAT_EQ(fake.quads[0].v[0].ty, 0.25f);
+  EXPECT_FLOAT_EQ(fake.quads[1].v[0].x, 10);
+  EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 50.0f / 256);
+  EXPECT_FLOAT_EQ(fake.quads[1].v[2].tx, 100.0f / 256);
+}
+
+TEST_F(GuiTest, NewestControlWinsAndMouseOverFollowsTheMouse) {
+  hgeGUI gui;
+  gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
+  gui.AddCtrl(new Probe(2, 50, 50, 150, 150, &journal));
+  Frame(gui, 75, 75);
+  Frame(gui, 80, 80);  // still over 2: no new MouseOver
+  Frame(gui, 25, 25);
+  Frame(gui, 500, 500);
+  Frame(gui, 600, 600);
+  EXPECT_EQ(journal, (std::vector<std::string>{"2Over+", "2Over-", "1Over+", "1Over-"}));
+
+  journal.clear();
+  static_cast<Probe*>(gui.GetCtrl(2))->answer = true;
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 75, 80), 2);
+  EXPECT_EQ(journal, (std::vector<std::string>{"2Over+", "2Focus+", "2L+"}));
+  Probe* newest = static_cast<Probe*>(gui.GetCtrl(2));
+  EXPECT_FLOAT_EQ(newest->lastMove[0], 25);
+  EXPECT_FLOAT_EQ(newest->lastMove[1], 30);
+}
+
+TEST_F(GuiTest, LockedControlGetsEveryEventUntilBothButtonsAreUp) {
+  hgeGUI gui;
+  gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
+  gui.AddCtrl(new Probe(2, 200, 0, 300, 100, &journal));
+  fake.Press(HGEK_RBUTTON);
+  Frame(gui, 10, 10);
+  fake.wheel = -1;
+  fake.Press(HGEK_LBUTTON);
+  Frame(gui, 250, 50);  // over 2, but 1 holds the mouse: no MouseOver for 2
+  fake.Lift(HGEK_RBUTTON);
+  Frame(gui, 250, 50);  // left still held
+  fake.Lift(HGEK_LBUTTON);
+  Frame(gui, 250, 50);  // both up: released, 1 still gets this frame
+  Frame(gui, 250, 50);  // now 2 is under the mouse
+  EXPECT_EQ(journal, (std::vector<std::string>{"1Over+", "1Focus+", "1R+", "1L+", "1Wheel-1", "1R-", "1L-",
+                                               "1Over-", "2Over+"}));
+}
+
+TEST_F(GuiTest, KeysGoToTheFocusedControlButMouseButtonsDoNot) {
+  hgeGUI gui;
+  gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
+  static_cast<Probe*>(gui.GetCtrl(1))->answer = true;
+  fake.key = 'X';
+  EXPECT_EQ(Frame(gui, 500, 500), 0);  // nobody has the focus yet
+  fake.Press(HGEK_LBUTTON);
+  Frame(gui, 10, 10);
+  fake.Lift(HGEK_LBUTTON);
+  Frame(gui, 10, 10);
+  Frame(gui, 500, 500);  // the focus stays when the mouse leaves
+  journal.clear();
+  fake.key = HGEK_LBUTTON;
+  EXPECT_EQ(Frame(gui, 500, 500), 0);
+  fake.key = 'X';
+  fake.chr = 'x';
+  EXPECT_EQ(Frame(gui, 500, 500), 1);
+  EXPECT_EQ(journal, (std::vector<std::string>{"1Key88/120"}));
+}
+
+TEST_F(GuiTest, RenderDrawsVisibleControlsInListOrder) {
+  hgeGUI gui;
+  gui.AddCtrl(new Probe(1, 0, 0, 10, 10, &journal));
+  gui.AddCtrl(new Probe(2, 0, 0, 10, 10, &journal));
+  gui.AddCtrl(new Probe(3, 0, 0, 10, 10, &journal));
+  gui.ShowCtrl(2, false);
+  gui.Render();
+  EXPECT_EQ(journal, (std::vector<std::string>{"1Render", "3Render"}));
+}
+
+}  // namespace
