@@ -7,9 +7,12 @@ class hgeGUIPushButton : public hgeGUIObject {
  public:
   // A button at (x, y) of size w x h; normal picture at (tx, ty), pressed picture right of it.
   hgeGUIPushButton(int id, float x, float y, float w, float h, HTEXTURE tex, float tx, float ty);
+  // Deletes both pictures.
   ~hgeGUIPushButton() override;
 
+  // Draws the pressed picture while pressed, else the normal one, at the rectangle's corner.
   void Render() override;
+  // Down: becomes pressed, reports nothing. Up: released, reports the button's id.
   bool MouseLButton(bool bDown) override;
   // Makes the button a toggle that stays pressed until the next click (true) or a plain push button.
   void SetMode(bool trigger) { bTrigger = trigger; }
