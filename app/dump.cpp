@@ -6,14 +6,41 @@
 #include <utility>
 #include <vector>
 
+#include "app/game_state.h"
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/text.h"
 #include "game/messages.h"
+#include "game/person.h"
+#include "game/person_json.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "map/map_json.h"
+#include "ui/team_screen.h"
 
 namespace {
 
 std::vector<std::pair<int, std::string>> dumps;
+
+template <typename List>
+nlohmann::json PersonsToJson(const List& list) {
+  nlohmann::json out = nlohmann::json::array();
+  for (const Person* p : list) out.push_back(PersonToJson(*p));
+  return out;
+}
+
+// Every cell with items lying in it, in cell order.
+nlohmann::json GroundItemsToJson(const Map& map) {
+  nlohmann::json out = nlohmann::json::array();
+  for (size_t c = 0; c < map.cells.size(); ++c) {
+    const std::vector<Item*>& items = map.cells[c].items;
+    if (items.empty()) continue;
+    nlohmann::json list = nlohmann::json::array();
+    for (const Item* item : items) list.push_back(ItemToJson(item));
+    out.push_back({{"cell", c}, {"items", list}});
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -29,10 +56,23 @@ nlohmann::json DumpState(int frame) {
     for (const std::string& box : hge->System_ErrorBoxes()) boxes.push_back(ToUtf8(box));
   }
   j["messageBoxes"] = boxes;
+  j["selectedMember"] = selectedMember;
+  j["dragState"] = dragState;
+  j["dragSource"] = dragSource;
+  j["draggedItem"] = ItemToJson(draggedItem);
+  j["team"] = PersonsToJson(team);
+  j["candidates"] = PersonsToJson(OpenOffer());
+  j["zombies"] = PersonsToJson(zombies);
+  if (gameMap != nullptr) {
+    j["map"] = MapToJson(*gameMap);
+    j["groundItems"] = GroundItemsToJson(*gameMap);
+  }
   return j;
 }
 
-void AddDump(int frame, const std::string& path) { dumps.emplace_back(frame, path); }
+void AddDump(int frame, const std::string& path) {
+  dumps.emplace_back(frame, path);
+}
 
 void WriteDumps(int frame) {
   for (const auto& [when, path] : dumps) {

@@ -25,3 +25,5 @@ void StartMenu();
 void StartEnd();
 // The team-selection screen.
 void StartTeamSelection();
+// The game screen (turn phase 0; the head-up display is made on the first entry).
+void StartGameScreen();

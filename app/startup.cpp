@@ -10,6 +10,7 @@
 #include "engine/text.h"
 #include "game/messages.h"
 #include "game/random.h"
+#include "map/map.h"
 #include "ui/resources.h"
 
 HGE* hge = nullptr;
@@ -18,7 +19,9 @@ float screenTimer = 0.0f;
 
 namespace {
 
-bool ExitRequested() { return true; }
+bool ExitRequested() {
+  return true;
+}
 
 // After a lost device the card surface's texture is fetched anew and handed to its sprites.
 bool RestoreTargets() {
@@ -65,6 +68,7 @@ int RunGame(const hgeRunOptions& options) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
+  gameMap = new Map("Data/map1.dhm");
   LoadSounds();
   PlaySound(SND_CLOCK, true);
   if (LOGO > 0) {

@@ -25,21 +25,21 @@ void BuildHudList() {
                 PASS_PHOTO_H + LIFEBAR_H, true);
   }
   for (int i = 0; i < 8; ++i) {
-    hudGui->Add(HUD_BAG_FIRST + i, inv + INTER_INV_ITEMS_X + i * INTER_INV_ITEMS_STEP, top + INTER_INV_ITEMS_Y,
-                INTER_ITEM_SMALL_W, INTER_ITEM_SMALL_H, true);
+    hudGui->Add(HUD_BAG_FIRST + i, inv + INTER_INV_ITEMS_X + i * INTER_INV_ITEMS_STEP,
+                top + INTER_INV_ITEMS_Y, INTER_ITEM_SMALL_W, INTER_ITEM_SMALL_H, true);
   }
   hudGui->Add(HUD_ACTIVE_ITEM, inv + INTER_INV_ACT_ITEM_X, top + INTER_INV_ACT_ITEM_Y, 2 * INTER_ITEM_BIG_W,
               2 * INTER_ITEM_BIG_H, true);
-  hudGui->Add(HUD_ARMOUR, inv + INTER_INV_ARMOR_X, top + INTER_INV_ARMOR_Y, INTER_ITEM_BIG_W, INTER_ITEM_BIG_H,
-              true);
+  hudGui->Add(HUD_ARMOUR, inv + INTER_INV_ARMOR_X, top + INTER_INV_ARMOR_Y, INTER_ITEM_BIG_W,
+              INTER_ITEM_BIG_H, true);
   hudGui->Add(HUD_BACKPACK, inv + INTER_INV_BAG_X, top + INTER_INV_BAG_Y, INTER_ITEM_BIG_W, INTER_ITEM_BIG_H,
               true);
   hudGui->Add(HUD_HANDS, inv + INTER_INV_HANDS_X, top + INTER_INV_HANDS_Y, INTER_ITEM_BIG_W, INTER_ITEM_BIG_H,
               true);
   hudGui->Add(HUD_HOLSTER, inv + INTER_INV_HOLSTER_X, top + INTER_INV_HOLSTER_Y, INTER_ITEM_SMALL_W,
               INTER_ITEM_SMALL_H, true);
-  hudGui->Add(HUD_KEYS, inv + INTER_INV_KEYS_X, top + INTER_INV_KEYS_Y, INTER_ITEM_SMALL_W, INTER_ITEM_SMALL_H,
-              true);
+  hudGui->Add(HUD_KEYS, inv + INTER_INV_KEYS_X, top + INTER_INV_KEYS_Y, INTER_ITEM_SMALL_W,
+              INTER_ITEM_SMALL_H, true);
   hudGui->Add(HUD_PANEL, inv, top, INTER_INV_W, INTER_INV_H, true);
   hudGui->Add(HUD_END_TURN, END_BUTTON_X, END_BUTTON_Y, END_BUTTON_W, END_BUTTON_H, true);
 }
@@ -68,7 +68,8 @@ void BuildPopupList(int cell, float mx, float my) {
   delete popupGui;
   popupGui = new SmartGui();
   popupCell = cell;
-  const std::vector<Item*>& items = gameMap->cells[cell].items;
+  static const std::vector<Item*> none;
+  const std::vector<Item*>& items = gameMap->ValidCell(cell) ? gameMap->cells[cell].items : none;
   const int n = static_cast<int>(items.size());
   const float x = std::max(0.0f, std::min(mx + 2, 800.0f - INTER_ITEM_BIG_W));
   const float y = std::max(0.0f, std::min(my + 2, 600.0f - n * INTER_ITEM_SMALL_H));

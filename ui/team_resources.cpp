@@ -8,14 +8,24 @@
 #include "engine/gui.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
+#include "game/messages.h"
 #include "ui/resources.h"
 
 namespace {
 
 // Ids of the team-selection buttons.
-enum : int { BTN_START = 3, BTN_ADD = 4, BTN_STANDBY = 5, BTN_START_OVER = 6, CARD_FIRST = 7, CARD_SECOND = 8 };
+enum : int {
+  BTN_START = 3,
+  BTN_ADD = 4,
+  BTN_STANDBY = 5,
+  BTN_START_OVER = 6,
+  CARD_FIRST = 7,
+  CARD_SECOND = 8
+};
 
-hgeSprite* Cut(float x, float y, float w, float h) { return new hgeSprite(personTexture, x, y, w, h); }
+hgeSprite* Cut(float x, float y, float w, float h) {
+  return new hgeSprite(personTexture, x, y, w, h);
+}
 
 void CreateMainButtons() {
   teamButtons = new hgeGUI();
@@ -23,8 +33,8 @@ void CreateMainButtons() {
                                             personTexture, PASS_ADD_TX, PASS_ADD_TY));
   teamButtons->AddCtrl(new hgeGUIPushButton(BTN_START_OVER, PASS_ADD_X, PASS_ADD_Y, PASS_ADD_W, PASS_ADD_H,
                                             personTexture, PASS_ADD_TX + 2 * PASS_ADD_W, PASS_ADD_TY));
-  teamButtons->AddCtrl(new hgeGUIPushButton(BTN_START, PASS_START_X, PASS_START_Y, PASS_START_W,
-                                            PASS_START_H, personTexture, PASS_START_TX, PASS_START_TY));
+  teamButtons->AddCtrl(new hgeGUIPushButton(BTN_START, PASS_START_X, PASS_START_Y, PASS_START_W, PASS_START_H,
+                                            personTexture, PASS_START_TX, PASS_START_TY));
   teamButtons->AddCtrl(new hgeGUIPushButton(BTN_STANDBY, PASS_START_X, PASS_START_Y, PASS_START_W,
                                             PASS_START_H, personTexture, PASS_START_TX + 2 * PASS_START_W,
                                             PASS_START_TY));
@@ -67,8 +77,8 @@ void CreateTeamResources() {
 
   teamBackground = Cut(0, 0, SCREEN_W, SCREEN_H);
   passportBlank = Cut(PASS_TX, PASS_TY, PASS_W, PASS_H);
-  markerBottom = Cut(PLAYER_MARKER_BOTTOM_TX, PLAYER_MARKER_BOTTOM_TY, PLAYER_MARKER_BOTTOM_W,
-                     PLAYER_MARKER_BOTTOM_H);
+  markerBottom =
+      Cut(PLAYER_MARKER_BOTTOM_TX, PLAYER_MARKER_BOTTOM_TY, PLAYER_MARKER_BOTTOM_W, PLAYER_MARKER_BOTTOM_H);
   for (int k = 0; k < 2; ++k) {
     markerTop[k] = Cut(PLAYER_MARKER_TOP_TX + k * PLAYER_MARKER_TOP_W, PLAYER_MARKER_TOP_TY,
                        PLAYER_MARKER_TOP_W, PLAYER_MARKER_TOP_H);
@@ -76,8 +86,8 @@ void CreateTeamResources() {
   for (int k = 0; k < 4; ++k) {
     pathTokens[k] = Cut(PATH_TOKEN_TX + k * PATH_TOKEN_W, PATH_TOKEN_TY, PATH_TOKEN_W, PATH_TOKEN_H);
   }
-  lifeBar = new hgeSpriteStrip(personTexture, LIFEBAR_CADR, 1.0f, LIFEBAR_TX, LIFEBAR_TY, LIFEBAR_W,
-                               LIFEBAR_H);
+  lifeBar =
+      new hgeSpriteStrip(personTexture, LIFEBAR_CADR, 1.0f, LIFEBAR_TX, LIFEBAR_TY, LIFEBAR_W, LIFEBAR_H);
   for (int i = 0; i <= PASS_PHOTO_NUM; ++i) {
     photos.push_back(Cut(PASS_PHOTO_TX + i * PASS_PHOTO_W, PASS_PHOTO_TY, PASS_PHOTO_W, PASS_PHOTO_H));
   }
@@ -85,6 +95,7 @@ void CreateTeamResources() {
       Cut(PASS_PHOTO_TX + (PASS_PHOTO_NUM + 1) * PASS_PHOTO_W, PASS_PHOTO_TY, PASS_PHOTO_W, PASS_PHOTO_H);
   font1 = new hgeFont("Data/font.fnt", false);
   font2 = new hgeFont("Data/font.fnt", false);
+  messageFont = font2;
   CreateMainButtons();
   changeOne = Cut(PASS_CHANGE_ONE_TX, PASS_CHANGE_ONE_TY, PASS_CHANGE_ONE_W, PASS_CHANGE_ONE_H);
   changeOr = Cut(PASS_CHANGE_OR_TX, PASS_CHANGE_OR_TY, PASS_CHANGE_OR_W, PASS_CHANGE_OR_H);

@@ -1,0 +1,215 @@
+// Phases 1 and 3: every figure's queue plays, and what a finished action means is applied to the game.
+#include <vector>
+
+#include "app/game_frame.h"
+#include "app/game_state.h"
+#include "app/shell.h"
+#include "app/sounds.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/random.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "ui/hud_list.h"
+
+namespace {
+
+// Action types whose end the loop acts on.
+enum : int {
+  DONE_SEARCH = 4,
+  DONE_FALL = 26,
+  DONE_BLOW = 27,
+  DONE_ZOMBIE_DEATH = 32,
+  DONE_PUSHED = 33,
+};
+
+// Phrase posted when armour takes a zombie's blow.
+constexpr int PHRASE_ARMOUR_SAVED = 15;
+
+// The direction of a step whose first half ends with `result` (plain or climbing), else 0.
+int StepDirection(int result) {
+  switch (result) {
+    case 5:
+    case 15:
+      return 1;
+    case 7:
+    case 17:
+      return 2;
+    case 9:
+    case 19:
+      return 3;
+    case 11:
+    case 21:
+      return 4;
+  }
+  return 0;
+}
+
+// Moves a figure's drawing cell one cell in `direction`, re-registering it in the map's bound field.
+void MoveDrawingCell(Person* p, int index, int direction, int16_t map_cell_struct::*bound) {
+  Map& map = *gameMap;
+  if (map.ValidCell(p->secondCell)) map.cells[p->secondCell].*bound = -1;
+  switch (direction) {
+    case 1:
+      p->y -= 1;
+      p->secondCell -= map.W;
+      break;
+    case 2:
+      p->x += 1;
+      p->secondCell += 1;
+      break;
+    case 3:
+      p->y += 1;
+      p->secondCell += map.W;
+      break;
+    case 4:
+      p->x -= 1;
+      p->secondCell -= 1;
+      break;
+  }
+  if (map.ValidCell(p->secondCell)) map.cells[p->secondCell].*bound = static_cast<int16_t>(index);
+}
+
+// Adds a new item of `type` to the items lying in `cell`.
+void DropNewItem(int cell, int type) {
+  if (gameMap->ValidCell(cell)) gameMap->cells[cell].items.push_back(new Item(type));
+}
+
+// A finished search: its cost, the escape key once the threshold is reached, and the finds.
+void FinishSearch(int i) {
+  Person* p = team[i];
+  Map& map = *gameMap;
+  p->actionPoints -= 3;
+  if (!map.escapeKeyFound && map.searchesMade >= map.searchThreshold) {
+    DropNewItem(p->cell, 0);
+    map.escapeKeyFound = true;
+  }
+  PlaySound(SND_FIND);
+  DropNewItem(p->cell, RandomInt(2, 51));
+  if (HasSkill(i, 7)) DropNewItem(p->cell, RandomInt(2, 51));
+}
+
+// The fall has ended: the bag and the keys go to the ground and the body frees its cell.
+void FinishFall(int i) {
+  Person* p = team[i];
+  Map& map = *gameMap;
+  if (map.ValidCell(p->cell)) {
+    std::vector<Item*>& ground = map.cells[p->cell].items;
+    ground.insert(ground.end(), p->bag.begin(), p->bag.end());
+    if (p->keys != nullptr) ground.push_back(p->keys);
+    // What lies on the ground is no longer carried, so no item is in two places at once.
+    for (Item* item : p->bag) {
+      if (p->active == item) p->active = p->hands;
+    }
+    if (p->active == p->keys) p->active = p->hands;
+    p->bag.clear();
+    p->bagLoad = 0;
+    p->keys = nullptr;
+  }
+  map.RemoveMember(i);
+  p->alive = 0;
+  selectedMember = -1;
+  // A drag or pop-up belonged to the selection, which is gone.
+  CancelDrag();
+  ApplyHudEnabling();
+  map.pathsStale = true;
+}
+
+// A zombie's blow arrives: armour may absorb it; a member left without life falls.
+void TakeBlow(Person* p) {
+  if (p->armour == nullptr || RandomInt(0, 1) == 0) {
+    p->life -= 1;
+  } else {
+    ShowPhrase(PHRASE_ARMOUR_SAVED);
+  }
+  if (p->life <= 0 && p->alive) p->AddAction(DONE_FALL, 0, 0, true);
+}
+
+// The zombie is pushed back one cell against its facing; its occupied cell stays.
+void PushBack(int j) {
+  Person* z = zombies[j];
+  Map& map = *gameMap;
+  int x = z->x;
+  int y = z->y;
+  switch (z->direction) {
+    case 1:
+      y += 1;
+      break;
+    case 2:
+      x -= 1;
+      break;
+    case 3:
+      y -= 1;
+      break;
+    case 4:
+      x += 1;
+      break;
+  }
+  if (!map.Inside(x, y)) return;  // nowhere to be drawn off the grid: the drawing cell stays
+  if (map.ValidCell(z->secondCell)) map.cells[z->secondCell].zombieBound = -1;
+  z->x = x;
+  z->y = y;
+  z->secondCell = static_cast<int16_t>(map.CellIndex(x, y));
+  map.cells[z->secondCell].zombieBound = static_cast<int16_t>(j);
+  map.pathsStale = true;
+}
+
+}  // namespace
+
+void ApplyMemberResult(int i, int result) {
+  Person* p = team[i];
+  if (const int direction = StepDirection(result)) {
+    MoveDrawingCell(p, i, direction, &map_cell_struct::memberBound);
+    return;
+  }
+  switch (result) {
+    case DONE_SEARCH:
+      FinishSearch(i);
+      break;
+    case DONE_FALL:
+      FinishFall(i);
+      break;
+    case DONE_BLOW:
+      TakeBlow(p);
+      break;
+  }
+}
+
+bool ApplyZombieResult(int j, int result) {
+  if (const int direction = StepDirection(result)) {
+    MoveDrawingCell(zombies[j], j, direction, &map_cell_struct::zombieBound);
+    return false;
+  }
+  if (result == DONE_ZOMBIE_DEATH) {
+    gameMap->RemoveZombie(j);
+    zombies.erase(zombies.begin() + j);
+    gameMap->pathsStale = true;
+    return true;
+  }
+  if (result == DONE_PUSHED) PushBack(j);
+  return false;
+}
+
+void PlayActions(float dt) {
+  gameMap->UpdateView(dt);
+  bool idle = true;
+  for (int i = 0; i < static_cast<int>(team.size()); ++i) {
+    const int result = team[i]->Analyze(dt);
+    if (result != -1) idle = false;
+    ApplyMemberResult(i, result);
+  }
+  // A removed zombie's place is taken by the next one, which is played at the same index.
+  for (int j = 0; j < static_cast<int>(zombies.size());) {
+    const int result = zombies[j]->Analyze(dt);
+    if (result != -1) idle = false;
+    if (!ApplyZombieResult(j, result)) ++j;
+  }
+  if (!idle) return;
+  if (screenState == PHASE_TEAM_ACTING) {
+    screenState = PHASE_INPUT;
+    gameMap->MarkTargets();
+  } else if (screenState == PHASE_ZOMBIES_ACTING) {
+    screenState = PHASE_ZOMBIES_PLAN;
+  }
+}

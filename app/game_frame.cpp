@@ -1,0 +1,107 @@
+// The game frame: Escape, the function keys, the frame time and mouse, the searches, and phase 0's input.
+#include "app/game_frame.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "app/game_state.h"
+#include "app/play.h"
+#include "app/shell.h"
+#include "config/settings.h"
+#include "engine/sprite.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "map/mouse.h"
+#include "ui/hud_list.h"
+#include "ui/smart_gui.h"
+
+namespace {
+
+bool AnyoneCanAct() {
+  for (const Person* p : team) {
+    if (p->alive && p->actionPoints > 0) return true;
+  }
+  return false;
+}
+
+// Phase 0: the member keys, the end of the turn, and the mouse over the map or over the display.
+void PlayerInput(float dt) {
+  for (int i = 0; i < 4; ++i) {
+    if (hge->Input_KeyDown(HGEK_1 + i)) SelectMember(i);
+  }
+  if (!AnyoneCanAct() || hge->Input_GetKeyState(HGEK_E)) {
+    EndPlayerTurn();
+    return;
+  }
+  if (hge->Input_GetKeyState(HGEK_RBUTTON)) CancelDrag();
+  const int id = hudGui->HitTest(mouseX, mouseY);
+  BlinkTargets(dt);
+  if (!hudGui->WasHit()) {
+    AnalyzeMap(dt);
+    return;
+  }
+  if (id < 0) return;
+  const bool photo = id >= HUD_PHOTO_FIRST && id < HUD_PHOTO_FIRST + 4;
+  // Edge scrolling goes on while the mouse rests on a photo at the screen border.
+  if (photo) gameMap->UpdateView(dt);
+  if (hge->Input_KeyUp(HGEK_RBUTTON) && id == HUD_ACTIVE_ITEM) CycleAction();
+  if (hge->Input_KeyDown(HGEK_LBUTTON)) {
+    if (dragState == DRAG_NONE) {
+      PressHud(id);
+    } else if (dragState == DRAG_APPLY && photo) {
+      ApplyItem(id - HUD_PHOTO_FIRST);
+    }
+  }
+  if (hge->Input_KeyUp(HGEK_LBUTTON)) {
+    if (dragState == DRAG_ITEM) DropHud(id);
+    if (id == HUD_END_TURN) {
+      CancelDrag();
+      EndPlayerTurn();
+    }
+  }
+}
+
+}  // namespace
+
+void BlinkTargets(float dt) {
+  for (Person* z : zombies) {
+    if (!z->targetable) continue;
+    z->pulse += dt;
+    // Whole seconds are taken off at once (as repeated subtraction would), so no frame time can stall it.
+    if (!std::isfinite(z->pulse)) z->pulse = 0.0f;
+    if (z->pulse > 1.0f) z->pulse -= std::ceil(z->pulse - 1.0f);
+    const uint32_t v = static_cast<uint32_t>(static_cast<int>(std::fabs(0.5f - z->pulse) * 510.0f));
+    const uint32_t colour = 0x101u * v - 0x10000u;
+    if (colour != static_cast<uint32_t>(z->tint)) {
+      z->tint = static_cast<int32_t>(colour);
+      z->sprite->SetColor(colour);
+    }
+  }
+}
+
+bool GameFrame() {
+  if (hge->Input_KeyDown(HGEK_ESCAPE)) return true;
+  if (hge->Input_GetKeyState(HGEK_F1)) LoadSettings(hge);
+  if (hge->Input_GetKeyState(HGEK_F2)) hge->System_SetState(HGE_FPS, HGEFPS_UNLIMITED);
+  if (hge->Input_GetKeyState(HGEK_F3)) hge->System_SetState(HGE_FPS, HGEFPS_VSYNC);
+  if (hge->Input_GetKeyState(HGEK_F4)) hge->System_SetState(HGE_FPS, 100);
+  const float dt = hge->Timer_GetDelta();
+  hge->Input_GetMousePos(&mouseX, &mouseY);
+  UpdateMessageFlash(dt);
+  gameMap->DrivePathSearch(screenState);
+  switch (screenState) {
+    case PHASE_INPUT:
+      PlayerInput(dt);
+      break;
+    case PHASE_TEAM_ACTING:
+    case PHASE_ZOMBIES_ACTING:
+      PlayActions(dt);
+      break;
+    case PHASE_ZOMBIES_PLAN:
+      PlanZombies(dt);
+      break;
+  }
+  return false;
+}

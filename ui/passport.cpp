@@ -1,0 +1,90 @@
+// Passport cards: the blank, the photo, the name, the wrapped description, the skills and the bag.
+#include "ui/passport.h"
+
+#include "config/settings.h"
+#include "engine/font.h"
+#include "engine/sprite.h"
+#include "engine/text.h"
+#include "game/item.h"
+#include "game/person.h"
+#include "ui/picture_lookup.h"
+#include "ui/resources.h"
+
+namespace {
+
+// `head` followed by the names joined with ", ", or by `none` when there are no names.
+template <typename List, typename NameOf>
+std::string ListLine(const std::string& head, const List& list, NameOf nameOf, const std::string& none) {
+  std::string line = head;
+  if (list.empty()) return line + none;
+  for (size_t k = 0; k < list.size(); ++k) {
+    if (k > 0) line += ", ";
+    line += nameOf(list[k]);
+  }
+  return line;
+}
+
+// A paragraph too wide for the card, broken before each word that would pass the width.
+std::string WrapParagraph(const std::string& paragraph, const hgeFont& font, float width) {
+  std::string out;
+  float w = 0.0f;
+  size_t start = 0;
+  while (start < paragraph.size()) {
+    // A word keeps the space after it; the last word keeps whatever ends the paragraph.
+    const size_t space = paragraph.find(' ', start);
+    const size_t end = space == std::string::npos ? paragraph.size() : space + 1;
+    const std::string word = paragraph.substr(start, end - start);
+    const std::string bare = space == std::string::npos ? word : word.substr(0, word.size() - 1);
+    if (w + font.GetStringWidth(bare.c_str(), false) > width) {
+      out += '\n';
+      w = 0.0f;
+    }
+    out += word;
+    w += font.GetStringWidth(word.c_str(), false);
+    start = end;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string WrapText(const std::string& text, const hgeFont& font, float width) {
+  std::string out;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t newline = text.find('\n', start);
+    const size_t end = newline == std::string::npos ? text.size() : newline + 1;
+    const std::string paragraph = text.substr(start, end - start);
+    if (font.GetStringWidth(paragraph.c_str(), false) <= width) {
+      out += paragraph;
+    } else {
+      out += WrapParagraph(paragraph, font, width);
+    }
+    start = end;
+  }
+  return out;
+}
+
+std::string SkillsLine(const Person& person) {
+  static const std::string head = ToCp1251("Навыки: ");
+  static const std::string none = ToCp1251("нет");
+  return ListLine(head, person.skills, SkillName, none);
+}
+
+std::string ItemsLine(const Person& person) {
+  static const std::string head = ToCp1251("С собой: ");
+  static const std::string none = ToCp1251("ничего нет");
+  return ListLine(
+      head, person.bag, [](const Item* item) { return ItemName(item->type); }, none);
+}
+
+void DrawPassport(const Person& person, float x, float y) {
+  if (passportBlank != nullptr) passportBlank->Render(x, y);
+  if (hgeSprite* photo = PhotoPicture(person.photo)) photo->Render(x + PASS_PHOTO_X, y + PASS_PHOTO_Y);
+  if (font1 == nullptr) return;
+  font1->Render(x + PASS_NAME_X, y + PASS_NAME_Y, HGETEXT_LEFT, person.FirstName().c_str());
+  const std::string description = WrapText(person.description, *font1, PASS_W - PASS_DESC_X);
+  font1->Render(x + PASS_DESC_X, y + PASS_DESC_Y, HGETEXT_LEFT, description.c_str());
+  font1->Render(x + PASS_SKILL_X, y + PASS_SKILL_Y, HGETEXT_LEFT, SkillsLine(person).c_str());
+  font1->Render(x + PASS_ITEMS_X, y + PASS_ITEMS_Y, HGETEXT_LEFT, ItemsLine(person).c_str());
+}

@@ -1,0 +1,29 @@
+// The team-selection screen: its frame and render callbacks and the offer of two candidates.
+#pragma once
+
+#include <vector>
+
+class Person;
+
+// The team-selection screen's states.
+enum TeamState : int {
+  TEAM_WAIT = 0,    // waiting for a button
+  TEAM_SHOW = 1,    // the two candidate cards fade in
+  TEAM_CHOOSE = 2,  // waiting for a card to be picked
+  TEAM_ADD = 3,     // the picked card moves into the team column, the rest fades out
+  TEAM_SETTLE = 4   // the buttons follow the new team size
+};
+
+// The two candidates of the current offer (null before the first offer).
+extern Person* candidates[2];
+// The picked candidate: 1 first, 2 second, 0 none yet.
+extern int chosenCandidate;
+// Where the picked card is drawn while it moves.
+extern float movingCardX, movingCardY;
+
+// The team-selection screen's frame callback; true (Escape) stops the program.
+bool TeamFrame();
+// The team-selection screen's render callback; always false.
+bool TeamRender();
+// The candidates on offer while an offer is open (states 1 to 3), else none.
+std::vector<const Person*> OpenOffer();
