@@ -124,7 +124,8 @@ void EngineBase::RecordFrame(int frameNumber, float dt) {
     recordedMouseX = input.mouseX;
     recordedMouseY = input.mouseY;
   }
-  for (const InputEvent& event : frameEvents) {
+  for (InputEvent event : frameEvents) {
+    event.frame = frameNumber;  // window events arrive before the frame has its number
     if (event.kind != InputEvent::Mouse) std::fprintf(recordFile, "%s\n", FormatInputEvent(event).c_str());
   }
   InputEvent step;
