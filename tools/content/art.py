@@ -202,6 +202,16 @@ class Layer:
         rgb = rgb * (1 - cool) + np.array(layout.DEEP_BLUE, np.float32) * cool
         self._composite(rgb, a * alpha, ox, oy)
 
+    def rim(self, shape, colour, dx, dy, alpha=0.5):
+        """A thin crescent of light along the edge of a shape facing away from (dx, dy)."""
+        m, ox, oy = shape.render(self.ss, int(abs(dx) + abs(dy)) * self.ss + 2)
+        shifted = Image.new("L", m.size, 0)
+        shifted.paste(m, (int(dx * self.ss), int(dy * self.ss)))
+        a = np.clip(np.asarray(m, np.float32) - np.asarray(shifted, np.float32), 0, 255) / 255 * alpha
+        a = np.asarray(Image.fromarray((a * 255).astype(np.uint8)).filter(ImageFilter.GaussianBlur(self.ss * 0.4)),
+                       np.float32) / 255
+        self._composite(np.broadcast_to(np.array(colour[:3], np.float32), a.shape + (3,)), a, ox, oy)
+
     def glow(self, shape, colour, radius, strength=1.0):
         """Soft light around a shape (blurred, blended over)."""
         pad = int(radius * 3 * self.ss) + 2
@@ -210,23 +220,31 @@ class Layer:
         a = np.asarray(b, np.float32) / 255 * strength
         self._composite(np.broadcast_to(np.array(colour[:3], np.float32), a.shape + (3,)), a, ox, oy)
 
+    def _text_mask(self, x, y, s, f, anchor, stroke):
+        m = Image.new("L", self.img.size, 0)
+        ImageDraw.Draw(m).text((x * self.ss, y * self.ss), s, font=f, fill=255, anchor=anchor,
+                               stroke_width=int(stroke * self.ss), stroke_fill=255)
+        return m
+
+    def _blend_mask(self, m, colour, blur=0.0):
+        if blur > 0:
+            m = m.filter(ImageFilter.GaussianBlur(blur * self.ss))
+        box = m.getbbox()
+        if box is None:
+            return
+        a = np.asarray(m.crop(box), np.float32) / 255 * (colour[3] / 255 if len(colour) > 3 else 1)
+        self._composite(np.broadcast_to(np.array(colour[:3], np.float32), a.shape + (3,)), a, box[0], box[1])
+
     def text(self, x, y, s, face, size, fill, anchor="la", stroke=0.0, stroke_fill=layout.INK,
              shadow=None):
         """Text at picture point (x, y); stroke draws an outline, shadow = (dx, dy, colour, blur)."""
-        ss = self.ss
-        f = font(face, size * ss)
+        f = font(face, size * self.ss)
         if shadow is not None:
             dx, dy, col, blur = shadow
-            tmp = Image.new("L", self.img.size, 0)
-            ImageDraw.Draw(tmp).text(((x + dx) * ss, (y + dy) * ss), s, font=f, fill=255, anchor=anchor,
-                                     stroke_width=int(stroke * ss))
-            if blur > 0:
-                tmp = tmp.filter(ImageFilter.GaussianBlur(blur * ss))
-            a = np.asarray(tmp, np.float32) / 255 * (col[3] / 255 if len(col) > 3 else 1)
-            self._composite(np.broadcast_to(np.array(col[:3], np.float32), a.shape + (3,)), a, 0, 0)
-        d = ImageDraw.Draw(self.img, "RGBA")
-        d.text((x * ss, y * ss), s, font=f, fill=tuple(fill), anchor=anchor, stroke_width=int(stroke * ss),
-               stroke_fill=tuple(stroke_fill))
+            self._blend_mask(self._text_mask(x + dx, y + dy, s, f, anchor, stroke), col, blur)
+        if stroke > 0:
+            self._blend_mask(self._text_mask(x, y, s, f, anchor, stroke), tuple(stroke_fill))
+        self._blend_mask(self._text_mask(x, y, s, f, anchor, 0), tuple(fill))
 
     def paste(self, img, x, y):
         """Blends a picture of final-size pixels scaled up to this layer at picture point (x, y)."""
@@ -256,6 +274,20 @@ def to_image(rgb, alpha=None):
     out[..., :3] = np.clip(rgb + 0.5, 0, 255)
     out[..., 3] = 255 if alpha is None else np.clip(alpha * 255 + 0.5, 0, 255)
     return Image.fromarray(out, "RGBA")
+
+
+def atlas(parts, size):
+    """One texture from (picture, x, y) pieces; refuses pieces that overlap or leave the texture."""
+    img = Image.new("RGBA", size, (0, 0, 0, 0))
+    boxes = []
+    for p, x, y in parts:
+        box = (int(x), int(y), int(x) + p.width, int(y) + p.height)
+        assert box[0] >= 0 and box[1] >= 0 and box[2] <= size[0] and box[3] <= size[1], box
+        for b in boxes:
+            assert box[2] <= b[0] or b[2] <= box[0] or box[3] <= b[1] or b[3] <= box[1], (box, b)
+        boxes.append(box)
+        img.paste(p, box[:2])
+    return img
 
 
 def save(img, out, name):
