@@ -36,9 +36,9 @@ struct action_result_struct {
 
 // One thing that can be done with an item.
 struct action_struct {
-  int32_t id;     // ActionId
-  int16_t cost;   // action points
-  int16_t rounds; // rounds fired by a burst, else 0
+  int32_t id;      // ActionId
+  int16_t cost;    // action points
+  int16_t rounds;  // rounds fired by a burst, else 0
   std::vector<action_result_struct> results;
 };
 
@@ -71,5 +71,12 @@ class Item {
 std::string ItemName(int32_t type);
 // Name of a skill, Windows-1251 ("навык не известен" for an unknown skill).
 std::string SkillName(int32_t skill);
-// Draws the outcome of item action `action` for team member `member`; -1 when no result wins.
+// True when team member `member` has at least one of the item's skills.
+bool IsSkilledWith(int member, const Item& item);
+// Index of the result of `action` that a roll in [0, 1) lands on; -1 when no result brings the roll to 0.
+// Rolls and weights are counted in whole thousandths, so a roll equal to a sum of weights lands on 0.
+int WinningResult(const action_struct& action, bool skilled, float roll);
+// The result code that a roll gives for `action`; -1 when there is no outcome.
+int32_t OutcomeForRoll(const action_struct& action, bool skilled, float roll);
+// Draws the outcome code of item action `action` for team member `member`; -1 when no result wins.
 int32_t DrawOutcome(int member, const Item& item, const action_struct& action);

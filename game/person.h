@@ -100,8 +100,10 @@ class Person {
   void StartAction(bool resetTimers);
   // Plays the front action for one frame: the type that finished, ACTION_PLAYING, or -1 when idle.
   int Analyze(float dt);
-  // Queues the turns that face (tx, ty) from the figure's drawing cell.
-  void TurnTowards(int tx, int ty);
+  // Queues the turns (13 / 14, p1 as given) that face cell (tx, ty) from the drawing cell; returns how many.
+  int TurnTowards(int tx, int ty, float p1 = 0.0f);
+  // Shows frame (column, row) of the figure sheet.
+  void ShowFrame(int column, int row);
 };
 
 // True when team member i exists and has `skill`.

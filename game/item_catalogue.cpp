@@ -1,0 +1,116 @@
+// Every item type of the game, written row by row as the catalogue lists it.
+#include "game/item_catalogue.h"
+
+#include "game/item.h"
+
+namespace {
+
+// Kind letters of the catalogue.
+constexpr int32_t F = KIND_FIREARM, H = KIND_HAND_WEAPON, B = KIND_BAG, K = KIND_KEYS, A = KIND_ARMOUR,
+                  P = KIND_BACKPACK, L = KIND_HOLSTER, N = KIND_HANDS;
+
+// What reloads an item.
+constexpr int16_t NO_AMMO = 0, CARTRIDGES = 1, NAILS = 2;
+
+// Loaded at construction.
+constexpr CatalogueLoaded EMPTY{0, 0, 0, false};
+constexpr CatalogueLoaded Upto(int16_t n) {
+  return {0, n, 1, false};
+}
+
+// A result with one weight for both users, or with the unskilled and skilled weights.
+CatalogueResult W(float weight, int32_t code) {
+  return {weight, weight, code};
+}
+CatalogueResult W(float without, float with, int32_t code) {
+  return {without, with, code};
+}
+// The fallback that ends every hit, shot and burst.
+const CatalogueResult miss{1.0f, 1.0f, 2};
+
+CatalogueAction StartCar(std::vector<CatalogueResult> r) {
+  return {ACT_START_CAR, 1, 0, std::move(r)};
+}
+CatalogueAction Hit(std::vector<CatalogueResult> r) {
+  return {ACT_HIT, 1, 0, std::move(r)};
+}
+CatalogueAction Shot(std::vector<CatalogueResult> r) {
+  return {ACT_SHOT, 1, 0, std::move(r)};
+}
+CatalogueAction Burst(int16_t rounds, std::vector<CatalogueResult> r) {
+  return {ACT_BURST, 1, rounds, std::move(r)};
+}
+CatalogueAction Apply(std::vector<CatalogueResult> r) {
+  return {ACT_APPLY, 1, 0, std::move(r)};
+}
+CatalogueAction Reload() {
+  return {ACT_RELOAD, 1, 0, {}};
+}
+
+const std::vector<CatalogueRow>& Rows() {
+  // clang-format off
+  static const std::vector<CatalogueRow> rows = {
+    // type name                       kind size range cap loaded    ammo       skills actions
+    {0,  "Ключи от машины",              K, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {StartCar({W(0.15f, 1), W(0.85f, 0)})}},
+    {1,  "Руки",                         N, 2, 1, 0,   EMPTY,     NO_AMMO,    {14}, {Hit({W(0.05f, 0.2f, 3), W(0.25f, 0.3f, 4), miss})}},
+    {2,  "Кобура",                       L, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {3,  "Рюкзак",                       P, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {4,  "Хоккейная защита",             A, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {5,  "Байкерская куртка",            A, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {6,  "Гвозди",                       B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {7,  "Болеутоляющее",                B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Apply({W(2.0f, 8)})}},
+    {8,  "Аптечка",                      B, 1, 1, 0,   EMPTY,     NO_AMMO,    {3},  {Apply({W(0.3f, 0.5f, 6), W(0.2f, 0.1f, 7)})}},
+    {9,  "Антибиотики",                  B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Apply({W(2.0f, 7)})}},
+    {10, "Витамины",                     B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Apply({W(2.0f, 7)})}},
+    {11, "Адреналин",                    B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Apply({W(2.0f, 9)})}},
+    {12, "Докторская сумка",             B, 2, 1, 0,   EMPTY,     NO_AMMO,    {3},  {Apply({W(0.4f, 0.7f, 6), W(0.1f, 0.05f, 7)})}},
+    {13, "Кухонный нож",                 H, 1, 1, 0,   EMPTY,     NO_AMMO,    {0},  {Hit({W(0.15f, 0.33f, 3), miss})}},
+    {14, "Нож \"Коммандо\"",             H, 1, 1, 0,   EMPTY,     NO_AMMO,    {0},  {Hit({W(0.3f, 0.5f, 3), W(0.1f, 0.2f, 4), miss})}},
+    {15, "Сковорода",                    H, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.1f, 3), W(0.3f, 4), miss})}},
+    {16, "Молоток",                      H, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.2f, 3), miss})}},
+    {17, "Цепь",                         H, 1, 1, 0,   EMPTY,     NO_AMMO,    {11}, {Hit({W(0.18f, 0.4f, 3), miss})}},
+    {18, "Отвертка",                     H, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.15f, 3), miss})}},
+    {19, "Ломик",                        H, 1, 1, 0,   EMPTY,     NO_AMMO,    {12}, {Hit({W(0.25f, 0.5f, 3), miss})}},
+    {20, "Фонарик",                      H, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.1f, 3), W(0.15f, 4), miss})}},
+    {21, "Дубинка",                      H, 1, 1, 0,   EMPTY,     NO_AMMO,    {10}, {Hit({W(0.1f, 0.2f, 3), W(0.3f, 0.5f, 4), miss})}},
+    {22, "Кастет",                       H, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.15f, 3), W(0.2f, 4), miss})}},
+    {23, "Топор",                        H, 2, 1, 0,   EMPTY,     NO_AMMO,    {8},  {Hit({W(0.4f, 0.6f, 3), W(0.2f, 0.3f, 4), miss})}},
+    {24, "Клюшка для гольфа",            H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.3f, 3), W(0.3f, 4), miss})}},
+    {25, "Мачете",                       H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.4f, 3), miss})}},
+    {26, "Хоккейная клюшка",             H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.3f, 3), W(0.3f, 4), miss})}},
+    {27, "Кочерга",                      H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.3f, 3), W(0.3f, 4), miss})}},
+    {28, "Газовый ключ",                 H, 2, 1, 0,   EMPTY,     NO_AMMO,    {4},  {Hit({W(0.3f, 0.4f, 3), W(0.3f, 0.4f, 4), miss})}},
+    {29, "Доска с гвоздями",             H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.2f, 3), W(0.2f, 4), miss})}},
+    {30, "Бейсбольная бита",             H, 2, 1, 0,   EMPTY,     NO_AMMO,    {18}, {Hit({W(0.2f, 0.35f, 3), W(0.2f, 0.25f, 4), miss})}},
+    {31, "Катана",                       H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.4f, 3), W(0.1f, 4), miss})}},
+    {32, "Сигнальный пистолет",          F, 1, 4, 1,   Upto(1),   CARTRIDGES, {},   {Shot({W(0.3f, 3), W(0.3f, 4), miss}), Hit({W(0.1f, 3), W(0.15f, 4), miss}), Reload()}},
+    {33, "Лук",                          F, 2, 5, 10,  Upto(10),  NO_AMMO,    {15}, {Shot({W(0.2f, 0.5f, 3), W(0.2f, 4), miss}), Hit({W(0.1f, 3), W(0.4f, 4), miss})}},
+    {34, "Арбалет",                      F, 2, 4, 10,  Upto(10),  NO_AMMO,    {},   {Shot({W(0.4f, 3), W(0.3f, 4), miss}), Hit({W(0.1f, 3), W(0.2f, 4), miss})}},
+    {35, "Патроны",                      B, 1, 1, 0,   EMPTY,     NO_AMMO,    {},   {}},
+    {36, "Ящик патронов",                B, 2, 1, 0,   {3, 6, 1, true}, NO_AMMO, {}, {}},
+    {37, "Огнетушитель",                 H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.15f, 3), W(0.4f, 4), miss})}},
+    {38, "Кувалда",                      H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.3f, 3), W(0.3f, 4), miss})}},
+    {39, "Бензопила",                    H, 2, 1, 0,   EMPTY,     NO_AMMO,    {9},  {Hit({W(0.6f, 0.8f, 3), miss})}},
+    {40, "Лопата",                       H, 2, 1, 0,   EMPTY,     NO_AMMO,    {},   {Hit({W(0.3f, 3), W(0.3f, 4), miss})}},
+    {41, "Револьвер",                    F, 1, 5, 6,   Upto(6),   CARTRIDGES, {5},  {Shot({W(0.2f, 0.35f, 3), W(0.1f, 0.15f, 4), miss}), Hit({W(0.1f, 3), W(0.15f, 4), miss}), Reload()}},
+    {42, "Пистолет",                     F, 1, 4, 7,   Upto(7),   CARTRIDGES, {2},  {Shot({W(0.2f, 0.35f, 3), W(0.1f, 0.15f, 4), miss}), Hit({W(0.1f, 3), W(0.15f, 4), miss}), Reload()}},
+    {43, "Гвоздемет",                    F, 1, 2, 20,  Upto(20),  NAILS,      {},   {Shot({W(0.1f, 3), W(0.15f, 4), miss}), Hit({W(0.1f, 3), W(0.2f, 4), miss}), Reload()}},
+    {44, "Обрез",                        F, 1, 3, 2,   Upto(2),   CARTRIDGES, {},   {Shot({W(0.5f, 3), W(0.3f, 4), miss}), Hit({W(0.1f, 3), W(0.2f, 4), miss}), Reload()}},
+    {45, "АК-47",                        F, 2, 8, 30,  Upto(30),  CARTRIDGES, {1},  {Shot({W(0.4f, 0.55f, 3), W(0.2f, 0.25f, 4), miss}), Burst(5, {W(0.3f, 0.4f, 3), miss}), Hit({W(0.4f, 3), W(0.3f, 4), miss}), Reload()}},
+    {46, "Ружье",                        F, 2, 6, 2,   Upto(2),   CARTRIDGES, {17}, {Shot({W(0.5f, 0.7f, 3), W(0.3f, 0.2f, 4), miss}), Hit({W(0.3f, 3), W(0.4f, 4), miss}), Reload()}},
+    {47, "Дробовик",                     F, 2, 6, 6,   Upto(6),   CARTRIDGES, {},   {Shot({W(0.5f, 3), W(0.3f, 4), miss}), Hit({W(0.3f, 3), W(0.4f, 4), miss}), Reload()}},
+    {48, "Винтовка",                     F, 2, 10, 8,  Upto(8),   CARTRIDGES, {},   {Shot({W(0.3f, 3), W(0.4f, 4), miss}), Hit({W(0.3f, 3), W(0.4f, 4), miss}), Reload()}},
+    {49, "Пистолет-пулемет",             F, 2, 6, 30,  Upto(30),  CARTRIDGES, {},   {Shot({W(0.25f, 3), W(0.3f, 4), miss}), Burst(5, {W(0.2f, 3), miss}), Hit({W(0.15f, 3), W(0.3f, 4), miss}), Reload()}},
+    {50, "Автомат",                      F, 2, 8, 20,  Upto(20),  CARTRIDGES, {1},  {Shot({W(0.3f, 0.45f, 3), W(0.3f, 0.15f, 4), miss}), Burst(5, {W(0.2f, 0.3f, 3), miss}), Hit({W(0.3f, 3), W(0.3f, 4), miss}), Reload()}},
+    {51, "Пулемет",                      F, 2, 8, 100, {0, 10, 10, false}, CARTRIDGES, {}, {Burst(10, {W(0.25f, 3), miss}), Hit({W(0.15f, 3), W(0.4f, 4), miss}), Reload()}},
+  };
+  // clang-format on
+  return rows;
+}
+
+}  // namespace
+
+const CatalogueRow* CatalogueRowOf(int32_t type) {
+  if (type < 0 || type >= ITEM_TYPE_COUNT) return nullptr;
+  return &Rows()[type];
+}

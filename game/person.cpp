@@ -1,0 +1,184 @@
+// Person: construction of zombies and team members, drawing, names and the bag.
+#include "game/person.h"
+
+#include <algorithm>
+
+#include "engine/sprite.h"
+#include "engine/text.h"
+#include "game/cell_size.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/passport.h"
+#include "game/random.h"
+#include "game/roster.h"
+
+namespace {
+
+// Frame size of the figure sheets.
+constexpr float kFrameW = 58.0f;
+constexpr float kFrameH = 83.0f;
+
+int SizeOf(const std::vector<Item*>& bag) {
+  int load = 0;
+  for (const Item* item : bag) load += item->size;
+  return load;
+}
+
+}  // namespace
+
+Person::Person(HTEXTURE texture) : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFrameW, kFrameH)), isZombie(1) {
+  direction = static_cast<int16_t>(RandomInt(1, 4));
+  life = 1;
+  maximum = 1;
+  actionPoints = 2;
+}
+
+Person::Person(HTEXTURE texture, int32_t firstNumber, int32_t professionNumber, int32_t photoNumber,
+               int32_t traitNumber)
+    : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFrameW, kFrameH)), alive(1), hands(new Item(1)) {
+  active = hands;
+  firstName = firstNumber;
+  photo = photoNumber;
+  life = maximum = actionPoints = 4;
+  searchable.assign(std::max(searchSpotCount, 0), true);
+  profession = professionNumber;
+  trait = traitNumber;
+  ApplyProfession(*this);
+  description += "\n";
+  ApplyTrait(*this);
+
+  // Armour, backpack and holster go into their slots while the slot is free.
+  for (auto it = bag.begin(); it != bag.end();) {
+    Item* item = *it;
+    Item** slot = nullptr;
+    int16_t extra = 0;
+    if (item->kind == KIND_ARMOUR) {
+      slot = &armour;
+    } else if (item->kind == KIND_BACKPACK) {
+      slot = &backpack;
+      extra = 3;
+    } else if (item->kind == KIND_HOLSTER) {
+      slot = &holster;
+      extra = 1;
+    }
+    if (slot != nullptr && *slot == nullptr) {
+      *slot = item;
+      bagCapacity = static_cast<int16_t>(bagCapacity + extra);
+      it = bag.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  // What still does not fit is left behind, chosen at random.
+  while (!bag.empty() && SizeOf(bag) > bagCapacity) {
+    const int index = RandomInt(0, static_cast<int32_t>(bag.size()) - 1);
+    delete bag[index];
+    bag.erase(bag.begin() + index);
+  }
+  RecountBag();
+
+  displayName = FirstName();
+  if (!skills.empty()) {
+    displayName += " (";
+    for (size_t i = 0; i < skills.size(); ++i) {
+      if (i > 0) displayName += ", ";
+      displayName += SkillName(skills[i]);
+    }
+    displayName += ")";
+  }
+  if (!bag.empty()) active = bag.front();
+}
+
+Person::~Person() {
+  delete sprite;
+}
+
+void Person::Draw(float viewX, float viewY, int cellW, int cellH) {
+  sprite->Render(static_cast<float>(x * cellW) - viewX + drawX,
+                 static_cast<float>(y * cellH) - viewY + drawY);
+}
+
+void Person::ShowFrame(int column, int row) {
+  sprite->SetTextureRect(kFrameW * column, kFrameH * row, kFrameW, kFrameH);
+}
+
+void Person::SetDirection(int dir) {
+  direction = static_cast<int16_t>(dir);
+  ShowFrame(0, dir - 1);
+}
+
+std::string Person::FirstName() const {
+  static const std::vector<std::string> names = {
+      ToCp1251("Сергей"), ToCp1251("Максим"), ToCp1251("Володя"), ToCp1251("Антон"),
+      ToCp1251("Миша"),   ToCp1251("Саша"),   ToCp1251("Женя"),   ToCp1251("Игорь"),
+  };
+  if (firstName < 0 || firstName >= static_cast<int32_t>(names.size())) return names.back();
+  return names[firstName];
+}
+
+std::string Person::DisplayName() const {
+  return displayName;
+}
+
+void Person::RecountBag() {
+  bagLoad = static_cast<int16_t>(SizeOf(bag));
+}
+
+bool Person::PutIntoBag(Item* item, int source) {
+  if (item == nullptr || source < SRC_ELSEWHERE || source > SRC_KEYS) return false;
+  if (source == SRC_BAG) {
+    active = item;
+    ShowMessage(ItemName(item->type));
+    return false;
+  }
+  // Taking a backpack or holster out of its slot also takes its extra room away.
+  int room = bagCapacity;
+  if (source == SRC_BACKPACK) room -= 3;
+  if (source == SRC_HOLSTER) room -= 1;
+  if (bagLoad + item->size > room) return false;
+
+  bag.push_back(item);
+  bagLoad = static_cast<int16_t>(bagLoad + item->size);
+  switch (source) {
+    case SRC_ARMOUR:
+      armour = nullptr;
+      break;
+    case SRC_KEYS:
+      keys = nullptr;
+      break;
+    case SRC_BACKPACK:
+      backpack = nullptr;
+      bagCapacity = static_cast<int16_t>(bagCapacity - 3);
+      break;
+    case SRC_HOLSTER:
+      holster = nullptr;
+      bagCapacity = static_cast<int16_t>(bagCapacity - 1);
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void Person::RemoveFromBag(Item* item) {
+  auto it = std::find(bag.begin(), bag.end(), item);
+  if (it == bag.end()) return;
+  if (active == item) active = hands;
+  bagLoad = static_cast<int16_t>(bagLoad - item->size);
+  bag.erase(it);
+}
+
+void Person::AddAction(int type, float p1, float p2, bool append) {
+  const person_action_struct action{static_cast<int16_t>(type), p1, p2};
+  if (append) {
+    actions.push_back(action);
+  } else {
+    actions.insert(actions.begin(), action);
+  }
+}
+
+bool HasSkill(int i, int skill) {
+  if (i < 0 || i >= static_cast<int>(team.size()) || team[i] == nullptr) return false;
+  const std::vector<int32_t>& skills = team[i]->skills;
+  return std::find(skills.begin(), skills.end(), skill) != skills.end();
+}

@@ -1,0 +1,213 @@
+// Items: catalogue rows, loaded draws, names and the weighted outcome draw.
+#include "game/item.h"
+
+#include <gtest/gtest.h>
+
+#include "game/person.h"
+#include "game/roster.h"
+#include "rules_fixture.h"
+
+namespace {
+
+class ItemTest : public RulesTest {};
+
+std::vector<int32_t> ActionIds(const Item& item) {
+  std::vector<int32_t> ids;
+  for (const action_struct& a : item.actions) ids.push_back(a.id);
+  return ids;
+}
+
+void ExpectResults(const action_struct& action, std::vector<action_result_struct> expected) {
+  ASSERT_EQ(action.results.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_FLOAT_EQ(action.results[i].weightWithout, expected[i].weightWithout) << "result " << i;
+    EXPECT_FLOAT_EQ(action.results[i].weightWith, expected[i].weightWith) << "result " << i;
+    EXPECT_EQ(action.results[i].code, expected[i].code) << "result " << i;
+  }
+}
+
+TEST_F(ItemTest, RowsCarryKindSizeRangeMagazineAndSkills) {
+  struct Row {
+    int type, kind, size, range, capacity, ammoKind;
+    std::vector<int32_t> skills;
+    std::vector<int32_t> actions;
+  };
+  const Row rows[] = {
+      {0, KIND_KEYS, 1, 1, 0, 0, {}, {ACT_START_CAR}},
+      {1, KIND_HANDS, 2, 1, 0, 0, {14}, {ACT_HIT}},
+      {2, KIND_HOLSTER, 1, 1, 0, 0, {}, {}},
+      {3, KIND_BACKPACK, 2, 1, 0, 0, {}, {}},
+      {5, KIND_ARMOUR, 2, 1, 0, 0, {}, {}},
+      {12, KIND_BAG, 2, 1, 0, 0, {3}, {ACT_APPLY}},
+      {17, KIND_HAND_WEAPON, 1, 1, 0, 0, {11}, {ACT_HIT}},
+      {32, KIND_FIREARM, 1, 4, 1, 1, {}, {ACT_SHOT, ACT_HIT, ACT_RELOAD}},
+      {33, KIND_FIREARM, 2, 5, 10, 0, {15}, {ACT_SHOT, ACT_HIT}},
+      {34, KIND_FIREARM, 2, 4, 10, 0, {}, {ACT_SHOT, ACT_HIT}},
+      {43, KIND_FIREARM, 1, 2, 20, 2, {}, {ACT_SHOT, ACT_HIT, ACT_RELOAD}},
+      {45, KIND_FIREARM, 2, 8, 30, 1, {1}, {ACT_SHOT, ACT_BURST, ACT_HIT, ACT_RELOAD}},
+      {48, KIND_FIREARM, 2, 10, 8, 1, {}, {ACT_SHOT, ACT_HIT, ACT_RELOAD}},
+      {51, KIND_FIREARM, 2, 8, 100, 1, {}, {ACT_BURST, ACT_HIT, ACT_RELOAD}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.type);
+    Item item(row.type);
+    EXPECT_EQ(item.type, row.type);
+    EXPECT_EQ(item.kind, row.kind);
+    EXPECT_EQ(item.size, row.size);
+    EXPECT_EQ(item.range, row.range);
+    EXPECT_EQ(item.capacity, row.capacity);
+    EXPECT_EQ(item.ammoKind, row.ammoKind);
+    EXPECT_EQ(item.skills, row.skills);
+    EXPECT_EQ(ActionIds(item), row.actions);
+    EXPECT_EQ(item.selectedAction, row.actions.empty() ? -1 : 0);
+  }
+}
+
+TEST_F(ItemTest, WeightsFollowTheCatalogue) {
+  Item keys(0);
+  ExpectResults(keys.actions[0], {{0.15f, 0.15f, 1}, {0.85f, 0.85f, 0}});
+  Item kit(8);
+  ExpectResults(kit.actions[0], {{0.3f, 0.5f, 6}, {0.2f, 0.1f, 7}});
+  Item painkiller(7);
+  ExpectResults(painkiller.actions[0], {{2.0f, 2.0f, 8}});
+  Item commando(14);
+  ExpectResults(commando.actions[0], {{0.3f, 0.5f, 3}, {0.1f, 0.2f, 4}, {1.0f, 1.0f, 2}});
+  Item gun(46);
+  ExpectResults(gun.actions[0], {{0.5f, 0.7f, 3}, {0.3f, 0.2f, 4}, {1.0f, 1.0f, 2}});
+  ExpectResults(gun.actions[1], {{0.3f, 0.3f, 3}, {0.4f, 0.4f, 4}, {1.0f, 1.0f, 2}});
+  EXPECT_TRUE(gun.actions[2].results.empty());
+
+  Item machineGun(51);
+  EXPECT_EQ(machineGun.actions[0].id, ACT_BURST);
+  EXPECT_EQ(machineGun.actions[0].rounds, 10);
+  ExpectResults(machineGun.actions[0], {{0.25f, 0.25f, 3}, {1.0f, 1.0f, 2}});
+  Item smg(49);
+  EXPECT_EQ(smg.actions[1].rounds, 5);
+  EXPECT_EQ(smg.actions[0].rounds, 0);
+}
+
+TEST_F(ItemTest, EveryAttackEndsWithTheMissFallbackAndCostsOnePoint) {
+  for (int type = 0; type < 52; ++type) {
+    SCOPED_TRACE(type);
+    Item item(type);
+    for (const action_struct& action : item.actions) {
+      EXPECT_EQ(action.cost, 1);
+      const bool attack = action.id == ACT_HIT || action.id == ACT_SHOT || action.id == ACT_BURST;
+      if (!attack) continue;
+      ASSERT_FALSE(action.results.empty());
+      EXPECT_EQ(action.results.back().code, 2);
+      EXPECT_FLOAT_EQ(action.results.back().weightWithout, 1.0f);
+      EXPECT_FLOAT_EQ(action.results.back().weightWith, 1.0f);
+    }
+  }
+}
+
+TEST_F(ItemTest, LoadedIsDrawnAsTheRowSays) {
+  Feed({13});  // 13 mod 7 = 6
+  EXPECT_EQ(Item(41).loaded, 6);
+  Feed({14});  // 14 mod 7 = 0
+  EXPECT_EQ(Item(41).loaded, 0);
+  Feed({25});  // 10 x (25 mod 11)
+  Item machineGun(51);
+  EXPECT_EQ(machineGun.loaded, 30);
+  EXPECT_EQ(machineGun.capacity, 100);
+  Feed({5});  // 3 + 5 mod 4
+  Item box(36);
+  EXPECT_EQ(box.loaded, 4);
+  EXPECT_EQ(box.capacity, 4);
+  Feed({3});  // 3 mod 2 = 1
+  EXPECT_EQ(Item(32).loaded, 1);
+  EXPECT_EQ(Unused(), 0u);
+
+  // Rows that start empty make no draw at all.
+  Feed({9});
+  EXPECT_EQ(Item(13).loaded, 0);
+  EXPECT_EQ(Item(35).loaded, 0);
+  EXPECT_EQ(Unused(), 1u);
+}
+
+TEST_F(ItemTest, UnknownTypeGetsNoRow) {
+  Item odd(52);
+  EXPECT_EQ(odd.selectedAction, -1);
+  EXPECT_TRUE(odd.actions.empty());
+  EXPECT_EQ(odd.size, 1);
+  EXPECT_EQ(odd.range, 1);
+}
+
+TEST_F(ItemTest, NamesAndTheirFallbacks) {
+  EXPECT_EQ(ItemName(0), W("Ключи от машины"));
+  EXPECT_EQ(ItemName(14), W("Нож \"Коммандо\""));
+  EXPECT_EQ(ItemName(51), W("Пулемет"));
+  EXPECT_EQ(ItemName(52), W("Предмет не известен"));
+  EXPECT_EQ(ItemName(-1), W("Предмет не известен"));
+  EXPECT_EQ(SkillName(0), W("Ножи"));
+  EXPECT_EQ(SkillName(19), W("Не умеет водить"));
+  EXPECT_EQ(SkillName(20), W("Дистрофик"));
+  EXPECT_EQ(SkillName(21), W("навык не известен"));
+  EXPECT_EQ(SkillName(-1), W("навык не известен"));
+
+  Item rifle(45);
+  EXPECT_EQ(rifle.ActionName(), W("Выстрел"));
+  rifle.selectedAction = 1;
+  EXPECT_EQ(rifle.ActionName(), W("Очередь"));
+  rifle.selectedAction = 3;
+  EXPECT_EQ(rifle.ActionName(), W("Перезарядить"));
+  rifle.selectedAction = 4;
+  EXPECT_EQ(rifle.ActionName(), "");
+  EXPECT_EQ(Item(0).ActionName(), W("Завести машину"));
+  EXPECT_EQ(Item(9).ActionName(), W("Применить"));
+  EXPECT_EQ(Item(30).ActionName(), W("Ударить"));
+  EXPECT_EQ(Item(4).ActionName(), "");
+}
+
+TEST_F(ItemTest, KitchenKnifeOutcomeAtItsBoundaries) {
+  const Item knife(13);
+  const action_struct& hit = knife.actions[0];
+  EXPECT_EQ(OutcomeForRoll(hit, false, 0.15f), 3);
+  EXPECT_EQ(OutcomeForRoll(hit, false, 0.151f), 2);
+  EXPECT_EQ(OutcomeForRoll(hit, true, 0.33f), 3);
+  EXPECT_EQ(OutcomeForRoll(hit, true, 0.331f), 2);
+  EXPECT_EQ(OutcomeForRoll(hit, false, 0.0f), 3);
+  EXPECT_EQ(OutcomeForRoll(hit, true, 0.999f), 2);
+}
+
+TEST_F(ItemTest, DrawUsesTheMembersSkillsAndOneRoll) {
+  Person* cook = new Person(100, 0, 11, 0, 0);
+  cook->skills = {0};
+  Person* plain = new Person(100, 1, 11, 1, 0);
+  team = {plain, cook};
+  const Item knife(13);
+
+  Feed({Roll(0.33), Roll(0.33), Roll(0.15)});
+  EXPECT_EQ(DrawOutcome(1, knife, knife.actions[0]), 3);  // the cook's knife skill
+  EXPECT_EQ(DrawOutcome(0, knife, knife.actions[0]), 2);  // without it 0.33 misses
+  EXPECT_EQ(DrawOutcome(0, knife, knife.actions[0]), 3);
+  Feed({Roll(0.2)});
+  EXPECT_EQ(DrawOutcome(5, knife, knife.actions[0]), 2);  // nobody there: unskilled
+  EXPECT_EQ(Unused(), 0u);
+
+  DeletePerson(cook);
+  DeletePerson(plain);
+}
+
+TEST_F(ItemTest, FirstAidKitCanGiveNoOutcome) {
+  const Item kit(8);
+  const action_struct& apply = kit.actions[0];
+  EXPECT_EQ(OutcomeForRoll(apply, false, 0.55f), -1);
+  EXPECT_EQ(OutcomeForRoll(apply, false, 0.5f), 7);
+  EXPECT_EQ(OutcomeForRoll(apply, false, 0.3f), 6);
+  EXPECT_EQ(OutcomeForRoll(apply, false, 0.301f), 7);
+  EXPECT_EQ(OutcomeForRoll(apply, true, 0.6f), 7);
+  EXPECT_EQ(OutcomeForRoll(apply, true, 0.601f), -1);
+  const Item bag(12);
+  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.7f), 6);
+  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.701f), 7);
+  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.75f), 7);
+  EXPECT_EQ(WinningResult(apply, false, 0.4f), 1);  // one result passed over
+  EXPECT_EQ(WinningResult(apply, false, 0.2f), 0);
+  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.751f), -1);
+  const Item painkiller(7);
+  EXPECT_EQ(OutcomeForRoll(painkiller.actions[0], false, 0.999f), 8);
+}
+
+}  // namespace
