@@ -16,6 +16,7 @@ class hgeFont {
  public:
   // Reads the font file; any failure leaves an empty font that draws nothing.
   explicit hgeFont(const char* filename, bool bMipmap = false);
+  // Deletes the glyphs, frees the bitmaps and gives the engine reference back.
   ~hgeFont();
   hgeFont(const hgeFont&) = delete;
   hgeFont& operator=(const hgeFont&) = delete;

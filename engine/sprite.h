@@ -12,6 +12,7 @@ class hgeSprite {
   // A copy that takes its own engine reference.
   hgeSprite(const hgeSprite& other);
   hgeSprite& operator=(const hgeSprite&) = delete;
+  // Gives the engine reference back.
   virtual ~hgeSprite();
 
   // Draws with the top-left corner (less the hot spot) at (x, y).

@@ -88,12 +88,12 @@ class FakeEngine : public HGE {
   int openResources = 0;                     // Resource_Load results not yet freed
   std::vector<std::string> loadedResources;  // names passed to Resource_Load, in order
 
-  float mouseX = 400.0f, mouseY = 300.0f;
-  int wheel = 0;          // Input_GetMouseWheel
-  bool mouseOver = true;  // Input_IsMouseOver
-  int key = 0;            // Input_GetKey
-  int chr = 0;            // Input_GetChar
-  std::set<int> wentDown, wentUp, held;
+  float mouseX = 400.0f, mouseY = 300.0f;  // Input_GetMousePos (the screen centre at first)
+  int wheel = 0;                           // Input_GetMouseWheel
+  bool mouseOver = true;                   // Input_IsMouseOver
+  int key = 0;                             // Input_GetKey
+  int chr = 0;                             // Input_GetChar
+  std::set<int> wentDown, wentUp, held;    // Input_KeyDown / Input_KeyUp / Input_GetKeyState
 
   float delta = 0.01f;         // Timer_GetDelta
   float time = 0.0f;           // Timer_GetTime
