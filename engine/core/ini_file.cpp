@@ -2,10 +2,12 @@
 #include "engine/core/ini_file.h"
 
 #include <ini.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -58,40 +60,59 @@ int OnValue(void* user, const char* section, const char* name, const char* value
   return 1;
 }
 
+// The file's identity on disk and its content ("" when missing); `recent` tells whether it was modified
+// within the last two seconds, when an edit of the same size may not change the identity.
+std::string ReadWithStamp(const std::string& path, std::string* content, bool* recent) {
+  content->clear();
+  *recent = false;
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return "absent";
+  *recent = info.st_mtim.tv_sec + 2 >= std::time(nullptr);
+  std::ifstream file(path, std::ios::binary);
+  if (file) {
+    std::ostringstream text;
+    text << file.rdbuf();
+    *content = text.str();
+  }
+  std::ostringstream stamp;
+  stamp << info.st_ino << ' ' << info.st_size << ' ' << info.st_mtim.tv_sec << ' ' << info.st_mtim.tv_nsec;
+  return stamp.str();
+}
+
+// The file's identity alone (cheap: no reading).
+std::string StampOf(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return "absent";
+  std::ostringstream stamp;
+  stamp << info.st_ino << ' ' << info.st_size << ' ' << info.st_mtim.tv_sec << ' ' << info.st_mtim.tv_nsec;
+  return stamp.str();
+}
+
 }  // namespace
 
 void IniFile::SetPath(const std::string& newPath) {
   path = newPath;
   loaded = false;
   values.clear();
+  loadedContent.clear();
 }
 
-std::string IniFile::Stamp() const {
-  struct stat info;
-  if (stat(path.c_str(), &info) != 0) return "absent";
-  std::ostringstream out;
-  out << info.st_ino << ' ' << info.st_size << ' ' << info.st_mtim.tv_sec << ' ' << info.st_mtim.tv_nsec;
-  return out.str();
-}
-
-void IniFile::Load() {
+void IniFile::Parse(const std::string& text) {
   values.clear();
-  loadedStamp = Stamp();
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return;
-  std::ostringstream content;
-  content << file.rdbuf();
-  const std::string text = content.str();
-  LineReader reader{&text, 0};
+  loadedContent = text;
+  LineReader reader{&loadedContent, 0};
   ini_parse_stream(ReadLine, &reader, OnValue, &values);
 }
 
 const std::string* IniFile::Find(const char* section, const char* key, int frame) {
   if (path.empty() || section == nullptr || key == nullptr) return nullptr;
-  if (!loaded || frame != loadedFrame || Stamp() != loadedStamp) {
-    Load();
+  if (!loaded || frame != loadedFrame || racy || StampOf(path) != loadedStamp) {
+    std::string content;
+    const std::string stamp = ReadWithStamp(path, &content, &racy);
+    if (!loaded || stamp != loadedStamp || content != loadedContent) Parse(content);
     loaded = true;
     loadedFrame = frame;
+    loadedStamp = stamp;
   }
   const auto found = values.find(Key(section, key));
   return found == values.end() ? nullptr : &found->second;

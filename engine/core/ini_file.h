@@ -1,8 +1,6 @@
 // An INI file read with Windows profile semantics, parsed again only when a new frame asks or it changed.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <map>
 #include <string>
 
@@ -20,14 +18,14 @@ class IniFile {
   static float LeadingFloat(const std::string& value);
 
  private:
-  // Reads and parses the file again.
-  void Load();
-  // The file's identity on disk (whether it exists, inode, size, modification time).
-  std::string Stamp() const;
+  // Parses `text` as the file's content.
+  void Parse(const std::string& text);
 
   std::string path;
   bool loaded = false;
   int loadedFrame = -1;
-  std::string loadedStamp;
+  std::string loadedStamp;    // identity of the file on disk when it was read
+  std::string loadedContent;  // what was parsed
+  bool racy = false;          // the file was modified so recently that an edit may keep its identity
   std::map<std::string, std::string> values;  // "section\nkey", both lower case -> value
 };

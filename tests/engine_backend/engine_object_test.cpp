@@ -93,6 +93,8 @@ TEST_F(Ini, MissingFileGivesDefaultsAndEditsBetweenLoadsAreSeen) {
   HeadlessRunFrames(1);
   WriteText(path, "[s]\nk=16\n");  // same size, next frame
   EXPECT_EQ(engine->Ini_GetInt("s", "k", 3), 16);
+  WriteText(path, "[s]\nk=17\n");  // same size, same frame, quite possibly the same time stamp
+  EXPECT_EQ(engine->Ini_GetInt("s", "k", 3), 17);
   std::remove(path.c_str());
   HeadlessRunFrames(1);
   EXPECT_EQ(engine->Ini_GetInt("s", "k", 3), 3);
