@@ -60,9 +60,10 @@ void CreateCardSurface() {
 }  // namespace
 
 void CreateTeamResources() {
+  // The dimming quad exists only with LOGO 1. Drawn stretched and only in black, it needs no picture.
+  delete dimQuad;
+  dimQuad = nullptr;
   if (LOGO == 1) {
-    // Drawn stretched and only in black, so it needs no picture of its own.
-    delete dimQuad;
     dimQuad = new hgeSprite(0, 0, 0, 10, 10);
     dimQuad->SetColor(0xAA000000);
   }

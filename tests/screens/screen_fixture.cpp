@@ -1,0 +1,277 @@
+// The screen tests' shared set-up: the fake engine, the test layout, maps and figures.
+#include "screen_fixture.h"
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "app/game_state.h"
+#include "app/shell.h"
+#include "config/settings.h"
+#include "engine/text.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/random.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "map/mouse.h"
+#include "ui/resources.h"
+
+namespace {
+
+// Positions and texture rectangles chosen so that no two clickable areas or pictures coincide.
+const char* const kLayout[][2] = {
+    {"PASS_TX", "0"},
+    {"PASS_TY", "600"},
+    {"PASS_W", "200"},
+    {"PASS_H", "100"},
+    {"PASS_X", "10"},
+    {"PASS_Y", "10"},
+    {"PASS_Y_STEP", "110"},
+    {"PASS_MAN1_X", "300"},
+    {"PASS_MAN1_Y", "150"},
+    {"PASS_MAN2_X", "550"},
+    {"PASS_MAN2_Y", "150"},
+    {"PASS_ADD_X", "300"},
+    {"PASS_ADD_Y", "500"},
+    {"PASS_ADD_W", "100"},
+    {"PASS_ADD_H", "40"},
+    {"PASS_ADD_TX", "500"},
+    {"PASS_ADD_TY", "700"},
+    {"PASS_START_X", "450"},
+    {"PASS_START_Y", "500"},
+    {"PASS_START_W", "100"},
+    {"PASS_START_H", "40"},
+    {"PASS_START_TX", "500"},
+    {"PASS_START_TY", "750"},
+    {"PASS_T_SHOW_TWO", "0.5"},
+    {"PASS_T_ADD_ONE", "0.5"},
+    {"PASS_DARK_QUAD_COLOR", "170"},
+    {"PASS_PHOTO_NUM", "5"},
+    {"PASS_PHOTO_TX", "0"},
+    {"PASS_PHOTO_TY", "700"},
+    {"PASS_PHOTO_W", "60"},
+    {"PASS_PHOTO_H", "80"},
+    {"PASS_PHOTO_X", "5"},
+    {"PASS_PHOTO_Y", "5"},
+    {"PASS_NAME_X", "70"},
+    {"PASS_NAME_Y", "5"},
+    {"PASS_DESC_X", "70"},
+    {"PASS_DESC_Y", "25"},
+    {"PASS_SKILL_X", "5"},
+    {"PASS_SKILL_Y", "80"},
+    {"PASS_ITEMS_X", "5"},
+    {"PASS_ITEMS_Y", "90"},
+    {"PASS_CHANGE_ONE_TX", "0"},
+    {"PASS_CHANGE_ONE_TY", "850"},
+    {"PASS_CHANGE_ONE_W", "200"},
+    {"PASS_CHANGE_ONE_H", "40"},
+    {"PASS_CHANGE_ONE_X", "300"},
+    {"PASS_CHANGE_ONE_Y", "100"},
+    {"PASS_CHANGE_OR_TX", "300"},
+    {"PASS_CHANGE_OR_TY", "850"},
+    {"PASS_CHANGE_OR_W", "50"},
+    {"PASS_CHANGE_OR_H", "40"},
+    {"PASS_CHANGE_OR_X", "510"},
+    {"PASS_CHANGE_OR_Y", "180"},
+    {"LIFEBAR_CADR", "5"},
+    {"LIFEBAR_TX", "0"},
+    {"LIFEBAR_TY", "800"},
+    {"LIFEBAR_W", "60"},
+    {"LIFEBAR_H", "10"},
+    {"AP_ON_PHOTO_X", "55"},
+    {"AP_ON_PHOTO_Y", "5"},
+    {"INTER_PHOTO_X", "700"},
+    {"INTER_PHOTO_Y", "20"},
+    {"INTER_PHOTO_STEP", "110"},
+    {"INTER_INV_TX", "0"},
+    {"INTER_INV_TY", "600"},
+    {"INTER_INV_W", "560"},
+    {"INTER_INV_H", "130"},
+    {"INTER_INV_X", "20"},
+    {"INTER_ITEM_SMALL_TX", "0"},
+    {"INTER_ITEM_SMALL_TY", "800"},
+    {"INTER_ITEM_SMALL_W", "40"},
+    {"INTER_ITEM_SMALL_H", "40"},
+    {"INTER_ITEM_BIG_TX", "100"},
+    {"INTER_ITEM_BIG_TY", "850"},
+    {"INTER_ITEM_BIG_W", "84"},
+    {"INTER_ITEM_BIG_H", "40"},
+    {"INTER_INV_ITEMS_X", "10"},
+    {"INTER_INV_ITEMS_Y", "10"},
+    {"INTER_INV_ITEMS_STEP", "44"},
+    {"INTER_INV_ACT_ITEM_X", "380"},
+    {"INTER_INV_ACT_ITEM_Y", "10"},
+    {"INTER_INV_ARMOR_X", "10"},
+    {"INTER_INV_ARMOR_Y", "60"},
+    {"INTER_INV_BAG_X", "100"},
+    {"INTER_INV_BAG_Y", "60"},
+    {"INTER_INV_HANDS_X", "190"},
+    {"INTER_INV_HANDS_Y", "60"},
+    {"INTER_INV_HOLSTER_X", "280"},
+    {"INTER_INV_HOLSTER_Y", "60"},
+    {"INTER_INV_KEYS_X", "330"},
+    {"INTER_INV_KEYS_Y", "60"},
+    {"INTER_MESSAGE_X", "10"},
+    {"INTER_MESSAGE_Y", "110"},
+    {"END_BUTTON_TX", "300"},
+    {"END_BUTTON_TY", "800"},
+    {"END_BUTTON_W", "100"},
+    {"END_BUTTON_H", "50"},
+    {"END_BUTTON_X", "690"},
+    {"END_BUTTON_Y", "540"},
+    {"HEAL_TOKEN_TX", "400"},
+    {"HEAL_TOKEN_TY", "800"},
+    {"HEAL_TOKEN_W", "20"},
+    {"HEAL_TOKEN_H", "20"},
+    {"HEAL_TOKEN_X", "10"},
+    {"HEAL_TOKEN_Y", "10"},
+    {"FIND_TOKEN_TX", "500"},
+    {"FIND_TOKEN_TY", "800"},
+    {"BAG_TOKEN_TX", "600"},
+    {"BAG_TOKEN_TY", "800"},
+    {"PLAYER_MARKER_BOTTOM_TX", "0"},
+    {"PLAYER_MARKER_BOTTOM_TY", "900"},
+    {"PLAYER_MARKER_TOP_TX", "100"},
+    {"PLAYER_MARKER_TOP_TY", "900"},
+    {"PATH_TOKEN_TX", "300"},
+    {"PATH_TOKEN_TY", "900"},
+    {"SCROLLING_ZONE", "10"},
+    {"SCROLLING_SPEED", "100"},
+    {"PATH_FINDING_CICLES", "1000"},
+    {"ZOMBIE_PROPORTION", "2"},
+};
+
+std::deque<int>& Numbers() {
+  static std::deque<int> numbers;
+  return numbers;
+}
+
+int NextNumber() {
+  if (Numbers().empty()) return rand();
+  const int n = Numbers().front();
+  Numbers().pop_front();
+  return n;
+}
+
+const char* SectionOf(const std::string& key) {
+  for (const SettingInfo* s = SettingsTable(); s->key != nullptr; ++s) {
+    if (key == s->key) return s->section;
+  }
+  ADD_FAILURE() << "no setting " << key;
+  return "none";
+}
+
+}  // namespace
+
+std::string TestMapFile(int w, int h, const std::string& floor, int spots) {
+  std::string grid;
+  for (char c : floor) grid += static_cast<char>('(' + (c - '0'));
+  std::string text = std::to_string(w) + " " + std::to_string(h) + " 32 32 0 0\n" + std::to_string(spots);
+  for (int k = 0; k < spots; ++k) text += " " + std::to_string(k % w) + " " + std::to_string(k / w % h);
+  const std::string open(static_cast<size_t>(w * h), '(');
+  const std::string none(static_cast<size_t>(w * h), '\'');
+  return text + "\n0\n" + grid + "\n" + open + "\n" + open + "\n" + none + "\n" + none + "\n";
+}
+
+FakeEngine& ScreenTest::Fake() {
+  static FakeEngine* engine = new FakeEngine();
+  return *engine;
+}
+
+void ScreenTest::SetUp() {
+  hgeInstall(&fake);
+  hge = &fake;
+  fake.ClearRecords();
+  fake.wentDown.clear();
+  fake.wentUp.clear();
+  fake.held.clear();
+  fake.SetMouse(400, 300);
+  fake.delta = 0.01f;
+  for (const char* file : {"Data/items.png", "Data/person.png"}) fake.SetImageSize(file, 1024, 1024);
+  for (const auto& row : kLayout) fake.SetIni(SectionOf(row[0]), row[0], row[1]);
+  LoadSettings(&fake);
+  LOGO = 1;
+  if (itemPictures.empty()) CreateItemPictures();
+  SetRandomSource(NextNumber);
+  Numbers().clear();
+  team.clear();
+  zombies.clear();
+  selectedMember = -1;
+  screenState = 0;
+  screenTimer = 0.0f;
+  mouseX = 400;
+  mouseY = 300;
+  CancelDrag();
+  message.clear();
+  UseMap(TestMapFile(10, 8, std::string(80, '0')));
+}
+
+void ScreenTest::TearDown() {
+  SetRandomSource(nullptr);
+  team.clear();
+  zombies.clear();
+  selectedMember = -1;
+  hge = nullptr;
+  hgeInstall(nullptr);
+}
+
+void ScreenTest::SetSetting(const std::string& key, const std::string& value) {
+  Fake().SetIni(SectionOf(key), key, value);
+  LoadSettings(&Fake());
+}
+
+void ScreenTest::UseMap(const std::string& text) {
+  std::filesystem::create_directories(DH_TEST_TMP);
+  const std::string path = std::string(DH_TEST_TMP) + "/screens_map.dhm";
+  std::ofstream(path, std::ios::binary) << text;
+  delete gameMap;
+  gameMap = new Map(path);
+}
+
+Person* ScreenTest::AddMember(int x, int y) {
+  Person* p = new Person(HTEXTURE{0}, 0, 11, 0, 0);  // profession 11 grants nothing
+  const int index = static_cast<int>(team.size());
+  p->x = x;
+  p->y = y;
+  p->cell = p->secondCell = static_cast<int16_t>(gameMap->CellIndex(x, y));
+  gameMap->cells[p->cell].memberHere = gameMap->cells[p->cell].memberBound = static_cast<int16_t>(index);
+  team.push_back(p);
+  return p;
+}
+
+Person* ScreenTest::AddZombie(int x, int y) {
+  Person* z = new Person(HTEXTURE{0});
+  const int index = static_cast<int>(zombies.size());
+  z->x = x;
+  z->y = y;
+  z->cell = z->secondCell = static_cast<int16_t>(gameMap->CellIndex(x, y));
+  gameMap->cells[z->cell].zombieHere = gameMap->cells[z->cell].zombieBound = static_cast<int16_t>(index);
+  zombies.push_back(z);
+  return z;
+}
+
+void ScreenTest::Feed(std::initializer_list<int> numbers) {
+  Numbers().insert(Numbers().end(), numbers.begin(), numbers.end());
+}
+
+bool ScreenTest::RunFrame() {
+  FakeEngine& f = Fake();
+  const bool stop = f.System_GetState(HGE_FRAMEFUNC)();
+  if (!stop) f.System_GetState(HGE_RENDERFUNC)();
+  f.NextFrame();
+  return stop;
+}
+
+void ScreenTest::Click(float x, float y) {
+  FakeEngine& f = Fake();
+  f.SetMouse(x, y);
+  f.Press(HGEK_LBUTTON);
+  RunFrame();
+  f.Lift(HGEK_LBUTTON);
+  RunFrame();
+}
+
+std::string ScreenTest::W(const char* utf8) {
+  return ToCp1251(utf8);
+}
