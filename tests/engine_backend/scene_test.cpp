@@ -1,7 +1,4 @@
 // Headless scenes: recorded quads, batches, failed and real textures, render targets and shots.
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_image.h>
-
 #include <functional>
 
 #include "backend_fixture.h"
@@ -33,32 +30,6 @@ hgeQuad Quad(HTEXTURE tex, float x1, float y1, float x2, float y2, uint32_t colo
 
 void Render(const hgeQuad& q) {
   sceneEngine->Gfx_RenderQuad(&q);
-}
-
-// Writes a 2 x 2 PNG: red, green / blue, white (opaque).
-std::string MakePicture() {
-  const std::string path = ScratchPath("quarters.png");
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 32, SDL_PIXELFORMAT_ARGB8888);
-  Uint32* p = static_cast<Uint32*>(s->pixels);
-  const int stride = s->pitch / 4;
-  p[0] = 0xFFFF0000;
-  p[1] = 0xFF00FF00;
-  p[stride] = 0xFF0000FF;
-  p[stride + 1] = 0xFFFFFFFF;
-  IMG_SavePNG(s, path.c_str());
-  SDL_FreeSurface(s);
-  return path;
-}
-
-// The RGB of one pixel of a PNG, as 0xRRGGBB (0xFF000000 when unreadable).
-uint32_t PixelOf(const std::string& png, int x, int y) {
-  SDL_Surface* loaded = IMG_Load(png.c_str());
-  if (loaded == nullptr) return 0xFF000000;
-  SDL_Surface* s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB888, 0);
-  SDL_FreeSurface(loaded);
-  const uint32_t value = static_cast<Uint32*>(s->pixels)[y * (s->pitch / 4) + x] & 0xFFFFFF;
-  SDL_FreeSurface(s);
-  return value;
 }
 
 class Scenes : public HeadlessTest {

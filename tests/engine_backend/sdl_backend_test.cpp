@@ -279,3 +279,63 @@ TEST(SdlBackend, ScriptDrivesTheWindowAndErrorBoxesNeverBlockAReplay) {
   engine->System_Shutdown();
   engine->Release();
 }
+
+namespace {
+
+int restores = 0;
+HTEXTURE picture = 0;
+bool Restore() {
+  ++restores;
+  return false;
+}
+bool ResetDeviceInFirstFrame() {
+  if (sdlEngine->System_GetFrame() == 1) {
+    SDL_Event reset{};
+    reset.type = SDL_RENDER_DEVICE_RESET;
+    SDL_PushEvent(&reset);
+  }
+  return false;
+}
+bool DrawPicture() {
+  sdlEngine->Gfx_BeginScene(0);
+  sdlEngine->Gfx_Clear(0);
+  const hgeQuad q = Square(picture, 0, 0, 100, 0xFFFFFFFF);
+  sdlEngine->Gfx_RenderQuad(&q);
+  sdlEngine->Gfx_EndScene();
+  return false;
+}
+
+}  // namespace
+
+TEST(SdlBackend, DeviceResetRemakesTexturesAndCallsTheRestoreCallback) {
+  const std::string shot = ScratchPath("sdl_reset.png");
+  std::remove(shot.c_str());
+  hgeRunOptions options;
+  options.maxFrames = 2;
+  options.shots = {{2, shot}};
+  HGE* engine = StartSdl(options);
+  picture = engine->Texture_Load(MakePicture().c_str(), 0, false);  // before the window: remade on it
+  ASSERT_TRUE(engine->System_Initiate()) << engine->System_GetErrorMessage();
+  engine->System_SetState(HGE_GFXRESTOREFUNC, Restore);
+  engine->System_SetState(HGE_FRAMEFUNC, ResetDeviceInFirstFrame);
+  engine->System_SetState(HGE_RENDERFUNC, DrawPicture);
+  restores = 0;
+  EXPECT_TRUE(engine->System_Start());
+  EXPECT_EQ(restores, 1);
+  EXPECT_EQ(engine->Texture_GetWidth(picture), 2);
+  EXPECT_EQ(PixelOf(shot, 25, 25), 0xFF0000u);
+  EXPECT_EQ(PixelOf(shot, 75, 25), 0x00FF00u);
+  EXPECT_EQ(PixelOf(shot, 25, 75), 0x0000FFu);
+  engine->System_Shutdown();
+  engine->Release();
+}
+
+TEST(SdlBackend, InitiateFailureGivesAReadableMessage) {
+  HGE* engine = StartSdl(hgeRunOptions());
+  setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  EXPECT_FALSE(engine->System_Initiate());
+  EXPECT_NE(std::string(engine->System_GetErrorMessage()), "");
+  engine->System_Shutdown();
+  engine->Release();
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+}
