@@ -193,6 +193,7 @@ void ScreenTest::SetUp() {
   LoadSettings(&fake);
   LOGO = 1;
   if (itemPictures.empty()) CreateItemPictures();
+  if (Phrases().empty()) LoadPhrases();
   SetRandomSource(NextNumber);
   Numbers().clear();
   team.clear();
