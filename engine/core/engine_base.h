@@ -19,6 +19,8 @@ class EngineBase : public HGE {
   EngineBase(const EngineBase&) = delete;
   EngineBase& operator=(const EngineBase&) = delete;
 
+  // ---- The engine interface (documented in engine/hge.h) ----
+
   void AddRef() override;
   void Release() override;
 
@@ -72,6 +74,8 @@ class EngineBase : public HGE {
   void System_SetAfterFrame(void (*func)(int frame)) override { afterFrame = func; }
   const std::vector<hgeQuad>& Gfx_GetRecordedQuads() override { return recordedQuads; }
   int Gfx_GetDrawCalls() override { return lastDrawCalls; }
+
+  // ---- Beyond the interface ----
 
   // Runs up to `frames` frames (0: no limit) of the installed callbacks; true when the loop stopped.
   bool RunFrames(int frames);

@@ -22,6 +22,8 @@ class HeadlessBackend : public EngineBase {
   // Every effect handle loaded so far, in load order.
   const std::vector<HeadlessEffectRecord>& Effects() const { return effects; }
 
+  // ---- The engine interface services this backend supplies (documented in engine/hge.h) ----
+
   HEFFECT Effect_Load(const char* filename, uint32_t size) override;
   void Effect_Free(HEFFECT eff) override;
   HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff, 100, 0, 1.0f, false); }
@@ -38,6 +40,8 @@ class HeadlessBackend : public EngineBase {
 
  protected:
   ~HeadlessBackend() override;
+
+  // ---- Backend hooks of EngineBase ----
 
   bool PlatformInitiate() override { return true; }
   void PlatformShutdown() override {}

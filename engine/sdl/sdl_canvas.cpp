@@ -61,7 +61,7 @@ void SdlCanvas::Make(Texture* texture) {
     bytes = &fileBytes;
   }
   SDL_Surface* surface = nullptr;
-  if (!bytes->empty()) {
+  if (!bytes->empty() && bytes->size() <= static_cast<size_t>(INT32_MAX)) {
     surface = IMG_Load_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
   }
   if (surface == nullptr || surface->w > kMaxSide || surface->h > kMaxSide) {

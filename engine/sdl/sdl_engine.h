@@ -14,6 +14,8 @@ class SdlEngine : public EngineBase {
   // A new engine with one reference; nothing is opened before System_Initiate.
   explicit SdlEngine(const hgeRunOptions& options) : EngineBase(options) {}
 
+  // ---- The engine interface services this backend supplies (documented in engine/hge.h) ----
+
   void Input_SetMousePos(float x, float y) override;
 
   HEFFECT Effect_Load(const char* filename, uint32_t size) override { return audio.Load(filename, size); }
@@ -36,6 +38,8 @@ class SdlEngine : public EngineBase {
 
  protected:
   ~SdlEngine() override;
+
+  // ---- Backend hooks of EngineBase ----
 
   bool PlatformInitiate() override;
   void PlatformShutdown() override;
