@@ -106,28 +106,3 @@ class Level:
     def singles(self, chars):
         """Cells holding one of the given one-cell object characters, row by row."""
         return [(x, y) for y in range(self.H) for x in range(self.W) if self.cell[y][x] in chars]
-
-    def wall_runs(self, chars):
-        """Straight runs of equal edge characters among `chars`: (char, 'top'|'right', fixed, first, last)."""
-        runs = []
-        for y in range(self.H):
-            x = 0
-            while x < self.W:
-                e = self.top_edge[y][x]
-                if e in chars and y > 0:
-                    start = x
-                    while x + 1 < self.W and self.top_edge[y][x + 1] == e:
-                        x += 1
-                    runs.append((e, "top", y, start, x))
-                x += 1
-        for x in range(self.W - 1):
-            y = 0
-            while y < self.H:
-                e = self.right_edge[y][x]
-                if e in chars:
-                    start = y
-                    while y + 1 < self.H and self.right_edge[y + 1][x] == e:
-                        y += 1
-                    runs.append((e, "right", x, start, y))
-                y += 1
-        return runs

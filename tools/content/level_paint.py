@@ -1,7 +1,7 @@
 """Small painting helpers for the level's art: seeded noise, colour mixing and shaded shapes."""
 
 import numpy as np
-from PIL import Image, ImageDraw, ImageFilter
+from PIL import Image, ImageDraw
 
 
 def rng(seed):
@@ -53,17 +53,6 @@ def grain(img, amount, seed, cell=2):
     a[..., :3] *= (1.0 + amount * n)[..., None]
     img.paste(Image.fromarray(np.clip(a, 0, 255).astype(np.uint8), "RGBA"))
     return img
-
-
-def outline(img, color=(12, 10, 20), alpha=200):
-    """Draws a one-pixel dark outline around the opaque shape of an RGBA image."""
-    a = np.asarray(img)
-    mask = a[..., 3] > 40
-    grown = np.asarray(Image.fromarray((mask * 255).astype(np.uint8)).filter(ImageFilter.MaxFilter(3))) > 0
-    edge = grown & ~mask
-    out = a.copy()
-    out[edge] = (*color, alpha)
-    return Image.fromarray(out, "RGBA")
 
 
 def gradient_rect(draw, box, top, bottom):

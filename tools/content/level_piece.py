@@ -26,10 +26,6 @@ class Piece:
         self.shadows = []
         self.lights = []
 
-    def paste_on(self, canvas):
-        """Draws the piece onto an RGBA canvas of the whole map (used for composites and previews)."""
-        canvas.alpha_composite(self.img, (self.x, self.y))
-
 
 def composite(pieces, name):
     """One piece holding several pieces drawn back to front, placed at their common bounding box."""
@@ -40,5 +36,4 @@ def composite(pieces, name):
     img = Image.new("RGBA", (x1 - x0, y1 - y0), (0, 0, 0, 0))
     for p in sorted(pieces, key=lambda p: (p.depth, p.x)):
         img.alpha_composite(p.img, (p.x - x0, p.y - y0))
-    out = Piece(img, x0, y0, min(p.depth for p in pieces), name=name)
-    return out
+    return Piece(img, x0, y0, min(p.depth for p in pieces), name=name)

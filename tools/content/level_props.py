@@ -2,7 +2,7 @@
 
 import math
 
-from PIL import Image, ImageDraw
+from PIL import ImageDraw
 
 import layout
 import level_paint as lp
@@ -23,15 +23,10 @@ def _box(d, x, y, fw, fd, z, top, front, rim=True):
         d.line([(x + 1, y + 1), (x + 1, y + fd + z - 2)], fill=lp.mix(front, RIM, 0.45) + (255,))
 
 
-def _on_cell(cx, cy, img, fw, back=None, front_gap=3):
-    """Places a picture whose bottom edge is the front of a footprint on cell (cx, cy)."""
+def _piece(cx, cy, img, fw, name, front_gap=3):
+    """A picture fw wide standing centred on cell (cx, cy), its bottom `front_gap` above the cell's bottom."""
     x = cx * CW + (CW - fw) // 2
-    bottom = cy * CH + CH - front_gap if back is None else back
-    return x, bottom - img.height
-
-
-def _piece(cx, cy, img, fw, name, back_offset=None, front_gap=3):
-    x, y = _on_cell(cx, cy, img, fw, None, front_gap)
+    y = cy * CH + CH - front_gap - img.height
     p = Piece(img, x, y, y + img.height, name=name)
     p.shadows.append([(x + fw, y + img.height - 12), (x + fw + 10, y + img.height - 10),
                       (x + fw + 10, y + img.height), (x + fw, y + img.height)])

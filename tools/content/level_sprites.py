@@ -73,9 +73,9 @@ def _clusters(pieces, gap):
 def arrange(level, pieces):
     """Merges plain pieces row by row and names a drawing cell for each sprite.
 
-    Returns (sprites, decoration) where sprites is the list of pieces in sprite order (the ground comes
-    first, added by the caller as sprite 0) and decoration maps a cell index to a sprite index (1-based
-    among these pieces; the caller shifts by one).
+    Returns (sprites, decoration, warnings): the pieces to become sprites, a map from drawing cell index to
+    a position in that list, and notes on pieces that could not be drawn in depth order. Cell 0 is left
+    to the ground, which the caller adds as sprite 0.
     """
     rows = {}
     for p in pieces:
