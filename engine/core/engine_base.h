@@ -141,9 +141,13 @@ class EngineBase : public HGE {
   InputState input;
 
  private:
+  // Opens (and empties) the log file.
   void OpenLog();
-  void ApplyEventsOf(int frameNumber, bool* hasDelta, float* dt);
+  // Applies the script's and the queued events of a frame; a frame time among them replaces *dt.
+  void ApplyEventsOf(int frameNumber, float* dt);
+  // Writes one frame's input and time to the recording.
   void RecordFrame(int frameNumber, float dt);
+  // Hands the batch of quads to the backend as one draw call.
   void Flush();
 
   int refs = 1;

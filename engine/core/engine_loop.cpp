@@ -30,12 +30,11 @@ bool EngineBase::ShotWanted(int frameNumber) const {
   return false;
 }
 
-void EngineBase::ApplyEventsOf(int frameNumber, bool* hasDelta, float* dt) {
+void EngineBase::ApplyEventsOf(int frameNumber, float* dt) {
   auto apply = [&](InputEvent event) {
     event.frame = frameNumber;
     if (event.kind == InputEvent::Delta) {
-      *hasDelta = true;
-      *dt = event.x;
+      *dt = event.x;  // a script's frame time overrides the measured one
     } else {
       Feed(event);
     }
@@ -60,14 +59,12 @@ bool EngineBase::RunFrames(int frames) {
     if (frameFunc == nullptr) return true;
     if (options.maxFrames > 0 && frame >= options.maxFrames) return true;
     const int next = frame + 1;
+    const float measured = PlatformFrameTime();  // the wait comes first, so input is as fresh as can be
     input.BeginFrame();
     frameEvents.clear();
     const bool closeAsked = PlatformPollEvents();
-    bool hasDelta = false;
-    float dt = 0.0f;
-    ApplyEventsOf(next, &hasDelta, &dt);
-    const float measured = PlatformFrameTime();
-    if (!hasDelta) dt = measured;
+    float dt = measured;
+    ApplyEventsOf(next, &dt);
     if (closeAsked && (exitFunc == nullptr || exitFunc())) return true;
 
     frame = next;
