@@ -112,13 +112,18 @@ void OfferTwo() {
   for (hgeSprite* s : {dimQuad, changeOne, changeOr, cardSlots[4], cardSlots[5]}) SetColour(s, 0);
 }
 
-void StartOver() {
-  PlaySound(SND_CLICK);
-  EmptyTeam();
+// The buttons of an empty team: add and the stand-by start.
+void ShowEmptyTeamButtons() {
   Show(BTN_STANDBY, true);
   Show(BTN_ADD, true);
   Show(BTN_START, false);
   Show(BTN_START_OVER, false);
+}
+
+void StartOver() {
+  PlaySound(SND_CLICK);
+  EmptyTeam();
+  ShowEmptyTeamButtons();
 }
 
 void WaitForButton(float dt) {
@@ -204,6 +209,7 @@ void StartTeamSelection() {
   currentScreen = Screen::Team;
   CreateTeamResources();
   EmptyTeam();
+  ShowEmptyTeamButtons();
   screenState = TEAM_WAIT;
   screenTimer = 0.0f;
 }

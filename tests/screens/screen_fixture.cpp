@@ -193,6 +193,7 @@ void ScreenTest::SetUp() {
   LoadSettings(&fake);
   LOGO = 1;
   if (itemPictures.empty()) CreateItemPictures();
+  CreateHudSprites();  // made once; other tests may have built the display's list before the game screen
   if (Phrases().empty()) LoadPhrases();
   SetRandomSource(NextNumber);
   Numbers().clear();
