@@ -66,23 +66,6 @@ TEST_F(CandidatesTest, NameSkipsTheTeamsNames) {
   EXPECT_EQ(Unused(), 0u);
 }
 
-TEST_F(CandidatesTest, SecondOfAPairAvoidsTheFirstToo) {
-  team = {Member(0, 6, 0, 0)};
-  Engine().QueueRandomInts({0, 6, 0, 1});
-  Feed({Roll(0.5)});
-  Person* first = Keep(MakeCandidate(false, nullptr));
-  EXPECT_EQ(first->firstName, 1);
-  EXPECT_EQ(first->profession, 7);
-  EXPECT_EQ(first->photo, 1);
-
-  Engine().QueueRandomInts({0, 6, 0, 1});
-  Feed({Roll(0.5)});
-  Person* second = Keep(MakeCandidate(true, first));
-  EXPECT_EQ(second->firstName, 2);
-  EXPECT_EQ(second->profession, 8);
-  EXPECT_EQ(second->photo, 2);
-}
-
 TEST_F(CandidatesTest, PairsNeverShareNameProfessionOrPhoto) {
   Engine().Random_Seed(1234);
   for (int round = 0; round < 80; ++round) {
@@ -215,20 +198,6 @@ TEST_F(CandidatesTest, ProfessionRulesDrawInOrder) {
   EXPECT_EQ(lumberjack->skills, (std::vector<int32_t>{8, 9}));
   EXPECT_EQ(Types(lumberjack->bag), (std::vector<int>{39}));
   EXPECT_EQ(lumberjack->description, W("Лесоруб. Профессионально пользуется бензопилой и топором.\n"));
-
-  Feed({0, 1, 3});  // forester with the rifle (loaded 3)
-  Person* forester = Keep(new Person(100, 0, 7, 0, 0));
-  EXPECT_EQ(Types(forester->bag), (std::vector<int>{48}));
-
-  Feed({1, 2});  // doctor with the doctor's bag and adrenaline
-  Person* doctor = Keep(new Person(100, 0, 2, 0, 0));
-  EXPECT_EQ(Types(doctor->bag), (std::vector<int>{12, 11}));
-  EXPECT_EQ(doctor->description, W("Врач. Больше привык лечить, а не калечить.\n"));
-
-  Feed({Roll(0.3), Roll(0.3), 7});  // redneck with hammer and nail gun (loaded 7)
-  Person* redneck = Keep(new Person(100, 0, 10, 0, 0));
-  EXPECT_EQ(Types(redneck->bag), (std::vector<int>{16, 43}));
-  EXPECT_EQ(redneck->bag[1]->loaded, 7);
 
   Feed({0, Roll(0.5), Roll(0.5)});  // the watchman, with neither revolver nor find
   Person* watchman = Keep(new Person(100, 0, 8, 0, 0));
