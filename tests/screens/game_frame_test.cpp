@@ -24,7 +24,6 @@ class GameFrameTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    if (font2 == nullptr) StartTeamSelection();  // the fonts come with the team-selection resources
     AddMember(2, 2);
     AddMember(6, 5);
     StartGameScreen();

@@ -31,7 +31,6 @@ class GameRenderTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    if (font2 == nullptr) StartTeamSelection();
     member = AddMember(2, 2);
     dead = AddMember(5, 5);
     member->photo = 2;
@@ -90,6 +89,13 @@ class GameRenderTest : public ScreenTest {
     return n;
   }
 
+  // The glyph texture of a font read from Data/font.fnt (the tests run in the source folder).
+  static HTEXTURE FontTexture(const hgeFont* font) {
+    const hgeSprite* zero = font->GetSprite('0');
+    EXPECT_NE(zero, nullptr) << "Data/font.fnt was not read";
+    return zero != nullptr ? zero->GetTexture() : HTEXTURE{0xFFFFFFFF};
+  }
+
   static bool Same(const hgeQuad& q, const hgeSprite* s) {
     return s != nullptr && q.tex == s->GetTexture() && q.v[0].tx == s->GetQuad().v[0].tx &&
            q.v[0].ty == s->GetQuad().v[0].ty;
@@ -111,8 +117,8 @@ class GameRenderTest : public ScreenTest {
     for (size_t t = 0; t < itemPictures.size(); ++t) {
       if (Same(q, itemPictures[t])) return "item" + std::to_string(t);
     }
-    if (q.tex == font1->GetSprite('0')->GetTexture()) return "font1";
-    if (q.tex == font2->GetSprite('0')->GetTexture()) return "font2";
+    if (q.tex == FontTexture(font1)) return "font1";
+    if (q.tex == FontTexture(font2)) return "font2";
     return "map";
   }
 

@@ -193,7 +193,9 @@ void ScreenTest::SetUp() {
   LoadSettings(&fake);
   LOGO = 1;
   if (itemPictures.empty()) CreateItemPictures();
-  CreateHudSprites();  // made once; other tests may have built the display's list before the game screen
+  // Made once per program; other tests may have built the display's list before any game screen.
+  CreateTeamResources();
+  CreateHudSprites();
   if (Phrases().empty()) LoadPhrases();
   SetRandomSource(NextNumber);
   Numbers().clear();

@@ -1,0 +1,90 @@
+// Passport cards: the word wrap of the description, the skills and items lines, and what a card paints.
+#include "ui/passport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/font.h"
+#include "engine/sprite.h"
+#include "game/item.h"
+#include "game/person.h"
+#include "screen_fixture.h"
+#include "ui/resources.h"
+
+namespace {
+
+class Passport : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    // Every glyph, the space included, is 10 pixels wide.
+    std::string description = "[HGEFONT]\nBitmap=wrap.png\nChar=20,0,0,10,10,0,0\n";
+    for (char c = 'a'; c <= 'z'; ++c) {
+      description +=
+          "Char=\"" + std::string(1, c) + "\"," + std::to_string((c - 'a') * 10) + ",0,10,10,0,0\n";
+    }
+    fake.SetFile("wrap.fnt", description);
+    fake.SetFile("wrap.png", "png");
+    fake.SetImageSize("wrap.png", 512, 16);
+    font = std::make_unique<hgeFont>("wrap.fnt");
+    ASSERT_EQ(font->GetStringWidth("ab c", false), 40);
+  }
+
+  std::string Wrap(const std::string& text, float width) { return WrapText(text, *font, width); }
+
+  std::unique_ptr<hgeFont> font;
+};
+
+TEST_F(Passport, ParagraphsThatFitStayAsTheyAreWithTheirOwnBreaks) {
+  EXPECT_EQ(Wrap("abc def\nghi", 70), "abc def\nghi");
+  EXPECT_EQ(Wrap("abc\n", 30), "abc\n");
+  EXPECT_EQ(Wrap("", 30), "");
+}
+
+TEST_F(Passport, LongParagraphsBreakOnlyAtSpacesBeforeTheWordThatWouldPassTheWidth) {
+  // "aaaa " ends at 50, "bbbb" would end at 90 <= 95; "cccc" would end at 140.
+  EXPECT_EQ(Wrap("aaaa bbbb cccc", 95), "aaaa bbbb \ncccc");
+  // The word that just fits stays on the line; each paragraph is wrapped on its own.
+  EXPECT_EQ(Wrap("ab\ncccc dddd eeee\nz", 90), "ab\ncccc dddd \neeee\nz");
+  // An over-wide first word starts with a break, and is not split.
+  EXPECT_EQ(Wrap("aaaaaaaaaaaa b", 50), "\naaaaaaaaaaaa \nb");
+}
+
+TEST_F(Passport, TheSkillsAndItemsLinesNameEveryEntryOrSayThereIsNone) {
+  Person p(HTEXTURE{0}, 0, 11, 0, 0);
+  EXPECT_EQ(SkillsLine(p), W("Навыки: нет"));
+  p.armour = new Item(4);  // slots are not listed
+  p.keys = new Item(0);
+  EXPECT_EQ(ItemsLine(p), W("С собой: ничего нет"));
+  p.skills = {0, 3};
+  p.bag = {new Item(13), new Item(33)};
+  EXPECT_EQ(SkillsLine(p), W("Навыки: ") + SkillName(0) + ", " + SkillName(3));
+  EXPECT_EQ(ItemsLine(p), W("С собой: ") + ItemName(13) + ", " + ItemName(33));
+}
+
+TEST_F(Passport, ACardPaintsTheBlankThePhotoAndFourTextsAtTheirOffsets) {
+  Person p(HTEXTURE{0}, 2, 11, 3, 0);
+  p.description = W("Профессия");
+  fake.ClearRecords();
+  DrawPassport(p, 100, 200);
+  const std::vector<hgeQuad>& quads = fake.quads;
+  ASSERT_GE(quads.size(), 2u);
+  EXPECT_EQ(quads[0].tex, passportBlank->GetTexture());
+  EXPECT_EQ(quads[0].v[0].ty, passportBlank->GetQuad().v[0].ty);
+  EXPECT_EQ(quads[0].v[0].x, 100);
+  EXPECT_EQ(quads[1].v[0].tx, photos[3]->GetQuad().v[0].tx);
+  EXPECT_EQ(quads[1].v[0].x, 105);
+  EXPECT_EQ(quads[1].v[0].y, 205);
+  // Text lines start at the name (y + 5), the description (y + 25), skills (y + 80) and items (y + 90).
+  std::vector<float> lines;
+  for (size_t i = 2; i < quads.size(); ++i) {
+    if (lines.empty() || lines.back() != quads[i].v[0].y) lines.push_back(quads[i].v[0].y);
+  }
+  EXPECT_EQ(lines.front(), 205);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), 225.0f), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), 280.0f), lines.end());
+  EXPECT_EQ(lines.back(), 290);
+}
+
+}  // namespace
