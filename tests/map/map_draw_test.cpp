@@ -1,0 +1,183 @@
+// Drawing the map: the painter's order over the cells, read back from the quads the engine received.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "engine/font.h"
+#include "engine/sprite.h"
+#include "game/item.h"
+#include "map_fixture.h"
+#include "ui/resources.h"
+#include "ui/smart_gui.h"
+
+namespace {
+
+class DrawTest : public MapTest {
+ protected:
+  DrawTest() {
+    const char* names[9] = {"path0", "path1", "path2", "path3", "top0", "top1", "bottom", "find", "bag"};
+    hgeSprite** slots[9] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
+                            &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
+    for (int i = 0; i < 9; ++i) {
+      const HTEXTURE tex = 101 + i;
+      fake.SetTextureSize(tex, 64, 64);
+      *slots[i] = new hgeSprite(tex, 0, 0, 8, 8);
+      label[tex] = names[i];
+    }
+    label[900] = "member";
+    label[901] = "zombie";
+    PATH_TOKEN_X = 3;
+    PATH_TOKEN_Y = 4;
+    FIND_TOKEN_X = 5;
+    FIND_TOKEN_Y = 6;
+    BAG_TOKEN_X = 7;
+    BAG_TOKEN_Y = 8;
+    BORDER_LEFT = 10;
+  }
+
+  ~DrawTest() override {
+    hgeSprite** slots[9] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
+                            &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
+    for (hgeSprite** slot : slots) {
+      delete *slot;
+      *slot = nullptr;
+    }
+    hudGui = nullptr;
+    font1 = nullptr;
+  }
+
+  // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
+  // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
+  // rough ground, decoration A again and mark 2. The view is shifted 6 pixels right.
+  void Board() {
+    fake.SetImageSize("a.png", 64, 64);
+    fake.SetImageSize("b.png", 64, 64);
+    Load("2 2 32 32 0 0 1 1 0 2 a.png 1 0 0 16 16 2 1 b.png 1 0 0 16 16 20 40 (,(* (((( (((( (/)( ''''");
+    label[map->textures[0]] = "A";
+    label[map->textures[1]] = "B";
+    map->cells[0].items.push_back(&ground);
+    map->cells[0].pathMark = 1;
+    map->cells[3].pathMark = 2;
+    map->showPath = true;
+    AddZombie(0, 0);
+    Person* member = AddMember(0, 1);
+    member->searchable = {true};
+    selectedMember = 0;
+    map->scrollX = -5.5f;
+    mouseX = 46.0f;  // map x 40: column 1
+    mouseY = 10.0f;
+    map->UpdateView(0.0f);
+    fake.quads.clear();
+  }
+
+  // Each quad drawn since the last call as "label x,y" (figures without a position).
+  std::vector<std::string> Drawn() {
+    std::vector<std::string> out;
+    for (const hgeQuad& q : fake.quads) {
+      const std::string& name = label.count(q.tex) ? label[q.tex] : std::string("?");
+      if (name == "member" || name == "zombie") {
+        out.push_back(name);
+      } else {
+        out.push_back(name + " " + std::to_string(std::lround(q.v[0].x)) + "," +
+                      std::to_string(std::lround(q.v[0].y)));
+      }
+    }
+    fake.quads.clear();
+    return out;
+  }
+
+  std::map<HTEXTURE, std::string> label;
+  Item ground{-1};
+};
+
+TEST_F(DrawTest, CellsArePaintedInOrderWithTheirTokensFiguresAndOverlays) {
+  Board();
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Декорация из несуществующего спрайта 1:7"});
+  map->Draw();
+  const std::vector<std::string> expected = {
+      "A 8,1",     "path0 9,4",   "bag 13,8",  "zombie",  // cell 0
+      "top0 38,0", "find 43,6",                           // cell 1: the bad decoration is left out
+      "B 26,40",   "bottom 6,32", "member",               // cell 2 covers the zombie of the row above
+      "A 8,1",     "path1 41,14",                         // cell 3: path token raised by the floor
+      "path2 9,4", "path3 41,14", "top1 38,0",            // second pass and the cursor's top marker
+  };
+  EXPECT_EQ(Drawn(), expected);
+}
+
+TEST_F(DrawTest, InterfaceHoverHidesOnlyTheFirstPassTokensAndTheCursorMarker) {
+  Board();
+  SmartGui gui;
+  gui.Add(1, 0, 0, 800, 600, true);
+  gui.HitTest(10, 10);
+  hudGui = &gui;
+  map->Draw();
+  const std::vector<std::string> expected = {"A 8,1",     "bag 13,8",    "zombie",   "find 43,6",
+                                             "B 26,40",   "bottom 6,32", "member",   "A 8,1",
+                                             "path2 9,4", "path3 41,14", "top1 38,0"};
+  EXPECT_EQ(Drawn(), expected);
+  gui.HitTest(900, 900);
+  map->Draw();
+  EXPECT_EQ(Drawn().size(), 14u);
+}
+
+TEST_F(DrawTest, TurnPhasesDecideOnPathTokensSearchTokensAndTheSelectionMarker) {
+  Board();
+  screenState = 1;  // the team acting: no marker under the selected member
+  map->Draw();
+  std::vector<std::string> drawn = Drawn();
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "bottom 6,32"), 0);
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "find 43,6"), 1);
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "path3 41,14"), 1);
+
+  screenState = 3;  // the zombies' half: no path or search tokens, the marker is back
+  map->Draw();
+  const std::vector<std::string> expected = {"A 8,1",       "bag 13,8", "zombie", "top0 38,0", "B 26,40",
+                                             "bottom 6,32", "member",   "A 8,1",  "top1 38,0"};
+  EXPECT_EQ(Drawn(), expected);
+
+  screenState = 0;
+  team[0]->alive = 0;  // a dead selection shows no search tokens
+  map->Draw();
+  drawn = Drawn();
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "find 43,6"), 0);
+}
+
+TEST_F(DrawTest, SearchTokensFollowTheMembersFlagsAndStopWhereTheFlagsEnd) {
+  Load(MapFile(4, 1, ",(,,"));
+  Person* member = AddMember(1, 0);
+  member->searchable = {false, true};  // the grid has three spots, the flags only two
+  selectedMember = 0;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw();
+  std::vector<std::string> drawn = Drawn();
+  const std::vector<std::string> expected = {"bottom 32,0", "member", "find 69,6"};
+  EXPECT_EQ(drawn, expected);
+}
+
+TEST_F(DrawTest, ZombieIndicesArePrintedWhenTheLogoSettingIsMinusOne) {
+  fake.SetFile("f.fnt", "[HGEFONT]\nBitmap=f.png\nChar=\"0\",0,0,8,12,0,0\nChar=\"1\",8,0,8,12,0,0\n");
+  fake.SetFile("f.png", "png");
+  fake.SetImageSize("f.png", 64, 32);
+  hgeFont font("f.fnt");
+  ASSERT_TRUE(font.IsLoaded());
+  label[font.GetSprite('1')->GetTexture()] = "font";
+  font1 = &font;
+  Load(MapFile(3, 1, "((("));
+  AddZombie(0, 0);
+  AddZombie(2, 0);
+  // Zombie 1 has stepped into cell 1 but is still drawn in cell 2.
+  map->cells[2].zombieHere = -1;
+  map->cells[1].zombieHere = 1;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw();
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"zombie", "zombie"}));
+  LOGO = -1;
+  map->Draw();
+  // The index is printed in the cell the zombie occupies, after the figure drawn there.
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"zombie", "font 0,0", "font 32,0", "zombie"}));
+}
+
+}  // namespace

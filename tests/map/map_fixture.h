@@ -1,0 +1,121 @@
+// Shared set-up of the map tests: a fake engine, map files in a scratch folder, figures on the board.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/shell.h"
+#include "config/settings.h"
+#include "engine/text.h"
+#include "game/cell_size.h"
+#include "game/person.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "map/mouse.h"
+#include "support/fake_engine.h"
+
+// The text of a map file without textures: sizes, escape cell, spots, and the five grids as given.
+inline std::string MapFile(int w, int h, const std::string& floor, const std::string& right = "",
+                           const std::string& top = "", const std::string& decoration = "",
+                           const std::string& hide = "", int cellW = 32, int cellH = 32) {
+  const std::string open(static_cast<size_t>(w * h), '(');
+  const std::string none(static_cast<size_t>(w * h), '\'');
+  return std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(cellW) + " " +
+         std::to_string(cellH) + " 0 0\n0\n0\n" + floor + "\n" + (right.empty() ? open : right) + "\n" +
+         (top.empty() ? open : top) + "\n" + (decoration.empty() ? none : decoration) + "\n" +
+         (hide.empty() ? none : hide) + "\n";
+}
+
+class MapTest : public ::testing::Test {
+ protected:
+  MapTest() {
+    hgeInstall(&fake);
+    hge = &fake;
+    std::string pattern = (std::filesystem::temp_directory_path() / "dh_map_XXXXXX").string();
+    dir = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+    BORDER_LEFT = BORDER_RIGHT = BORDER_UP = BORDER_DOWN = 0.0f;
+    SCROLLING_ZONE = 0.0f;
+    SCROLLING_SPEED = 100.0f;
+    PATH_FINDING_CICLES = 1.0e9f;
+    LOGO = 1;
+    screenState = 0;
+    mouseX = 400.0f;
+    mouseY = 300.0f;
+    team.clear();
+    zombies.clear();
+    selectedMember = -1;
+  }
+
+  ~MapTest() override {
+    for (Person* p : team) delete p;
+    for (Person* p : zombies) delete p;
+    team.clear();
+    zombies.clear();
+    selectedMember = -1;
+    map.reset();
+    hge = nullptr;
+    std::error_code ignored;
+    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
+  }
+
+  // Writes `content` as a map file and loads it into `map`.
+  Map& Load(const std::string& content) {
+    const std::string path = dir + "/map.dhm";
+    std::ofstream(path, std::ios::binary) << content;
+    map = std::make_unique<Map>(path);
+    return *map;
+  }
+
+  // The error boxes shown so far, in UTF-8.
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> out;
+    for (const std::string& box : fake.errorBoxes) out.push_back(ToUtf8(box));
+    return out;
+  }
+
+  // A living team member standing and drawn at (x, y).
+  Person* AddMember(int x, int y, std::vector<int32_t> skills = {}) {
+    Person* p = Place(new Person(HTEXTURE{900}), x, y);
+    p->isZombie = 0;
+    p->alive = 1;
+    p->skills = std::move(skills);
+    p->actionPoints = 4;
+    const int index = static_cast<int>(team.size());
+    team.push_back(p);
+    if (map->ValidCell(p->cell)) map->cells[p->cell].memberHere = map->cells[p->cell].memberBound = index;
+    return p;
+  }
+
+  // A zombie standing and drawn at (x, y).
+  Person* AddZombie(int x, int y) {
+    Person* p = Place(new Person(HTEXTURE{901}), x, y);
+    const int index = static_cast<int>(zombies.size());
+    zombies.push_back(p);
+    if (map->ValidCell(p->cell)) map->cells[p->cell].zombieHere = map->cells[p->cell].zombieBound = index;
+    return p;
+  }
+
+  // Runs the search of `phase` frame after frame until it is over (at most `frames` frames).
+  void FinishSearch(int phase, int frames = 100000) {
+    for (int i = 0; i < frames && (map->pathsStale || map->searchMember >= 0); ++i)
+      map->DrivePathSearch(phase);
+  }
+
+  FakeEngine fake;
+  std::string dir;
+  std::unique_ptr<Map> map;
+
+ private:
+  Person* Place(Person* p, int x, int y) {
+    p->x = x;
+    p->y = y;
+    p->cell = p->secondCell = static_cast<int16_t>(map->CellIndex(x, y));
+    return p;
+  }
+};
