@@ -16,7 +16,7 @@ SIZE = 1024
 
 def background():
     """The team-selection screen: dusk over the town, the team column on the left, buttons bottom right."""
-    layer = art.Layer(800, 600, 2)
+    layer = art.Layer(800, 600, 2, bg=layout.NIGHT + (255,))
     scenery.sky(layer, 430, scenery.DUSK_SKY, 21, stars=1.0)
     scenery.sun(layer, 660, 430, 26)
     scenery.skyline(layer, 432, 380, 820, 5, (52, 36, 72), tall=(60, 150), lit=0.12)

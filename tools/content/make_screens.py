@@ -55,7 +55,7 @@ def _dusk_town(layer, seed):
 
 def menu_background():
     """The main menu: the town at dusk, the dead walking up the road, the title over the sky."""
-    layer = art.Layer(W, H, 2)
+    layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
     _dusk_town(layer, 40)
     for x, base, h, lean in [(300, 470, 40, 0.2), (350, 456, 28, -0.1), (470, 462, 34, 0.15), (520, 452, 24, 0),
                              (135, 540, 80, 0.25), (690, 560, 96, -0.2)]:
@@ -87,7 +87,7 @@ def menu():
 
 def end():
     """Dawn on the road out of town, the car far away: the picture after a game, won or lost."""
-    layer = art.Layer(W, H, 2)
+    layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
     scenery.sky(layer, 400, scenery.DAWN_SKY, 77, stars=0.3)
     scenery.sun(layer, 400, 402, 40, colour=(255, 236, 190), halo=(255, 170, 120))
     for k in range(7):
