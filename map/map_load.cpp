@@ -53,10 +53,9 @@ void Report(const std::string& text) {
   if (hge != nullptr) hge->System_ErrorBox(text.c_str());
 }
 
-// a * b held in 32 bits, saturated.
-int32_t SaturatedProduct(int32_t a, int32_t b) {
-  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} * b, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+// True when v is a 32-bit number.
+bool FitsInt32(int64_t v) {
+  return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
 
 // Stand height of a floor type; false for a floor type that does not exist.
@@ -87,12 +86,14 @@ void Map::Load(const std::string& path) {
   H = reader.Int();
   CW = reader.Int();
   CH = reader.Int();
-  // Cells are 16-bit indices: an empty or oversized grid leaves a map without cells.
-  const bool sizesValid = W > 0 && H > 0 && int64_t{W} * H < MAP_MAX_CELLS;
+  // Cells are 16-bit indices and pixel positions 32-bit numbers: an empty grid, or one too large for
+  // either, leaves a map without cells.
+  const bool sizesValid = W > 0 && H > 0 && int64_t{W} * H < MAP_MAX_CELLS && FitsInt32(int64_t{W} * CW) &&
+                          FitsInt32(int64_t{H} * CH);
   if (!sizesValid) W = H = 0;
   cellCount = W * H;
-  pixelW = SaturatedProduct(W, CW);
-  pixelH = SaturatedProduct(H, CH);
+  pixelW = W * CW;
+  pixelH = H * CH;
   mapCellW = static_cast<float>(CW);
   mapCellH = static_cast<float>(CH);
 

@@ -156,7 +156,10 @@ TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
 }
 
 TEST_F(MapTest, AbsurdSizesAreReportedAndLeaveNoCells) {
-  const Strings headers = {"", "0 5 32 32", "5 0 32 32", "-3 4 32 32", "128 256 32 32", "abc def"};
+  // Beyond the cell count, a pixel width or height past 32 bits would overflow figure positions.
+  const Strings headers = {
+      "",        "0 5 32 32",           "5 0 32 32",        "-3 4 32 32", "128 256 32 32",
+      "abc def", "200 1 2147483647 32", "1 68 32 -91000000"};
   for (const std::string& header : headers) {
     fake.errorBoxes.clear();
     Map& m = Load(header + " 0 0 0 0 ( ( ( ( (");
