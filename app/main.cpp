@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <ctime>
 #include <cstdio>
 #include <string>
 
@@ -33,7 +34,7 @@ std::string FindDataDir(const std::string& cwd) {
 int main(int argc, char** argv) {
   char buffer[PATH_MAX];
   const std::string cwd = getcwd(buffer, sizeof(buffer)) != nullptr ? buffer : ".";
-  const CommandLine cl = ParseCommandLine(argc, argv, cwd);
+  CommandLine cl = ParseCommandLine(argc, argv, cwd);
   if (!cl.error.empty()) {
     std::fprintf(stderr, "duskhollow: %s\n%s", cl.error.c_str(), UsageText());
     return 2;
@@ -52,5 +53,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   for (const auto& [frame, path] : cl.dumps) AddDump(frame, path);
+  // A run without --seed takes the clock's, so that its log and any recording can replay it.
+  if (!cl.options.seeded) {
+    cl.options.seeded = true;
+    cl.options.seed = static_cast<unsigned>(std::time(nullptr));
+  }
   return RunGame(cl.options);
 }

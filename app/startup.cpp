@@ -62,6 +62,7 @@ int RunGame(const hgeRunOptions& options) {
     hge = nullptr;
     return 0;
   }
+  hge->System_Log("Duskhollow %s, seed %u", DH_VERSION, options.seed);
   hge->Random_Seed(0);
   SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
   LoadSettings(hge);
