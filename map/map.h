@@ -127,6 +127,11 @@ class Map {
   // Recomputes which zombies the selected member can attack.
   void MarkTargets();
 
+  // ---- Map analysis (map_analyze.cpp) ----
+
+  // The frame's update while the player commands: view, fading, path marks, and clicks made commands.
+  void Analyze(float dt);
+
   // ---- View (map_view.cpp) and drawing (map_draw.cpp) ----
 
   // Glide, manual scrolling, the whole-pixel view offset and the cursor cell.
@@ -138,37 +143,37 @@ class Map {
   // Draws the map, its tokens and its figures in the painter's order.
   void Draw();
 
-  int32_t escapeX = 0, escapeY = 0;
-  int32_t searchThreshold = 0;
-  int32_t searchesMade = 0;
-  int32_t cursorX = -1, cursorY = -1;
-  int32_t cursorCell = 0;
+  int32_t escapeX = 0, escapeY = 0;    // the cell where the car can be started
+  int32_t searchThreshold = 0;         // searches after which the next one also finds the car keys
+  int32_t searchesMade = 0;            // searches made this game
+  int32_t cursorX = -1, cursorY = -1;  // cell under the mouse (computed off the map too)
+  int32_t cursorCell = 0;              // index of that cell
   int32_t searchMember = -1;  // member whose table is being built; >= 0 during the zombie search; -1 idle
-  int32_t markedX = 0, markedY = 0;  // cursor cell of the last path marks
-  bool cursorOnMap = false;
-  bool pathsStale = false;
-  bool marksStale = false;
-  bool showPath = false;
-  bool scrolled = false;
-  bool escapeKeyFound = false;
-  bool autoScroll = false;
+  int32_t markedX = 0, markedY = 0;      // cursor cell of the last path marks
+  bool cursorOnMap = false;              // the mouse points inside the map's pixel area
+  bool pathsStale = false;               // a path search must be started
+  bool marksStale = false;               // the path marks must be recomputed
+  bool showPath = false;                 // path tokens are shown this frame
+  bool scrolled = false;                 // the view scrolled by hand this frame
+  bool escapeKeyFound = false;           // the car keys have been found
+  bool autoScroll = false;               // the view is gliding toward a target
   float viewX = 0.0f, viewY = 0.0f;      // whole-pixel view offset used for drawing
   float scrollX = 0.0f, scrollY = 0.0f;  // exact scroll position
-  float scrollMinX = 0.0f, scrollMaxX = 0.0f, scrollMinY = 0.0f, scrollMaxY = 0.0f;
-  float glideX = 0.0f, glideY = 0.0f;    // auto-scroll target
-  float glideVX = 0.0f, glideVY = 0.0f;  // auto-scroll velocity, pixels per second
-  int32_t W = 0, H = 0;
-  int32_t CW = 0, CH = 0;
-  int32_t cellCount = 0;
-  int32_t pixelW = 0, pixelH = 0;
-  int32_t fadedSprites = 0;
-  int32_t zombieCount = 0;
-  std::vector<HTEXTURE> textures;
-  std::vector<map_sprites_struct> sprites;
-  std::vector<map_cell_struct> cells;
-  std::array<bool, MAP_MAX_MEMBERS> pathDone{};
-  std::deque<path_point_struct> searchQueue;
-  std::vector<find_point_struct> searchSpots;
+  float scrollMinX = 0.0f, scrollMaxX = 0.0f, scrollMinY = 0.0f, scrollMaxY = 0.0f;  // scroll limits
+  float glideX = 0.0f, glideY = 0.0f;                                                // auto-scroll target
+  float glideVX = 0.0f, glideVY = 0.0f;          // auto-scroll velocity, pixels per second
+  int32_t W = 0, H = 0;                          // cells across and down
+  int32_t CW = 0, CH = 0;                        // cell width and height in pixels
+  int32_t cellCount = 0;                         // W * H; also the "unreached" cost
+  int32_t pixelW = 0, pixelH = 0;                // W * CW and H * CH
+  int32_t fadedSprites = 0;                      // map sprites whose alpha is below 255
+  int32_t zombieCount = 0;                       // most zombies the game lets onto the map at once
+  std::vector<HTEXTURE> textures;                // map textures (owned)
+  std::vector<map_sprites_struct> sprites;       // map sprites in file order
+  std::vector<map_cell_struct> cells;            // W * H cells in index order
+  std::array<bool, MAP_MAX_MEMBERS> pathDone{};  // a member's path table is complete
+  std::deque<path_point_struct> searchQueue;     // the path search's work queue
+  std::vector<find_point_struct> searchSpots;    // search spots in file order
   // Scrolling bands in screen pixels, derived at load time.
   float bandLeft = 0.0f, bandRight = 0.0f, bandTop = 0.0f, bandBottom = 0.0f;
 

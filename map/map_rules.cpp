@@ -1,4 +1,5 @@
 // Movement rules of the board: step costs for members and zombies, step kinds, and the line of fire.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -91,33 +92,21 @@ int16_t Map::ZombieStepCost(int x, int y, int direction, bool checkZombies) cons
 step_kind_struct Map::StepKind(int member, int cell, int direction) const {
   static const std::string kImpassable = ToCp1251("Расчет высоты непроходимого барьера");
   step_kind_struct result{2 * direction + 3, 0.0f, 0.0f};
-  if (!ValidCell(cell) || W <= 0) return result;
-  int nx, ny;
-  // A step off the grid has nothing to climb: it is a plain step from the start cell's height.
+  if (!ValidCell(cell)) return result;
   result.fromHeight = cells[cell].standHeight;
+  // A step off the grid has nothing to climb: a plain step from the start cell's height.
+  int nx, ny;
   if (!Neighbour(*this, cell % W, cell / W, direction, &nx, &ny)) return result;
   const map_cell_struct& from = cells[cell];
   const map_cell_struct& to = cells[ny * W + nx];
   result.toHeight = to.standHeight;
+  const int barrier = CrossedBarrier(from, to, direction);
   int height = 0;
-  switch (CrossedBarrier(from, to, direction)) {
-    case 0:
-    case 3:
-      break;
-    case 1:
-    case 4:
-      height = -50;
-      break;
-    case 5:
-    case 6:
-      if (HasSkill(member, SKILL_GYMNAST)) {
-        height = CrossedBarrier(from, to, direction) == 6 ? -50 : 0;
-        break;
-      }
-      [[fallthrough]];
-    default:
-      if (hge != nullptr) hge->System_ErrorBox(kImpassable.c_str());
-      break;
+  if (barrier == 1 || barrier == 4 || (barrier == 6 && HasSkill(member, SKILL_GYMNAST))) {
+    height = -50;
+  } else if (barrier != 0 && barrier != 3 && !(barrier == 5 && HasSkill(member, SKILL_GYMNAST))) {
+    // Walls, unknown barriers and high ones without the skill have no height; the step is treated as flat.
+    if (hge != nullptr) hge->System_ErrorBox(kImpassable.c_str());
   }
   if (height != 0 || from.standHeight != to.standHeight) result.kind = 2 * direction + 13;
   return result;

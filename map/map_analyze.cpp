@@ -1,0 +1,152 @@
+// The map's update while the player commands: fading roofs, path marks, and clicks turned into commands.
+#include <algorithm>
+#include <cstdint>
+
+#include "app/game_state.h"
+#include "config/settings.h"
+#include "engine/sprite.h"
+#include "game/action_rules.h"
+#include "game/actions.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "map/map_commands.h"
+#include "map/mouse.h"
+#include "ui/hud_list.h"
+#include "ui/smart_gui.h"
+
+namespace {
+
+// Alpha of an opaque map sprite.
+constexpr float OPAQUE = 255.0f;
+
+// Gives a map sprite the grey level `level` on all four channels, so it darkens as it turns transparent.
+void Tint(map_sprites_struct& s, int level) {
+  const uint32_t g = static_cast<uint32_t>(std::clamp(level, 0, 255));
+  if (s.sprite != nullptr) s.sprite->SetColor(g * 0x01010101u);
+}
+
+bool LeftDown() {
+  return hge->Input_KeyDown(HGEK_LBUTTON);
+}
+
+bool LeftUp() {
+  return hge->Input_KeyUp(HGEK_LBUTTON);
+}
+
+// The sprite that hides the cursor cell, or -1.
+int HidingSprite(const Map& map) {
+  if (!map.cursorOnMap || !map.ValidCell(map.cursorCell)) return -1;
+  const int h = map.cells[map.cursorCell].hide;
+  // A hide index that names no sprite was reported at load time; it fades nothing.
+  return h >= 0 && h < static_cast<int>(map.sprites.size()) ? h : -1;
+}
+
+// The sprite under the cursor fades out; every other faded sprite comes back.
+void FadeSprites(Map& map, int h, float dt) {
+  if (h >= 0) {
+    map_sprites_struct& s = map.sprites[h];
+    if (s.alpha > MIN_TRANSPARENCY) {
+      const int before = static_cast<int>(s.alpha);
+      s.alpha -= TRANSPARENCY_SPEED * dt;
+      // Counted once, when it actually leaves full opacity.
+      if (before == OPAQUE && s.alpha < OPAQUE) ++map.fadedSprites;
+      if (static_cast<int>(s.alpha) != before) Tint(s, static_cast<int>(s.alpha));
+    }
+  }
+  if (map.fadedSprites <= 0) return;
+  for (int i = 0; i < static_cast<int>(map.sprites.size()); ++i) {
+    map_sprites_struct& s = map.sprites[i];
+    if (i == h || s.alpha >= OPAQUE) continue;
+    const int before = static_cast<int>(s.alpha);
+    s.alpha += TRANSPARENCY_SPEED * dt;
+    if (static_cast<int>(s.alpha) == before) continue;
+    if (s.alpha >= OPAQUE) {
+      s.alpha = OPAQUE;
+      --map.fadedSprites;
+    }
+    Tint(s, static_cast<int>(s.alpha));
+  }
+}
+
+// The pop-up list was released on: an entry starts dragging that ground item, anywhere else closes it.
+void PickFromPopup(const Map& map) {
+  const int row = popupGui != nullptr ? popupGui->HitTest(mouseX, mouseY) : -1;
+  const std::vector<Item*>* items = map.ValidCell(popupCell) ? &map.cells[popupCell].items : nullptr;
+  if (row < 0 || items == nullptr || row >= static_cast<int>(items->size())) {
+    CancelDrag();
+    return;
+  }
+  dragState = DRAG_ITEM;
+  dragSource = SRC_GROUND;
+  draggedItem = (*items)[row];
+}
+
+// A left press on cell `c` with the path marks current.
+void PressOnCell(Map& map, int c) {
+  const int member = map.cells[c].memberHere;
+  if (dragState == DRAG_APPLY) {
+    if (member < 0) {
+      ShowPhrase(PHRASE_NOBODY_TO_HEAL);
+    } else {
+      ApplyItem(member);
+    }
+  } else if (member < 0 && map.cells[c].zombieHere < 0) {
+    if (map.cells[c].floor == 4) {
+      SearchSpot(map, selectedMember, c);
+    } else {
+      MoveMember(map, selectedMember, c);
+    }
+  } else if (member < 0) {
+    AttackZombie(c);
+  } else if (member != selectedMember) {
+    SelectMember(member);
+  } else if (!map.cells[c].items.empty()) {
+    BuildPopupList(c, mouseX, mouseY);
+    dragState = DRAG_POPUP;
+  }
+}
+
+}  // namespace
+
+void Map::Analyze(float dt) {
+  UpdateView(dt);
+  FadeSprites(*this, HidingSprite(*this), dt);
+
+  const Person* s =
+      selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) ? team[selectedMember] : nullptr;
+  if (dragState == DRAG_ITEM && (LeftDown() || LeftUp())) {
+    if (s != nullptr) {
+      PutDownDragged(*this, selectedMember, cursorOnMap ? cursorCell : -1);
+    } else {
+      CancelDrag();
+    }
+    return;
+  }
+
+  const bool overHud = hudGui != nullptr && hudGui->WasHit();
+  showPath = !overHud && !scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
+             pathDone[selectedMember] && cursorOnMap && dragState != DRAG_ITEM && s->alive;
+  if (!showPath) {
+    if (cursorOnMap && ValidCell(cursorCell) && cells[cursorCell].memberHere >= 0 && LeftDown()) {
+      SelectMember(cells[cursorCell].memberHere);
+    }
+    return;
+  }
+  // Clicks are acted on only with marks made for the cell under the cursor.
+  if (cursorX != markedX || cursorY != markedY || marksStale) {
+    MarkPath();
+    markedX = cursorX;
+    markedY = cursorY;
+    marksStale = false;
+    return;
+  }
+
+  if (LeftUp() && dragState == DRAG_POPUP) {
+    PickFromPopup(*this);
+  } else if (LeftDown() && dragState != DRAG_POPUP) {
+    PressOnCell(*this, cursorCell);
+  }
+}
