@@ -34,13 +34,16 @@ class Shape:
         self.ops = []
 
     def ellipse(self, cx, cy, rx, ry, erase=False):
+        """An ellipse by centre and radii."""
         self.ops.append(("e", (cx - rx, cy - ry, cx + rx, cy + ry), erase))
         return self
 
     def circle(self, cx, cy, r, erase=False):
+        """A circle by centre and radius."""
         return self.ellipse(cx, cy, r, r, erase)
 
     def poly(self, pts, erase=False):
+        """A filled polygon."""
         self.ops.append(("p", [tuple(p) for p in pts], erase))
         return self
 
@@ -50,14 +53,17 @@ class Shape:
         return self
 
     def rect(self, x0, y0, x1, y1, r=0.0, erase=False):
+        """A rectangle by corners, with corner radius r."""
         self.ops.append(("r", (x0, y0, x1, y1, r), erase))
         return self
 
     def add(self, other):
+        """Appends another shape's primitives."""
         self.ops += other.ops
         return self
 
     def bbox(self):
+        """Bounding box of the filled primitives."""
         xs, ys = [], []
         for kind, a, erase in self.ops:
             if erase:

@@ -73,6 +73,7 @@ def frame(w, h, lit):
 
 
 def end_button():
+    """The end-of-turn button."""
     return ui_kit.button(V["END_BUTTON_W"], V["END_BUTTON_H"], "Конец хода", size=15)
 
 

@@ -34,47 +34,59 @@ class Frame:
         self.c, self.n = math.cos(math.radians(angle)), math.sin(math.radians(angle))
 
     def p(self, x, y):
+        """One item-local point in picture coordinates."""
         x, y = x * self.s, y * self.s
         return (self.cx + x * self.c - y * self.n, self.cy + x * self.n + y * self.c)
 
     def pts(self, pts):
+        """Item-local points in picture coordinates."""
         return [self.p(x, y) for x, y in pts]
 
     def poly(self, pts, shape=None, erase=False):
+        """A polygon (added to shape when given)."""
         return (shape or Shape()).poly(self.pts(pts), erase)
 
     def rect(self, x0, y0, x1, y1, shape=None, erase=False):
+        """A turned rectangle."""
         return self.poly([(x0, y0), (x1, y0), (x1, y1), (x0, y1)], shape, erase)
 
     def line(self, pts, w, shape=None, erase=False):
+        """A thick polyline, w item-local pixels wide."""
         return (shape or Shape()).line(self.pts(pts), w * self.s, erase)
 
     def ellipse(self, x, y, rx, ry, shape=None, erase=False, n=28):
+        """A turned ellipse, as a polygon."""
         return self.poly([(x + rx * math.cos(2 * math.pi * k / n), y + ry * math.sin(2 * math.pi * k / n))
                           for k in range(n)], shape, erase)
 
     def circle(self, x, y, r, shape=None, erase=False):
+        """A circle."""
         cx, cy = self.p(x, y)
         return (shape or Shape()).circle(cx, cy, r * self.s, erase)
 
 
 def metal(layer, shape, colour=STEEL, glint=0.6):
+    """Polished metal: strong light and a highlight."""
     layer.paint(shape, colour, ow=OW, light=0.55, edge=0.25, glint=glint)
 
 
 def wood(layer, shape, colour=WOOD):
+    """Wood with a grain."""
     layer.paint(shape, colour, ow=OW, light=0.45, edge=0.3, grain=0.12)
 
 
 def plastic(layer, shape, colour, glint=0.35):
+    """Plastic, rubber or paint: soft light, a small highlight."""
     layer.paint(shape, colour, ow=OW, light=0.45, edge=0.3, glint=glint)
 
 
 def cloth(layer, shape, colour):
+    """Fabric or leather with a fine weave."""
     layer.paint(shape, colour, ow=OW, light=0.4, edge=0.35, grain=0.1)
 
 
 def detail(layer, shape, colour, alpha=1.0):
+    """A flat mark without outline: stripes, holes, rivets."""
     layer.fill(shape, colour, alpha)
 
 

@@ -7,6 +7,7 @@ GLASS = (206, 226, 236)
 
 
 def item_0():
+    """Car keys on a ring with a house key."""
     l = new(80)
     metal(l, Shape().circle(22, 20, 13).circle(22, 20, 10, erase=True), STEEL)
     f = Frame(26, 26, 45, 1.3)
@@ -25,6 +26,7 @@ def item_0():
 
 
 def item_2():
+    """A leather pistol holster."""
     l = new(80)
     f = Frame(40, 42, 0, 1.3)
     body = f.poly([(-18, -26), (14, -26), (18, -16), (14, 16), (4, 28), (-4, 28), (-10, 2), (-20, -2)])
@@ -38,6 +40,7 @@ def item_2():
 
 
 def item_3():
+    """A backpack with a rolled mat."""
     l = new(160)
     cloth(l, Shape().rect(36, 30, 50, 68, 6).rect(110, 30, 124, 68, 6), (70, 92, 112))
     cloth(l, Shape().rect(50, 16, 110, 76, 14), (86, 112, 134))
@@ -63,6 +66,7 @@ def _shin_guard(l, cx, angle):
 
 
 def item_4():
+    """A pair of hockey shin guards."""
     l = new(160)
     _shin_guard(l, 58, -8)
     _shin_guard(l, 102, 8)
@@ -70,6 +74,7 @@ def item_4():
 
 
 def item_5():
+    """A black biker jacket laid flat."""
     l = new(160)
     leather = (44, 40, 48)
     for m in (-1, 1):
@@ -91,6 +96,7 @@ def item_5():
 
 
 def item_6():
+    """A handful of nails."""
     l = new(80)
     for cx, cy, a in [(38, 24, -12), (42, 38, 8), (36, 52, -4), (44, 64, 18), (24, 44, 62)]:
         f = Frame(cx, cy, a, 1.05)
@@ -101,6 +107,7 @@ def item_6():
 
 
 def item_7():
+    """A bottle of painkillers."""
     l = new(80)
     l.paint(Shape().rect(24, 24, 54, 72, 5), (236, 140, 40), light=0.5, edge=0.3, glint=0.6, alpha=0.95)
     l.paint(Shape().rect(24, 38, 54, 60), WHITE, light=0.3)
@@ -116,6 +123,7 @@ def item_7():
 
 
 def item_8():
+    """A red first-aid kit."""
     l = new(80)
     l.paint(Shape().rect(28, 10, 52, 26, 5).rect(33, 15, 47, 26, 3, erase=True), (60, 58, 66), light=0.4)
     l.paint(Shape().rect(8, 20, 72, 70, 8), RED, light=0.5, edge=0.35, glint=0.3)
@@ -125,6 +133,7 @@ def item_8():
 
 
 def item_9():
+    """Antibiotics: a box and a blister of capsules."""
     l = new(80)
     l.paint(Shape().rect(12, 12, 46, 60, 2), WHITE, light=0.45, edge=0.25)
     detail(l, Shape().rect(12, 22, 46, 32), (60, 110, 190))
@@ -140,6 +149,7 @@ def item_9():
 
 
 def item_10():
+    """A jar of vitamins."""
     l = new(80)
     l.paint(Shape().rect(20, 24, 60, 72, 8), GLASS, light=0.5, edge=0.2, glint=0.6, alpha=0.85)
     for x, y in [(28, 64), (38, 66), (50, 64), (32, 56), (44, 58), (54, 54), (26, 48)]:
@@ -151,6 +161,7 @@ def item_10():
 
 
 def item_11():
+    """A syringe of adrenaline."""
     l = new(80)
     f = Frame(40, 42, -40, 1.15)
     metal(l, f.line([(-30, 0), (-18, 0)], 3))
@@ -166,6 +177,7 @@ def item_11():
 
 
 def item_12():
+    """A doctor's bag."""
     l = new(160)
     bag = (72, 42, 32)
     l.paint(Shape().line([(62, 22), (68, 8), (92, 8), (98, 22)], 5), (50, 30, 24), light=0.3)
@@ -179,6 +191,7 @@ def item_12():
 
 
 def item_35():
+    """Cartridges."""
     l = new(80)
     for x, y in [(24, 16), (40, 10), (56, 18)]:
         l.paint(Shape().rect(x - 6, y + 14, x + 6, y + 54, 1.5), BRASS, light=0.55, edge=0.25, glint=0.6)
@@ -189,6 +202,7 @@ def item_35():
 
 
 def item_36():
+    """An ammunition box."""
     l = new(160)
     l.paint(Shape().rect(30, 22, 130, 74, 4), OLIVE, light=0.45, edge=0.3, grain=0.05)
     l.paint(Shape().rect(27, 16, 133, 28, 3), (84, 94, 54), light=0.45)

@@ -10,6 +10,7 @@ def _trigger(l, f, x, y, r=5.0):
 
 
 def item_32():
+    """A flare gun."""
     l = new(80)
     f = Frame(32, 34, 0, 1.3)
     _trigger(l, f, -2, 1)
@@ -24,6 +25,7 @@ def item_32():
 
 
 def item_41():
+    """A revolver."""
     l = new(80)
     f = Frame(32, 34, 0, 1.15)
     _trigger(l, f, -4, 2)
@@ -40,6 +42,7 @@ def item_41():
 
 
 def item_42():
+    """A pistol."""
     l = new(80)
     f = Frame(36, 34, 0, 1.32)
     _trigger(l, f, 0, 2)
@@ -55,6 +58,7 @@ def item_42():
 
 
 def item_43():
+    """A nail gun."""
     l = new(80)
     f = Frame(38, 36, 0, 1.3)
     plastic(l, f.poly([(-16, -4), (-4, -4), (2, 24), (-12, 24)]), BLACK)
@@ -70,6 +74,7 @@ def item_43():
 
 
 def item_44():
+    """A sawn-off shotgun."""
     l = new(80)
     f = Frame(40, 36, -8, 1.18)
     wood(l, f.poly([(-12, -6), (-28, 4), (-32, 22), (-20, 24), (-10, 6)]), WOOD)
@@ -83,6 +88,7 @@ def item_44():
 
 
 def item_33():
+    """A bow with an arrow."""
     l = new(160)
     f = Frame(80, 58, 0)
     metal(l, f.line([(-66, 4), (66, 4)], 2.6), DARK_STEEL, glint=0.2)
@@ -100,6 +106,7 @@ def item_33():
 
 
 def item_34():
+    """A crossbow."""
     l = new(160)
     f = Frame(82, 42, 0)
     wood(l, f.poly([(-72, 2), (-30, -4), (40, -4), (40, 4), (-20, 6), (-44, 14), (-72, 14)]), WOOD)
@@ -133,12 +140,14 @@ def _ak(l, f, furniture, metal_c, mag_colour, folding):
 
 
 def item_45():
+    """An AK-47."""
     l = new(160)
     _ak(l, Frame(82, 36, 0), WOOD, GUNMETAL, (70, 72, 82), False)
     return finish(l)
 
 
 def item_46():
+    """A double-barrelled hunting gun."""
     l = new(160)
     f = Frame(80, 40, 0)
     wood(l, f.poly([(-18, -5), (-74, 2), (-74, 16), (-62, 16), (-18, 7)]), (140, 86, 44))
@@ -152,6 +161,7 @@ def item_46():
 
 
 def item_47():
+    """A pump shotgun."""
     l = new(160)
     f = Frame(80, 40, 0)
     plastic(l, f.poly([(-22, -5), (-72, 2), (-72, 16), (-62, 16), (-22, 6)]), (40, 40, 46))
@@ -167,6 +177,7 @@ def item_47():
 
 
 def item_48():
+    """A rifle with a scope."""
     l = new(160)
     f = Frame(80, 44, 0)
     wood(l, f.poly([(-74, 2), (-74, 16), (-60, 16), (-30, 6), (34, 4), (34, -2), (-26, -2)]), (150, 92, 48))
@@ -184,6 +195,7 @@ def item_48():
 
 
 def item_49():
+    """A submachine gun."""
     l = new(160)
     f = Frame(84, 34, 0, 0.95)
     metal(l, f.line([(-30, -4), (-58, -2), (-58, 10), (-30, 4)], 3), GUNMETAL, glint=0.2)
@@ -200,6 +212,7 @@ def item_49():
 
 
 def item_50():
+    """A modern assault rifle with a red-dot sight."""
     l = new(160)
     f = Frame(82, 36, 0)
     _ak(l, f, (40, 36, 40), (56, 56, 64), (128, 56, 40), True)
@@ -209,6 +222,7 @@ def item_50():
 
 
 def item_51():
+    """A machine gun with its belt and bipod."""
     l = new(160)
     f = Frame(82, 34, 0)
     wood(l, f.poly([(-34, -6), (-74, -2), (-74, 14), (-62, 14), (-34, 4)]).add(

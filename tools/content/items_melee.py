@@ -22,6 +22,7 @@ def fist(layer, cx, cy, mirror):
 
 
 def item_1():
+    """Two bare fists."""
     l = new(160)
     fist(l, 52, 40, False)
     fist(l, 108, 40, True)
@@ -29,6 +30,7 @@ def item_1():
 
 
 def item_13():
+    """A kitchen knife."""
     l = new(80)
     f = Frame(40, 41, -40, 1.15)
     plastic(l, f.line([(-31, 0), (-8, 0)], 9), BLACK)
@@ -41,6 +43,7 @@ def item_13():
 
 
 def item_14():
+    """A commando knife."""
     l = new(80)
     f = Frame(40, 41, -40, 1.12)
     metal(l, f.circle(-31, 0, 4.5), DARK_STEEL)
@@ -56,6 +59,7 @@ def item_14():
 
 
 def item_15():
+    """A frying pan."""
     l = new(80)
     f = Frame(44, 42, -32)
     plastic(l, f.line([(-38, 0), (-12, 0)], 7), BLACK)
@@ -67,6 +71,7 @@ def item_15():
 
 
 def item_16():
+    """A claw hammer."""
     l = new(80)
     f = Frame(38, 44, -45, 1.12)
     wood(l, f.line([(-32, 0), (16, 0)], 7), (196, 146, 86))
@@ -79,6 +84,7 @@ def item_16():
 
 
 def item_17():
+    """A length of chain."""
     l = new(80)
     pts = [(12 + 56 * t, 40 + 22 * math.sin(t * 2 * math.pi + 0.6)) for t in [k / 7 for k in range(8)]]
     for i, (x, y) in enumerate(pts):
@@ -95,6 +101,7 @@ def item_17():
 
 
 def item_18():
+    """A screwdriver."""
     l = new(80)
     f = Frame(40, 40, -40, 1.12)
     plastic(l, f.line([(-31, 0), (-4, 0)], 11), (236, 190, 52))
@@ -106,6 +113,7 @@ def item_18():
 
 
 def item_19():
+    """A crowbar."""
     l = new(80)
     f = Frame(40, 44, -40, 1.12)
     shaft = f.line([(-32, 3), (-24, 0), (20, 0), (27, -4), (29, -12), (25, -18), (19, -17)], 5.5)
@@ -116,6 +124,7 @@ def item_19():
 
 
 def item_20():
+    """A torch with its beam."""
     l = new(80)
     f = Frame(32, 48, -35, 1.1)
     beam = f.poly([(22, -9), (34, -15), (34, 15), (22, 9)])
@@ -130,6 +139,7 @@ def item_20():
 
 
 def item_21():
+    """A rubber baton."""
     l = new(80)
     f = Frame(40, 42, -40, 1.12)
     plastic(l, f.line([(-33, 0), (32, 0)], 7.5), RUBBER, glint=0.5)
@@ -140,6 +150,7 @@ def item_21():
 
 
 def item_22():
+    """Brass knuckles."""
     l = new(80)
     body = Shape().rect(9, 22, 71, 46, 12).rect(18, 40, 62, 60, 9)
     for x in (20.5, 33.5, 46.5, 59.5):
@@ -150,6 +161,7 @@ def item_22():
 
 
 def item_23():
+    """An axe."""
     l = new(160)
     f = Frame(80, 48, -10)
     wood(l, f.line([(-68, 3), (0, 1), (44, -1)], 8), (176, 118, 64))
@@ -161,6 +173,7 @@ def item_23():
 
 
 def item_24():
+    """A golf club."""
     l = new(160)
     f = Frame(78, 36, -8)
     metal(l, f.line([(-66, 0), (52, 0)], 3))
@@ -174,6 +187,7 @@ def item_24():
 
 
 def item_25():
+    """A machete."""
     l = new(160)
     f = Frame(80, 40, -6)
     plastic(l, f.line([(-70, 0), (-40, 0)], 10), BLACK)
@@ -185,6 +199,7 @@ def item_25():
 
 
 def item_26():
+    """A hockey stick."""
     l = new(160)
     f = Frame(78, 36, -10)
     wood(l, f.line([(-70, -3), (38, -3)], 6.5), (200, 160, 100))
@@ -197,6 +212,7 @@ def item_26():
 
 
 def item_27():
+    """A fireplace poker."""
     l = new(160)
     f = Frame(82, 40, -8)
     iron = (64, 60, 66)
@@ -208,6 +224,7 @@ def item_27():
 
 
 def item_28():
+    """A pipe wrench."""
     l = new(160)
     f = Frame(80, 42, -8)
     handle = f.poly([(-68, -5), (18, -7), (18, 7), (-68, 5)]).add(f.circle(-68, 0, 5))
@@ -225,6 +242,7 @@ def item_28():
 
 
 def item_29():
+    """A plank with nails."""
     l = new(160)
     f = Frame(80, 46, -6)
     for x, dx, bent in [(-52, -3, False), (-30, 2, False), (-8, -2, True), (16, 3, False), (40, -1, False),
@@ -240,6 +258,7 @@ def item_29():
 
 
 def item_30():
+    """A baseball bat."""
     l = new(160)
     f = Frame(80, 40, -10)
     top = [(x, -(2.8 + 5.6 * max(0.0, (x + 40) / 100) ** 1.5)) for x in range(-68, 64, 6)]
@@ -251,6 +270,7 @@ def item_30():
 
 
 def item_31():
+    """A katana."""
     l = new(160)
     f = Frame(82, 42, -6)
     plastic(l, f.line([(-72, 0), (-36, 0)], 7.5), BLACK)
@@ -270,6 +290,7 @@ def item_31():
 
 
 def item_37():
+    """A fire extinguisher."""
     l = new(160)
     f = Frame(74, 44, -4)
     l.paint(f.line([(-48, 0), (34, 0)], 30), RED, light=0.5, edge=0.3, glint=0.5)
@@ -286,6 +307,7 @@ def item_37():
 
 
 def item_38():
+    """A sledgehammer."""
     l = new(160)
     f = Frame(76, 44, -10)
     wood(l, f.line([(-70, 0), (40, 0)], 7.5), (186, 136, 80))
@@ -298,6 +320,7 @@ def item_38():
 
 
 def item_39():
+    """A chainsaw."""
     l = new(160)
     f = Frame(84, 46, -4)
     chain = f.line([(-2, 2), (66, 2)], 18)
@@ -317,6 +340,7 @@ def item_39():
 
 
 def item_40():
+    """A shovel."""
     l = new(160)
     f = Frame(80, 42, -6)
     wood(l, f.line([(-62, 0), (20, 0)], 6), (190, 140, 84))

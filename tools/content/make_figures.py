@@ -87,6 +87,7 @@ def sheet(look):
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     for i, look in enumerate(survivors.SURVIVORS):
         art.save(sheet(look), out, layout.MAN_TEXTURES[i])
     art.save(sheet(survivors.ZOMBIE), out, layout.ZOMBIE_TEXTURE)

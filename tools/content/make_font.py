@@ -22,6 +22,7 @@ def ink(f, ch):
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     f = art.font("DejaVuSans.ttf", SIZE)
     glyphs = [(ch,) + ink(f, ch) for ch in CHARS]
     top = min(b[1] for _, _, b in glyphs if b)

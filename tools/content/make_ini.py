@@ -19,6 +19,7 @@ def text(value):
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     lines = list(HEADER)
     for name, entries in SECTIONS:
         lines += ["", "[%s]" % name]

@@ -33,6 +33,7 @@ def pictures():
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     parts = [(draw(), RECTS[t][0], RECTS[t][1]) for t, draw in sorted(pictures().items())]
     parts += hud.pieces()
     art.save(art.atlas(parts, (SIZE, SIZE)), out, layout.ITEMS_TEXTURE)

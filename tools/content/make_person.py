@@ -180,6 +180,7 @@ def pieces():
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     art.save(art.atlas(pieces(), (SIZE, SIZE)), out, layout.PERSON_TEXTURE)
 
 

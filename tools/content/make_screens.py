@@ -111,6 +111,7 @@ def end():
 
 
 def main(out):
+    """Writes this step's files under the output root `out`."""
     art.save(logo(), out, "Data/logo.png")
     art.save(menu(), out, "Data/menu.png")
     art.save(end(), out, "Data/end.png")
