@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/game_state.h"
-#include "app/screens.h"
 #include "app/shell.h"
-#include "config/settings.h"
-#include "engine/font.h"
 #include "engine/sprite.h"
 #include "game/item.h"
 #include "game/messages.h"
@@ -16,7 +13,6 @@
 #include "map/map.h"
 #include "screen_fixture.h"
 #include "ui/hud_list.h"
-#include "ui/resources.h"
 
 namespace {
 
@@ -74,14 +70,6 @@ TEST_F(GameFrameTest, TheMemberKeysSelectLivingMembersAndAreReadBeforeTheTurnEnd
   EXPECT_EQ(screenState, 2);
 }
 
-TEST_F(GameFrameTest, HoldingEEndsTheTurnOnce) {
-  const size_t sounds = fake.playedEffects.size();
-  fake.Press(HGEK_E);
-  Frame();
-  EXPECT_EQ(screenState, 2);
-  EXPECT_EQ(fake.playedEffects.size(), sounds + 1);
-}
-
 TEST_F(GameFrameTest, AHeldRightButtonKeepsCancellingAnyDrag) {
   Item* item = new Item(13);
   fake.Press(HGEK_RBUTTON);
@@ -133,35 +121,6 @@ TEST_F(GameFrameTest, APressOnAPhotoSelectsThatMember) {
   fake.Press(HGEK_LBUTTON);
   Frame();
   EXPECT_EQ(selectedMember, 1);
-}
-
-TEST_F(GameFrameTest, FunctionKeysReloadAndSetTheFrameRate) {
-  fake.Press(HGEK_F2);
-  Frame();
-  EXPECT_EQ(fake.System_GetState(HGE_FPS), 0);
-  fake.held.clear();
-  fake.Press(HGEK_F3);
-  Frame();
-  EXPECT_EQ(fake.System_GetState(HGE_FPS), -1);
-  fake.held.clear();
-  fake.Press(HGEK_F4);
-  Frame();
-  EXPECT_EQ(fake.System_GetState(HGE_FPS), 100);
-  fake.held.clear();
-  fake.SetIni("interface", "INTER_INV_H", "200");
-  fake.Press(HGEK_F1);
-  Frame();
-  EXPECT_EQ(INTER_INV_TOP, 400);
-}
-
-TEST_F(GameFrameTest, ANewMessageFlashesFromRedToWhiteInHalfASecond) {
-  ShowMessage("x");
-  fake.delta = 0.25f;
-  Frame();
-  EXPECT_EQ(messageFont->GetColor(), 0xFFFF7F7Fu);
-  Frame();
-  EXPECT_EQ(messageFont->GetColor(), 0xFFFFFFFFu);
-  EXPECT_EQ(font1->GetColor(), 0xFFFFFFFFu);  // the other font is not touched
 }
 
 TEST(ZombieBlink, TargetableZombiesGoWhiteRedWhiteOnceASecond) {

@@ -10,7 +10,6 @@
 #include "engine/font.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
-#include "engine/text.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
@@ -243,19 +242,6 @@ TEST_F(GameRenderTest, AfterAReloadTheDisplayMovesAtOnceWhileItsRectanglesStay) 
   Render();
   EXPECT_EQ(QuadsOf(inventoryPanel)[0].v[0].x, 40);
   EXPECT_EQ(hudGui->HitTest(25, 580), HUD_PANEL);
-}
-
-TEST_F(GameRenderTest, TheDeveloperOverlayShowsTheCursorPathsAndTheSearch) {
-  LOGO = 0;
-  searchRunning = true;
-  Render();
-  for (float y : {5.0f, 20.0f, 35.0f, 50.0f}) EXPECT_GT(GlyphsAt(y), 0) << y;
-  searchRunning = false;
-  Render();
-  EXPECT_EQ(GlyphsAt(50), 0);
-  LOGO = 1;
-  Render();
-  EXPECT_EQ(GlyphsAt(5), 0);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <set>
 #include <utility>
 
-#include "config/settings.h"
 #include "game/person.h"
 #include "game/random.h"
 #include "game/roster.h"

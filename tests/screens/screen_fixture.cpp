@@ -4,6 +4,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/game_state.h"
 #include "app/shell.h"
@@ -20,127 +21,32 @@
 namespace {
 
 // Positions and texture rectangles chosen so that no two clickable areas or pictures coincide.
-const char* const kLayout[][2] = {
-    {"PASS_TX", "0"},
-    {"PASS_TY", "600"},
-    {"PASS_W", "200"},
-    {"PASS_H", "100"},
-    {"PASS_X", "10"},
-    {"PASS_Y", "10"},
-    {"PASS_Y_STEP", "110"},
-    {"PASS_MAN1_X", "300"},
-    {"PASS_MAN1_Y", "150"},
-    {"PASS_MAN2_X", "550"},
-    {"PASS_MAN2_Y", "150"},
-    {"PASS_ADD_X", "300"},
-    {"PASS_ADD_Y", "500"},
-    {"PASS_ADD_W", "100"},
-    {"PASS_ADD_H", "40"},
-    {"PASS_ADD_TX", "500"},
-    {"PASS_ADD_TY", "700"},
-    {"PASS_START_X", "450"},
-    {"PASS_START_Y", "500"},
-    {"PASS_START_W", "100"},
-    {"PASS_START_H", "40"},
-    {"PASS_START_TX", "500"},
-    {"PASS_START_TY", "750"},
-    {"PASS_T_SHOW_TWO", "0.5"},
-    {"PASS_T_ADD_ONE", "0.5"},
-    {"PASS_DARK_QUAD_COLOR", "170"},
-    {"PASS_PHOTO_NUM", "5"},
-    {"PASS_PHOTO_TX", "0"},
-    {"PASS_PHOTO_TY", "700"},
-    {"PASS_PHOTO_W", "60"},
-    {"PASS_PHOTO_H", "80"},
-    {"PASS_PHOTO_X", "5"},
-    {"PASS_PHOTO_Y", "5"},
-    {"PASS_NAME_X", "70"},
-    {"PASS_NAME_Y", "5"},
-    {"PASS_DESC_X", "70"},
-    {"PASS_DESC_Y", "25"},
-    {"PASS_SKILL_X", "5"},
-    {"PASS_SKILL_Y", "80"},
-    {"PASS_ITEMS_X", "5"},
-    {"PASS_ITEMS_Y", "90"},
-    {"PASS_CHANGE_ONE_TX", "0"},
-    {"PASS_CHANGE_ONE_TY", "850"},
-    {"PASS_CHANGE_ONE_W", "200"},
-    {"PASS_CHANGE_ONE_H", "40"},
-    {"PASS_CHANGE_ONE_X", "300"},
-    {"PASS_CHANGE_ONE_Y", "100"},
-    {"PASS_CHANGE_OR_TX", "300"},
-    {"PASS_CHANGE_OR_TY", "850"},
-    {"PASS_CHANGE_OR_W", "50"},
-    {"PASS_CHANGE_OR_H", "40"},
-    {"PASS_CHANGE_OR_X", "510"},
-    {"PASS_CHANGE_OR_Y", "180"},
-    {"LIFEBAR_CADR", "5"},
-    {"LIFEBAR_TX", "0"},
-    {"LIFEBAR_TY", "800"},
-    {"LIFEBAR_W", "60"},
-    {"LIFEBAR_H", "10"},
-    {"AP_ON_PHOTO_X", "55"},
-    {"AP_ON_PHOTO_Y", "5"},
-    {"INTER_PHOTO_X", "700"},
-    {"INTER_PHOTO_Y", "20"},
-    {"INTER_PHOTO_STEP", "110"},
-    {"INTER_INV_TX", "0"},
-    {"INTER_INV_TY", "600"},
-    {"INTER_INV_W", "560"},
-    {"INTER_INV_H", "130"},
-    {"INTER_INV_X", "20"},
-    {"INTER_ITEM_SMALL_TX", "0"},
-    {"INTER_ITEM_SMALL_TY", "800"},
-    {"INTER_ITEM_SMALL_W", "40"},
-    {"INTER_ITEM_SMALL_H", "40"},
-    {"INTER_ITEM_BIG_TX", "100"},
-    {"INTER_ITEM_BIG_TY", "850"},
-    {"INTER_ITEM_BIG_W", "84"},
-    {"INTER_ITEM_BIG_H", "40"},
-    {"INTER_INV_ITEMS_X", "10"},
-    {"INTER_INV_ITEMS_Y", "10"},
-    {"INTER_INV_ITEMS_STEP", "44"},
-    {"INTER_INV_ACT_ITEM_X", "380"},
-    {"INTER_INV_ACT_ITEM_Y", "10"},
-    {"INTER_INV_ARMOR_X", "10"},
-    {"INTER_INV_ARMOR_Y", "60"},
-    {"INTER_INV_BAG_X", "100"},
-    {"INTER_INV_BAG_Y", "60"},
-    {"INTER_INV_HANDS_X", "190"},
-    {"INTER_INV_HANDS_Y", "60"},
-    {"INTER_INV_HOLSTER_X", "280"},
-    {"INTER_INV_HOLSTER_Y", "60"},
-    {"INTER_INV_KEYS_X", "330"},
-    {"INTER_INV_KEYS_Y", "60"},
-    {"INTER_MESSAGE_X", "10"},
-    {"INTER_MESSAGE_Y", "110"},
-    {"END_BUTTON_TX", "300"},
-    {"END_BUTTON_TY", "800"},
-    {"END_BUTTON_W", "100"},
-    {"END_BUTTON_H", "50"},
-    {"END_BUTTON_X", "690"},
-    {"END_BUTTON_Y", "540"},
-    {"HEAL_TOKEN_TX", "400"},
-    {"HEAL_TOKEN_TY", "800"},
-    {"HEAL_TOKEN_W", "20"},
-    {"HEAL_TOKEN_H", "20"},
-    {"HEAL_TOKEN_X", "10"},
-    {"HEAL_TOKEN_Y", "10"},
-    {"FIND_TOKEN_TX", "500"},
-    {"FIND_TOKEN_TY", "800"},
-    {"BAG_TOKEN_TX", "600"},
-    {"BAG_TOKEN_TY", "800"},
-    {"PLAYER_MARKER_BOTTOM_TX", "0"},
-    {"PLAYER_MARKER_BOTTOM_TY", "900"},
-    {"PLAYER_MARKER_TOP_TX", "100"},
-    {"PLAYER_MARKER_TOP_TY", "900"},
-    {"PATH_TOKEN_TX", "300"},
-    {"PATH_TOKEN_TY", "900"},
-    {"SCROLLING_ZONE", "10"},
-    {"SCROLLING_SPEED", "100"},
-    {"PATH_FINDING_CICLES", "1000"},
-    {"ZOMBIE_PROPORTION", "2"},
-};
+const char* const kLayout = R"(
+PASS_TX=0 PASS_TY=600 PASS_W=200 PASS_H=100 PASS_X=10 PASS_Y=10 PASS_Y_STEP=110 PASS_MAN1_X=300
+PASS_MAN1_Y=150 PASS_MAN2_X=550 PASS_MAN2_Y=150 PASS_ADD_X=300 PASS_ADD_Y=500 PASS_ADD_W=100
+PASS_ADD_H=40 PASS_ADD_TX=500 PASS_ADD_TY=700 PASS_START_X=450 PASS_START_Y=500 PASS_START_W=100
+PASS_START_H=40 PASS_START_TX=500 PASS_START_TY=750 PASS_T_SHOW_TWO=0.5 PASS_T_ADD_ONE=0.5
+PASS_DARK_QUAD_COLOR=170 PASS_PHOTO_NUM=5 PASS_PHOTO_TX=0 PASS_PHOTO_TY=700 PASS_PHOTO_W=60
+PASS_PHOTO_H=80 PASS_PHOTO_X=5 PASS_PHOTO_Y=5 PASS_NAME_X=70 PASS_NAME_Y=5 PASS_DESC_X=70
+PASS_DESC_Y=25 PASS_SKILL_X=5 PASS_SKILL_Y=80 PASS_ITEMS_X=5 PASS_ITEMS_Y=90 PASS_CHANGE_ONE_TX=0
+PASS_CHANGE_ONE_TY=850 PASS_CHANGE_ONE_W=200 PASS_CHANGE_ONE_H=40 PASS_CHANGE_ONE_X=300
+PASS_CHANGE_ONE_Y=100 PASS_CHANGE_OR_TX=300 PASS_CHANGE_OR_TY=850 PASS_CHANGE_OR_W=50
+PASS_CHANGE_OR_H=40 PASS_CHANGE_OR_X=510 PASS_CHANGE_OR_Y=180 LIFEBAR_CADR=5 LIFEBAR_TX=0
+LIFEBAR_TY=800 LIFEBAR_W=60 LIFEBAR_H=10 AP_ON_PHOTO_X=55 AP_ON_PHOTO_Y=5 INTER_PHOTO_X=700
+INTER_PHOTO_Y=20 INTER_PHOTO_STEP=110 INTER_INV_TX=0 INTER_INV_TY=600 INTER_INV_W=560
+INTER_INV_H=130 INTER_INV_X=20 INTER_ITEM_SMALL_TX=0 INTER_ITEM_SMALL_TY=800 INTER_ITEM_SMALL_W=40
+INTER_ITEM_SMALL_H=40 INTER_ITEM_BIG_TX=100 INTER_ITEM_BIG_TY=850 INTER_ITEM_BIG_W=84
+INTER_ITEM_BIG_H=40 INTER_INV_ITEMS_X=10 INTER_INV_ITEMS_Y=10 INTER_INV_ITEMS_STEP=44
+INTER_INV_ACT_ITEM_X=380 INTER_INV_ACT_ITEM_Y=10 INTER_INV_ARMOR_X=10 INTER_INV_ARMOR_Y=60
+INTER_INV_BAG_X=100 INTER_INV_BAG_Y=60 INTER_INV_HANDS_X=190 INTER_INV_HANDS_Y=60
+INTER_INV_HOLSTER_X=280 INTER_INV_HOLSTER_Y=60 INTER_INV_KEYS_X=330 INTER_INV_KEYS_Y=60
+INTER_MESSAGE_X=10 INTER_MESSAGE_Y=110 END_BUTTON_TX=300 END_BUTTON_TY=800 END_BUTTON_W=100
+END_BUTTON_H=50 END_BUTTON_X=690 END_BUTTON_Y=540 HEAL_TOKEN_TX=400 HEAL_TOKEN_TY=800
+HEAL_TOKEN_W=20 HEAL_TOKEN_H=20 HEAL_TOKEN_X=10 HEAL_TOKEN_Y=10 FIND_TOKEN_TX=500 FIND_TOKEN_TY=800
+BAG_TOKEN_TX=600 BAG_TOKEN_TY=800 PLAYER_MARKER_BOTTOM_TX=0 PLAYER_MARKER_BOTTOM_TY=900
+PLAYER_MARKER_TOP_TX=100 PLAYER_MARKER_TOP_TY=900 PATH_TOKEN_TX=300 PATH_TOKEN_TY=900
+SCROLLING_ZONE=10 SCROLLING_SPEED=100 PATH_FINDING_CICLES=1000 ZOMBIE_PROPORTION=2
+)";
 
 std::deque<int>& Numbers() {
   static std::deque<int> numbers;
@@ -189,7 +95,11 @@ void ScreenTest::SetUp() {
   fake.SetMouse(400, 300);
   fake.delta = 0.01f;
   for (const char* file : {"Data/items.png", "Data/person.png"}) fake.SetImageSize(file, 1024, 1024);
-  for (const auto& row : kLayout) fake.SetIni(SectionOf(row[0]), row[0], row[1]);
+  std::istringstream layout(kLayout);
+  for (std::string pair; layout >> pair;) {
+    const size_t eq = pair.find('=');
+    fake.SetIni(SectionOf(pair.substr(0, eq)), pair.substr(0, eq), pair.substr(eq + 1));
+  }
   LoadSettings(&fake);
   LOGO = 1;
   if (itemPictures.empty()) CreateItemPictures();

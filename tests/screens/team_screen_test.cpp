@@ -196,16 +196,6 @@ TEST_F(TeamScreen, WithoutLogoOneThereIsNoDimming) {
   EXPECT_NE(dimQuad, nullptr);
 }
 
-TEST_F(TeamScreen, EscapeEndsAndF1ReloadsInEveryState) {
-  Click(kAddX, kAddY);
-  fake.SetIni("passport", "PASS_X", "42");
-  fake.Press(HGEK_F1);
-  EXPECT_FALSE(RunFrame());
-  EXPECT_EQ(PASS_X, 42);
-  fake.Press(HGEK_ESCAPE);
-  EXPECT_TRUE(RunFrame());
-}
-
 TEST_F(TeamScreen, StartPlacesTheTeamAndHandsOverToTheGameScreen) {
   UseMap(TestMapFile(12, 10, std::string(120, '0'), 6));
   Recruit(1);
