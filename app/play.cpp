@@ -12,7 +12,7 @@
 #include "ui/hud_list.h"
 
 void AnalyzeMap(float dt) {
-  gameMap->UpdateView(dt);
+  gameMap->Analyze(dt);
 }
 
 void EndPlayerTurn() {
@@ -49,7 +49,3 @@ void DropHud(int) {
 }
 
 void CycleAction() {}
-
-void ApplyItem(int) {
-  CancelDrag();
-}

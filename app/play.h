@@ -1,6 +1,9 @@
 // Play commands the game loop hands on: map clicks, the zombies' turn, inventory presses and drops.
 #pragma once
 
+// The action rules (ApplyItem and the rest) that the inventory commands end in.
+#include "game/actions.h"
+
 // Phase 0 over the map: scrolls, finds the cursor cell and turns clicks on the map into commands.
 void AnalyzeMap(float dt);
 // Ends the player's half of the turn and hands it to the zombies.
@@ -15,5 +18,3 @@ void PressHud(int id);
 void DropHud(int id);
 // Selects the active item's next action.
 void CycleAction();
-// Applies the active item to team member `member` (the apply action's target).
-void ApplyItem(int member);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/game_state.h"
+#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/sprite.h"
 #include "game/action_rules.h"

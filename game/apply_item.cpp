@@ -1,0 +1,94 @@
+// Applying a medical item to a team member: healing, painkiller and adrenaline.
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/game_state.h"
+#include "app/shell.h"
+#include "game/action_rules.h"
+#include "game/actions.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/random.h"
+#include "game/roster.h"
+#include "map/map.h"
+
+namespace {
+
+// Result codes of the apply action.
+enum : int { CODE_HEAL = 6, CODE_HEAL_USED_UP = 7, CODE_PAINKILLER = 8, CODE_ADRENALINE = 9 };
+
+// Turns a painkiller keeps its taker from feeling pain.
+constexpr int PAINKILLER_TURNS = 5;
+
+// Whether `user` may reach member `target` to apply an item; posts why not, stays silent for the dead.
+bool CanReach(Person* user, int target) {
+  Person* t = team[target];
+  if (t == user) return true;
+  if (!t->alive) return false;
+  const Map& map = *gameMap;
+  const int ux = user->cell % map.W, uy = user->cell / map.W;
+  const int tx = t->cell % map.W, ty = t->cell / map.W;
+  if (std::abs(ux - tx) + std::abs(uy - ty) > 1 ||
+      map.MemberStepCost(selectedMember, ux, uy, DirectionTo(ux, uy, tx, ty), true, false, false) == -1) {
+    ShowPhrase(PHRASE_COME_CLOSER);
+    return false;
+  }
+  user->TurnTowards(tx, ty, 0.0f);
+  return true;
+}
+
+// What a drawn result does to member `t`; the used-up kinds leave the user's bag.
+void ApplyResult(int code, Person* user, Item* item, Person* t) {
+  switch (code) {
+    case CODE_HEAL:
+      t->life = std::min(t->life + 1, t->maximum);
+      ShowPhrase(PHRASE_HEALED_A_LITTLE);
+      return;
+    case CODE_HEAL_USED_UP:
+      t->life = std::min(t->life + 1, t->maximum);
+      ShowPhrase(PHRASE_KIT_USED_UP);
+      break;
+    case CODE_PAINKILLER:
+      t->painkillerTurns = PAINKILLER_TURNS;
+      ShowPhrase(PHRASE_NO_PAIN);
+      break;
+    case CODE_ADRENALINE:
+      t->actionPoints = std::min(t->actionPoints + t->maximum, 2 * t->maximum);
+      ShowPhrase(PHRASE_INVIGORATED);
+      break;
+    default:
+      ShowPhrase(PHRASE_FAILED_ATTEMPT);
+      return;
+  }
+  user->RemoveFromBag(item);
+  CancelDrag();
+}
+
+}  // namespace
+
+void ApplyItem(int target) {
+  Person* user = ActingMember();
+  if (user == nullptr || target < 0 || target >= static_cast<int>(team.size())) return;
+  Item* item = user->active;
+  const action_struct* action = SelectedActionOf(item);
+  if (action == nullptr) return;
+  if (user->actionPoints < action->cost) {
+    ShowPhrase(PHRASE_NO_ACTION_POINTS);
+    return;
+  }
+  if (!CanReach(user, target)) return;
+
+  user->actionPoints -= action->cost;
+  const bool skilled = IsSkilledWith(selectedMember, *item);
+  const int won = WinningResult(*action, skilled, RandomFloat(0.0f, 1.0f));
+  // Every result passed over before the winning one shows one use of the item.
+  const int passed = won >= 0 ? won : static_cast<int>(action->results.size());
+  for (int k = 0; k < passed; ++k) {
+    user->AddAction(3, 0.0f, 0.0f, true);
+    user->AddAction(0, 0.0f, 0.0f, true);
+    user->StartAction(false);
+    screenState = PHASE_TEAM_ACTING;
+  }
+  if (won >= 0) ApplyResult(action->results[won].code, user, item, team[target]);
+}

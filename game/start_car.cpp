@@ -1,0 +1,44 @@
+// Starting the escape car: a driver on the escape cell gets away when the engine catches.
+#include <cmath>
+
+#include "app/shell.h"
+#include "app/sounds.h"
+#include "game/action_rules.h"
+#include "game/actions.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/random.h"
+#include "game/roster.h"
+#include "map/map.h"
+
+namespace {
+
+// The skill of a member who cannot drive.
+constexpr int SKILL_CANNOT_DRIVE = 19;
+// The engine catches when the roll, in thousandths, is above this.
+constexpr long START_THRESHOLD = 830;
+
+}  // namespace
+
+void StartCar() {
+  Person* user = ActingMember();
+  if (user == nullptr) return;
+  const action_struct* action = SelectedActionOf(user->active);
+  if (action == nullptr) return;
+  if (HasSkill(selectedMember, SKILL_CANNOT_DRIVE)) {
+    ShowPhrase(PHRASE_CANNOT_DRIVE);
+    return;
+  }
+  if (user->cell != gameMap->CellIndex(gameMap->escapeX, gameMap->escapeY)) return;
+
+  user->actionPoints -= action->cost;
+  // Rolls come in thousandths; comparing whole thousandths keeps 0.83 itself a failure.
+  if (std::lround(RandomFloat(0.0f, 1.0f) * 1000.0) > START_THRESHOLD) {
+    PlaySound(SND_DRIVE_AWAY);
+    StartEnd();
+  } else {
+    ShowPhrase(PHRASE_ENGINE_FAILED);
+    PlaySound(SND_DRIVE_FAIL);
+  }
+}
