@@ -132,11 +132,6 @@ class Map {
   // The frame's update while the player commands: view, fading, path marks, and clicks made commands.
   void Analyze(float dt);
 
-  // ---- Map analysis (map_analyze.cpp) ----
-
-  // The frame's update while the player commands: view, fading, path marks, and clicks made commands.
-  void Analyze(float dt);
-
   // ---- View (map_view.cpp) and drawing (map_draw.cpp) ----
 
   // Glide, manual scrolling, the whole-pixel view offset and the cursor cell.
