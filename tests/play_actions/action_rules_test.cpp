@@ -1,0 +1,347 @@
+// The action rules with chosen draws: refusals, attacks, healing, hand-over, reloading and the car.
+#include "game/action_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/game_frame.h"
+#include "app/screens.h"
+#include "app/shell.h"
+#include "game/actions.h"
+#include "game/messages.h"
+#include "game/random.h"
+#include "play_support.h"
+#include "screens/screen_fixture.h"
+#include "ui/hud_list.h"
+
+namespace {
+
+class ActionRules : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    if (fake.loadedEffects.empty()) LoadSounds();
+    fake.playedEffects.clear();
+    user = AddMember(4, 4);
+    user->SetDirection(1);
+    SelectMember(0);
+    message.clear();
+  }
+
+  // A zombie at (x, y) that the user's active item can reach.
+  static Person* Target(int x, int y) {
+    Person* z = AddZombie(x, y);
+    gameMap->MarkTargets();
+    EXPECT_TRUE(z->targetable);
+    return z;
+  }
+
+  static std::string Phrase(int n) { return n < 0 ? std::string() : Phrases()[n]; }
+
+  // Plays every queue to its end, as phase 1 does.
+  static void PlayOut() {
+    for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);
+  }
+
+  Person* user = nullptr;
+};
+
+TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
+  Person* far = AddMember(6, 4);
+  Person* dead = AddMember(4, 5);
+  dead->alive = 0;
+  Person* full = AddMember(3, 4);
+  for (int i = 0; i < 4; ++i) full->PutIntoBag(new Item(13), 0);
+  Item* knife = Wield(user, 13);
+  Item* kit = Wield(user, 8);
+  Item* bow = Wield(user, 33);
+  bow->loaded = 0;
+  Item* revolver = Wield(user, 41);
+  revolver->loaded = 0;
+  Item* keys = Wield(user, 0);
+  user->active = revolver;
+  Person* z = Target(4, 3);
+  const auto items = ItemsInPlay();
+  int points = 4;
+  auto expect = [&](int phrase, const char* what) {
+    SCOPED_TRACE(what);
+    EXPECT_EQ(message, Phrase(phrase));
+    EXPECT_EQ(user->actionPoints, points);
+    EXPECT_EQ(far->actionPoints + full->actionPoints, 8);
+    EXPECT_EQ(ItemsInPlay(), items);
+    EXPECT_TRUE(user->actions.empty() && z->actions.empty());
+    EXPECT_EQ(screenState, PHASE_INPUT);
+    message.clear();
+  };
+
+  AttackZombie(z->cell);
+  expect(PHRASE_NO_CARTRIDGES, "empty revolver");
+  EXPECT_EQ(Played(fake), std::vector<std::string>{"Sound/fx/hammer-click.mp3"});
+  Reload();
+  expect(-1, "reload without ammunition");
+  user->active = bow;
+  AttackZombie(z->cell);
+  expect(-1, "empty bow");
+  EXPECT_EQ(Played(fake).size(), 1u);
+  user->active = user->hands;
+  dragState = DRAG_APPLY;
+  AttackZombie(z->cell);
+  expect(-1, "blow while an apply waits");
+  CancelDrag();
+  user->actionPoints = points = 0;
+  AttackZombie(z->cell);
+  expect(PHRASE_NO_ACTION_POINTS, "blow without points");
+
+  user->active = kit;
+  ApplyItem(0);
+  expect(PHRASE_NO_ACTION_POINTS, "apply without points");
+  user->actionPoints = points = 4;
+  ApplyItem(1);
+  expect(PHRASE_COME_CLOSER, "apply two cells away");
+  ApplyItem(2);
+  expect(-1, "apply to the dead");
+
+  dragState = DRAG_ITEM;
+  dragSource = SRC_BAG;
+  PassItem(0);
+  expect(PHRASE_HAND_TO_HAND, "pass to oneself");
+  PassItem(3);
+  expect(PHRASE_NO_ACTION_POINTS, "pass with nothing dragged");
+  draggedItem = knife;
+  PassItem(1);
+  expect(PHRASE_COME_CLOSER, "pass two cells away");
+  PassItem(3);
+  expect(PHRASE_NO_ROOM, "pass into a full bag");
+
+  user->active = keys;
+  user->skills = {19};
+  gameMap->escapeX = gameMap->escapeY = 4;
+  StartCar();
+  expect(PHRASE_CANNOT_DRIVE, "a member who cannot drive");
+}
+
+TEST_F(ActionRules, ABurstStopsDrawingAtTheKillButEveryShotTakesItsRound) {
+  Item* ak = Wield(user, 45, 1);
+  ak->loaded = 3;
+  Person* z = Target(4, 1);
+  Feed({500, 100, 7});  // a miss, a kill; the 7 must be left for later
+  AttackZombie(z->cell);
+  EXPECT_EQ(RandomInt(0, 999), 7);
+  EXPECT_EQ(user->actionPoints, 3);
+  EXPECT_EQ(Types(user), (std::vector<int>{25, 25, 25, 0}));
+  EXPECT_EQ(Types(z), (std::vector<int>{36, 31, 32, 37}));
+  PlayOut();
+  EXPECT_EQ(ak->loaded, 0);
+  EXPECT_TRUE(zombies.empty());
+  EXPECT_EQ(gameMap->cells[gameMap->CellIndex(4, 1)].zombieHere, -1);
+}
+
+TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsIt) {
+  for (const bool wall : {false, true}) {
+    SCOPED_TRACE(wall);
+    std::string floor(80, '0');
+    if (wall) floor[4 * 10 + 6] = '3';
+    UseMap(TestMapFile(10, 8, floor));
+    team.clear();
+    zombies.clear();
+    user = AddMember(4, 4);
+    user->SetDirection(2);
+    SelectMember(0);
+    Person* z = Target(5, 4);
+    Feed({100});  // bare hands: past the kill, onto the knock-back
+    AttackZombie(z->cell);
+    const int from = gameMap->CellIndex(5, 4), to = gameMap->CellIndex(6, 4);
+    const std::vector<int> reaction = wall ? std::vector<int>{36, 35, 37} : std::vector<int>{36, 33, 34, 37};
+    EXPECT_EQ(Types(z), reaction);
+    EXPECT_EQ(z->cell, wall ? from : to);
+    EXPECT_EQ(gameMap->cells[from].zombieHere, wall ? 0 : -1);
+    EXPECT_EQ(gameMap->cells[to].zombieHere, wall ? -1 : 0);
+    PlayOut();
+    EXPECT_EQ(z->secondCell, z->cell);
+  }
+}
+
+TEST_F(ActionRules, EachTurnOfTheAttackerDelaysTheZombiesReaction) {
+  user->SetDirection(3);
+  Person* z = Target(4, 3);
+  Feed({900});  // a miss
+  AttackZombie(z->cell);
+  EXPECT_EQ(Types(user), (std::vector<int>{14, 14, 23, 0}));
+  EXPECT_EQ(Types(z), (std::vector<int>{36, 31, 37}));
+  EXPECT_FLOAT_EQ(z->actions[0].p1, 0.4f);
+  EXPECT_EQ(z->direction, 3);  // it faces the attacker at once
+}
+
+TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOver) {
+  struct Case {
+    int type, roll;
+    bool skilled;
+    std::vector<int> uses;
+    int phrase;
+    bool usedUp;
+  };
+  const Case cases[] = {
+      {7, 999, false, {}, PHRASE_NO_PAIN, true},
+      {8, 200, false, {}, PHRASE_HEALED_A_LITTLE, false},
+      {8, 400, false, {3, 0}, PHRASE_KIT_USED_UP, true},
+      {8, 600, false, {3, 0, 3, 0}, -1, false},  // no result at all
+      {8, 600, true, {3, 0}, PHRASE_KIT_USED_UP, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.type << " " << c.roll);
+    user->actions.clear();
+    user->skills = c.skilled ? std::vector<int>{3} : std::vector<int>{};
+    user->life = 2;
+    user->actionPoints = 4;
+    user->painkillerTurns = 0;
+    screenState = PHASE_INPUT;
+    message.clear();
+    Item* item = Wield(user, c.type);
+    dragState = DRAG_APPLY;
+    Feed({c.roll});
+    ApplyItem(0);
+    EXPECT_EQ(user->actionPoints, 3);
+    EXPECT_EQ(Types(user), c.uses);
+    EXPECT_EQ(screenState, c.uses.empty() ? PHASE_INPUT : PHASE_TEAM_ACTING);
+    EXPECT_EQ(message, Phrase(c.phrase));
+    const bool healed = c.phrase == PHRASE_HEALED_A_LITTLE || c.phrase == PHRASE_KIT_USED_UP;
+    EXPECT_EQ(user->life, healed ? 3 : 2);
+    EXPECT_EQ(user->painkillerTurns, c.type == 7 ? 5 : 0);
+    EXPECT_EQ(std::count(user->bag.begin(), user->bag.end(), item), c.usedUp ? 0 : 1);
+    EXPECT_EQ(dragState, c.usedUp ? DRAG_NONE : DRAG_APPLY);
+  }
+}
+
+TEST_F(ActionRules, AdrenalineAddsTheMaximumUpToTwiceIt) {
+  Person* mate = AddMember(5, 4);
+  for (const int before : {3, 6}) {
+    mate->actionPoints = before;
+    user->actions.clear();
+    Wield(user, 11);
+    Feed({0});
+    ApplyItem(1);
+    EXPECT_EQ(mate->actionPoints, before == 3 ? 7 : 8);
+    EXPECT_EQ(Types(user), std::vector<int>{14});  // turned to the mate, waiting for phase 1
+  }
+}
+
+TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
+  Person* mate = AddMember(5, 4);
+  const int cell = user->cell;
+  for (int source = SRC_BAG; source <= SRC_KEYS; ++source) {
+    SCOPED_TRACE(source);
+    mate->bag.clear();
+    mate->RecountBag();
+    user->actionPoints = 4;
+    user->bag.clear();
+    gameMap->cells[cell].items.clear();
+    Item* g = nullptr;
+    switch (source) {
+      case SRC_BAG:
+        g = Wield(user, 13);
+        break;
+      case SRC_GROUND:
+        gameMap->cells[cell].items = {new Item(13), new Item(15), new Item(16)};
+        BuildPopupList(cell, 100, 100);
+        g = gameMap->cells[cell].items[1];
+        gameMap->cells[cell].items.insert(gameMap->cells[cell].items.begin(), new Item(17));
+        break;
+      case SRC_BACKPACK:
+        g = user->backpack = new Item(3);
+        user->bagCapacity = 7;
+        for (int type : {13, 23, 24, 15}) user->bag.push_back(new Item(type));  // sizes 1, 2, 2, 1
+        break;
+      case SRC_HOLSTER:
+        g = user->holster = new Item(2);
+        user->bagCapacity = 5;
+        for (int type : {13, 23, 24}) user->bag.push_back(new Item(type));
+        break;
+      case SRC_ARMOUR:
+        g = user->armour = new Item(4);
+        break;
+      case SRC_KEYS:
+        g = user->keys = new Item(0);
+        break;
+    }
+    user->RecountBag();
+    user->active = source == SRC_GROUND ? user->hands : g;
+    const auto before = ItemsInPlay();
+    draggedItem = g;
+    dragSource = source;
+    dragState = DRAG_ITEM;
+    PassItem(1);
+    EXPECT_EQ(message, Phrase(PHRASE_HANDED_OVER));
+    EXPECT_EQ(user->actionPoints, 3);
+    EXPECT_EQ(mate->bag, std::vector<Item*>{g});
+    EXPECT_EQ(user->active, user->hands);
+    EXPECT_EQ(ItemsInPlay(), before);
+    EXPECT_TRUE(NoDuplicates(ItemsInPlay()));
+    EXPECT_EQ(user->bagCapacity, 4);
+    EXPECT_LE(user->bagLoad, user->bagCapacity);
+    // The ground keeps its other three; a lost backpack throws out the two oldest items, a holster one.
+    const size_t ground[] = {0, 0, 3, 2, 1, 0, 0};
+    EXPECT_EQ(gameMap->cells[cell].items.size(), ground[source]);
+  }
+}
+
+TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
+  struct Case {
+    int weapon, loaded;
+    std::vector<int> ammo;
+    int boxUnits;
+    int expectLoaded;
+    std::vector<int> left;
+  };
+  const Case cases[] = {
+      {41, 5, {35}, 0, 6, {41}},
+      {41, 0, {36, 35}, 1, 6, {41, 35}},      // a box with one unit goes, the cartridges stay
+      {41, 0, {36, 35}, 3, 6, {41, 36, 35}},  // a fuller box stays
+      {43, 0, {35, 6}, 0, 20, {43, 35}},      // the nail gun takes nails only
+      {41, 2, {6}, 0, 2, {41, 6}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.weapon << " " << c.ammo.size() << " " << c.boxUnits);
+    user->bag.clear();
+    user->actionPoints = 4;
+    Item* weapon = Wield(user, c.weapon, 2);
+    weapon->loaded = static_cast<int16_t>(c.loaded);
+    for (int type : c.ammo) {
+      user->bag.push_back(new Item(type));
+      if (type == 36) user->bag.back()->loaded = static_cast<int16_t>(c.boxUnits);
+    }
+    user->RecountBag();
+    Reload();
+    EXPECT_EQ(weapon->loaded, c.expectLoaded);
+    std::vector<int> left;
+    for (const Item* item : user->bag) left.push_back(item->type);
+    EXPECT_EQ(left, c.left);
+    EXPECT_EQ(user->actionPoints, c.expectLoaded == c.loaded ? 4 : 3);
+    if (c.boxUnits == 3) {
+      EXPECT_EQ(user->bag[1]->loaded, 2);
+    }
+  }
+}
+
+TEST_F(ActionRules, TheCarStartsOnlyOnTheEscapeCellAndAboveTheThreshold) {
+  Wield(user, 0);
+  gameMap->escapeX = 5;
+  gameMap->escapeY = 4;
+  StartCar();
+  EXPECT_EQ(user->actionPoints, 4);
+  EXPECT_TRUE(Played(fake).empty());
+  gameMap->escapeX = 4;
+  StartGameScreen();
+  Feed({830});
+  StartCar();
+  EXPECT_EQ(user->actionPoints, 3);
+  EXPECT_EQ(message, Phrase(PHRASE_ENGINE_FAILED));
+  EXPECT_EQ(Played(fake), std::vector<std::string>{"Sound/fx/Drive away fail.mp3"});
+  EXPECT_EQ(currentScreen, Screen::Game);
+  Feed({831});
+  StartCar();
+  EXPECT_EQ(Played(fake).back(), "Sound/fx/Drive away.mp3");
+  EXPECT_EQ(currentScreen, Screen::End);
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+// Clicks on the map through whole game frames: moves, searches, put-downs, the pop-up list and fading.
+#include <gtest/gtest.h>
+
+#include "app/game_frame.h"
+#include "app/shell.h"
+#include "config/settings.h"
+#include "engine/sprite.h"
+#include "game/action_rules.h"
+#include "game/messages.h"
+#include "play_support.h"
+#include "screens/screen_fixture.h"
+#include "ui/hud_list.h"
+
+namespace {
+
+class MapClicks : public ScreenTest {
+ protected:
+  // A map from `floor` (10 x 8, `spots` search spots along the top row) with members at the given cells.
+  void Start(const std::string& floor, std::initializer_list<std::pair<int, int>> members, int spots = 0) {
+    UseMap(TestMapFile(10, 8, floor, spots));
+    for (const auto& [x, y] : members) AddMember(x, y);
+    StartGameScreen();
+    BuildHudList();
+    SelectMember(0);
+    gameMap->pathsStale = true;
+    Settle();
+  }
+
+  void Frame() {
+    GameFrame();
+    fake.NextFrame();
+  }
+
+  // Plays frames until every queue is empty and the paths are searched again.
+  void Settle() {
+    for (int i = 0;
+         i < 2000 && (screenState != PHASE_INPUT || gameMap->pathsStale || gameMap->searchMember >= 0); ++i) {
+      Frame();
+    }
+  }
+
+  // Moves the mouse to the middle of cell (x, y) and lets the marks catch up.
+  void At(int x, int y) {
+    fake.SetMouse(32.0f * x + 16, 32.0f * y + 16);
+    Frame();
+  }
+
+  // A left press where the mouse is, then its release.
+  void Press() {
+    fake.Press(HGEK_LBUTTON);
+    Frame();
+    fake.Lift(HGEK_LBUTTON);
+    Frame();
+  }
+
+  static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
+};
+
+TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
+  std::string floor(80, '0');
+  floor[2 * 10 + 2] = floor[2 * 10 + 3] = '1';  // rough ground on the straight way
+  Start(floor, {{1, 2}});
+  Person* s = team[0];
+  s->SetDirection(3);
+  s->actionPoints = 6;
+  Settle();
+
+  // Entering a cell and pressing in the same frame only brings the marks up to date.
+  fake.SetMouse(32 * 4 + 16, 32 * 2 + 16);
+  fake.Press(HGEK_LBUTTON);
+  Frame();
+  fake.Lift(HGEK_LBUTTON);
+  Frame();
+  EXPECT_EQ(s->actionPoints, 6);
+  EXPECT_EQ(gameMap->cells[Cell(4, 2)].pathMark, 1);
+
+  Press();
+  EXPECT_EQ(s->actionPoints, 1);  // five round the rough cells, not seven through them
+  EXPECT_EQ(s->cell, Cell(4, 2));
+  EXPECT_EQ(gameMap->cells[Cell(4, 2)].memberHere, 0);
+  EXPECT_EQ(gameMap->cells[Cell(1, 2)].memberHere, -1);
+  Settle();
+  EXPECT_EQ(s->secondCell, s->cell);
+
+  // Three points on a way of five: the walk ends on the last cell costing three, and all three are paid.
+  s->actionPoints = 3;
+  gameMap->pathsStale = true;
+  Settle();
+  std::vector<int> costs;
+  for (const map_cell_struct& c : gameMap->cells) costs.push_back(c.paths[0].cost);
+  At(1, 2);
+  fake.Press(HGEK_LBUTTON);
+  Frame();
+  EXPECT_EQ(Types(s), (std::vector<int>{14, 14, 5, 6, 11, 12, 11, 12, 0}));
+  EXPECT_EQ(costs[s->cell], 3);
+  EXPECT_EQ(s->actionPoints, 0);
+}
+
+TEST_F(MapClicks, ASearchNeedsANeighbourWithThreePointsAndFindsTheKeyAtTheThreshold) {
+  std::string floor(80, '0');
+  floor[0] = '4';
+  Start(floor, {{1, 1}, {1, 0}}, 1);
+  gameMap->searchThreshold = 1;
+  At(0, 0);
+  Press();
+  EXPECT_EQ(message, Phrases()[PHRASE_COME_CLOSER]);  // diagonal
+  SelectMember(1);
+  Person* s = team[1];
+  s->actionPoints = 2;
+  At(0, 0);
+  Press();
+  EXPECT_EQ(message, Phrases()[PHRASE_NEEDS_THREE_POINTS]);
+  s->actionPoints = 4;
+  Feed({11});  // the usual find: type 13
+  Press();
+  EXPECT_EQ(gameMap->searchesMade, 1);
+  Settle();
+  EXPECT_EQ(s->actionPoints, 1);
+  std::vector<int> found;
+  for (const Item* item : gameMap->cells[s->cell].items) found.push_back(item->type);
+  EXPECT_EQ(found, (std::vector<int>{0, 13}));
+
+  message.clear();
+  s->actionPoints = 4;
+  At(0, 0);
+  Press();  // searched already: nothing at all
+  EXPECT_EQ(message, "");
+  EXPECT_EQ(s->actionPoints, 4);
+  EXPECT_EQ(gameMap->searchesMade, 1);
+}
+
+TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
+  Start(std::string(80, '0'), {{2, 2}, {3, 2}});
+  Person* s = team[0];
+  Item* knife = Wield(s, 13);
+  Item* pan = new Item(15);
+  const int own = Cell(2, 2);
+  gameMap->cells[own].items.push_back(pan);
+  const auto before = ItemsInPlay();
+
+  At(6, 5);
+  dragState = DRAG_ITEM;
+  dragSource = SRC_BAG;
+  draggedItem = knife;
+  Press();
+  EXPECT_EQ(gameMap->cells[own].items, (std::vector<Item*>{pan, knife}));
+  EXPECT_EQ(s->actionPoints, 3);
+  EXPECT_EQ(s->active, s->hands);
+  EXPECT_EQ(message, Phrases()[PHRASE_PUT_ON_GROUND]);
+  EXPECT_EQ(dragState, DRAG_NONE);
+
+  // Press on the own cell opens the list; releasing on its second row picks that item up.
+  At(2, 2);
+  fake.Press(HGEK_LBUTTON);
+  Frame();
+  ASSERT_EQ(dragState, DRAG_POPUP);
+  fake.SetMouse(popupX + 5.0f, popupY + INTER_ITEM_SMALL_H + 5.0f);
+  Frame();
+  fake.Lift(HGEK_LBUTTON);
+  Frame();
+  ASSERT_EQ(dragState, DRAG_ITEM);
+  EXPECT_EQ(draggedItem, knife);
+  EXPECT_EQ(dragSource, SRC_GROUND);
+
+  // The cell's list changes before the hand-over; the item given is still the one taken off the ground.
+  Item* dropped = new Item(16);
+  gameMap->cells[own].items.insert(gameMap->cells[own].items.begin(), dropped);
+  At(3, 2);
+  Press();
+  EXPECT_EQ(team[1]->bag, std::vector<Item*>{knife});
+  EXPECT_EQ(gameMap->cells[own].items, (std::vector<Item*>{dropped, pan}));
+  gameMap->cells[own].items.erase(gameMap->cells[own].items.begin());
+  EXPECT_EQ(ItemsInPlay(), before);
+  EXPECT_TRUE(NoDuplicates(ItemsInPlay()));
+
+  // A ground item let go over the map stays where it lies, free of charge.
+  s->actionPoints = 4;
+  dragState = DRAG_ITEM;
+  dragSource = SRC_GROUND;
+  draggedItem = pan;
+  At(6, 5);
+  Press();
+  EXPECT_EQ(gameMap->cells[own].items, std::vector<Item*>{pan});
+  EXPECT_EQ(s->actionPoints, 4);
+
+  dragState = DRAG_APPLY;
+  Press();
+  EXPECT_EQ(message, Phrases()[PHRASE_NOBODY_TO_HEAL]);
+}
+
+TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
+  SetSetting("MIN_TRANSPARENCY", "100");
+  SetSetting("TRANSPARENCY_SPEED", "700");  // 7 alpha units a frame
+  Start(std::string(80, '0'), {{0, 7}});
+  gameMap->sprites.push_back({new hgeSprite(0, 0, 0, 32, 32), 255.0f, 0.0f, 0.0f});
+  gameMap->cells[Cell(5, 5)].hide = 0;
+  gameMap->cells[Cell(6, 5)].hide = 7;  // names no sprite
+  map_sprites_struct& roof = gameMap->sprites[0];
+  for (int i = 0; i < 40; ++i) At(5, 5);
+  EXPECT_GE(roof.alpha, 93.0f);  // at most one step below the floor
+  EXPECT_LE(roof.alpha, 100.0f);
+  EXPECT_EQ(gameMap->fadedSprites, 1);
+  EXPECT_EQ(roof.sprite->GetColor(), static_cast<uint32_t>(roof.alpha) * 0x01010101u);
+  const float faded = roof.alpha;
+  fake.delta = 0.013f;  // 9.1 units a frame: the last step overshoots 255
+  for (int i = 0; i < 10; ++i) At(6, 5);
+  EXPECT_NEAR(roof.alpha, faded + 91.0f, 0.01f);
+  for (int i = 0; i < 30; ++i) At(6, 5);
+  EXPECT_EQ(roof.alpha, 255.0f);
+  EXPECT_EQ(gameMap->fadedSprites, 0);
+  EXPECT_EQ(roof.sprite->GetColor(), 0xFFFFFFFFu);
+}
+
+}  // namespace
