@@ -46,10 +46,16 @@ int StepDirection(int result) {
   return 0;
 }
 
+// Forgets figure `index` as drawn in `cell`. A figure stepping in behind it may have been registered there
+// already (its step ended first); that registration stays, or the figure would vanish from the drawing.
+void ReleaseDrawingCell(Map& map, int cell, int index, int16_t map_cell_struct::*bound) {
+  if (map.ValidCell(cell) && map.cells[cell].*bound == index) map.cells[cell].*bound = -1;
+}
+
 // Moves a figure's drawing cell one cell in `direction`, re-registering it in the map's bound field.
 void MoveDrawingCell(Person* p, int index, int direction, int16_t map_cell_struct::*bound) {
   Map& map = *gameMap;
-  if (map.ValidCell(p->secondCell)) map.cells[p->secondCell].*bound = -1;
+  ReleaseDrawingCell(map, p->secondCell, index, bound);
   switch (direction) {
     case 1:
       p->y -= 1;
@@ -147,7 +153,7 @@ void PushBack(int j) {
       break;
   }
   if (!map.Inside(x, y)) return;  // nowhere to be drawn off the grid: the drawing cell stays
-  if (map.ValidCell(z->secondCell)) map.cells[z->secondCell].zombieBound = -1;
+  ReleaseDrawingCell(map, z->secondCell, j, &map_cell_struct::zombieBound);
   z->x = x;
   z->y = y;
   z->secondCell = static_cast<int16_t>(map.CellIndex(x, y));
