@@ -45,6 +45,8 @@ const char* UsageText() {
          "  --shot F:FILE.png   write frame F as a PNG (repeatable)\n"
          "  --dump F:FILE.json  write the game state after frame F (repeatable)\n"
          "  --data DIR          folder holding Data/ and Sound/\n"
+         "  --bot N             let the bot play N games (headless), checking the game's invariants\n"
+         "  --bot-game          play one bot game in this process (what --bot runs for each game)\n"
          "  --scale N           window scale factor\n"
          "  --fullscreen        start in fullscreen\n"
          "  --help, --version   this text; the version\n";
@@ -66,22 +68,29 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.version = true;
     } else if (arg == "--headless") {
       cl.options.backend = hgeBackend::Headless;
+    } else if (arg == "--bot-game") {
+      cl.botGame = true;
     } else if (arg == "--fullscreen") {
       cl.options.fullscreen = true;
     } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
                              arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
-                             arg == "--scale")) {
+                             arg == "--scale" || arg == "--bot")) {
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
       if (!ParseInt(value, 0, 4294967295L, &number)) fail("--seed needs a number from 0 to 4294967295");
       cl.options.seeded = true;
       cl.options.seed = static_cast<unsigned>(number);
+    } else if (arg == "--bot") {
+      ++i;
+      if (!ParseInt(value, 1, 1000000L, &number)) fail("--bot needs a number of games from 1 to 1000000");
+      cl.botGames = static_cast<int>(number);
     } else if (arg == "--dt") {
       ++i;
       char* end = nullptr;
       const double dt = std::strtod(value.c_str(), &end);
-      if (value.empty() || *end != '\0' || !(dt > 0.0 && dt <= 1.0)) fail("--dt needs seconds above 0, at most 1");
+      if (value.empty() || *end != '\0' || !(dt > 0.0 && dt <= 1.0))
+        fail("--dt needs seconds above 0, at most 1");
       cl.options.fixedDelta = static_cast<float>(dt);
     } else if (arg == "--frames") {
       ++i;
@@ -111,5 +120,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       fail("unknown option " + arg);
     }
   }
+  // The bot gives the input itself.
+  if ((cl.botGames > 0 || cl.botGame) && !cl.options.inputScript.empty()) fail("--bot plays without --input");
   return cl;
 }

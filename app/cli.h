@@ -11,10 +11,12 @@
 struct CommandLine {
   hgeRunOptions options;
   std::vector<std::pair<int, std::string>> dumps;  // (frame, JSON file)
-  std::string dataDir;                              // "" for the default search
+  std::string dataDir;                             // "" for the default search
   bool help = false;
   bool version = false;
-  std::string error;  // non-empty when the command line is wrong
+  int botGames = 0;      // --bot N: games the bot plays, each in a fresh process
+  bool botGame = false;  // --bot-game: play one bot game in this process (what --bot runs per game)
+  std::string error;     // non-empty when the command line is wrong
 };
 
 // Parses argv; relative file paths are made absolute against `cwd`.

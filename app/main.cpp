@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/bot/bot_run.h"
 #include "app/cli.h"
 #include "app/dump.h"
 #include "app/shell.h"
@@ -58,5 +59,7 @@ int main(int argc, char** argv) {
     cl.options.seeded = true;
     cl.options.seed = static_cast<unsigned>(std::time(nullptr));
   }
+  if (cl.botGame) return RunBotGame(cl);
+  if (cl.botGames > 0) return RunBotGames(cl, dataDir);
   return RunGame(cl.options);
 }

@@ -17,7 +17,8 @@ constexpr float SCREEN_H = 600.0f;
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();
 // Runs the whole program with these engine options: start-up, the engine loop, the shutdown; returns 0.
-int RunGame(const hgeRunOptions& options);
+// `afterFrame` runs after every frame (default: the dumps asked for on the command line).
+int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame) = nullptr);
 
 // Screen set-ups; each installs its frame and render callbacks.
 void StartLogo();

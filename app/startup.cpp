@@ -51,10 +51,10 @@ void ConfigureEngine() {
   hge->System_SetState(HGE_SCREENBPP, 32);
 }
 
-int RunGame(const hgeRunOptions& options) {
+int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
   hgeConfigure(options);
   ConfigureEngine();
-  hge->System_SetAfterFrame(WriteDumps);
+  hge->System_SetAfterFrame(afterFrame != nullptr ? afterFrame : WriteDumps);
   if (!hge->System_Initiate()) {
     hge->System_ErrorBox(hge->System_GetErrorMessage());
     hge->System_Shutdown();

@@ -1,0 +1,134 @@
+// The bot's supervisor: plays each game in a fresh process of this program and adds up what they report.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/bot/bot_run.h"
+
+namespace {
+
+// What one game reported.
+struct GameReport {
+  bool ok = false;  // the game ended normally and printed its result line
+  char outcome[16] = "";
+  long long frames = 0;
+  long long checks = 0;
+  long long violations = 0;
+};
+
+std::string Number(double value) {
+  char text[64];
+  std::snprintf(text, sizeof(text), "%.9g", value);
+  return text;
+}
+
+// The command line of one game: headless, its own seed, one bot game, the same data and limits.
+std::vector<std::string> GameArguments(const CommandLine& cl, const std::string& dataDir, unsigned seed) {
+  std::vector<std::string> args = {"duskhollow",
+                                   "--headless",
+                                   "--bot-game",
+                                   "--seed",
+                                   std::to_string(seed),
+                                   "--data",
+                                   dataDir,
+                                   "--dt",
+                                   Number(cl.options.fixedDelta)};
+  if (cl.options.maxFrames > 0) args.insert(args.end(), {"--frames", std::to_string(cl.options.maxFrames)});
+  for (const auto& [frame, file] : cl.options.shots)
+    args.insert(args.end(), {"--shot", Number(frame) + ":" + file});
+  for (const auto& [frame, file] : cl.dumps) args.insert(args.end(), {"--dump", Number(frame) + ":" + file});
+  return args;
+}
+
+// Runs one game in a fresh process of this program; its stdout is read here, its stderr passes through.
+GameReport PlayOne(const std::vector<std::string>& args, std::string* trouble) {
+  GameReport report;
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) {
+    *trouble = "cannot make a pipe";
+    return report;
+  }
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(pipeEnds[1], STDOUT_FILENO);
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv("/proc/self/exe", argv.data());
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  std::string output;
+  char buffer[4096];
+  for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof(buffer))) != 0;) {
+    if (n > 0) output.append(buffer, static_cast<size_t>(n));
+    if (n < 0 && errno != EINTR) break;
+  }
+  close(pipeEnds[0]);
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child) {
+    *trouble = "cannot start or wait for the game";
+    return report;
+  }
+  const size_t line = output.rfind("bot game: ");
+  const bool parsed = line != std::string::npos &&
+                      std::sscanf(output.c_str() + line,
+                                  "bot game: seed %*u, %15[a-z], %lld frames, %lld checks, %lld violations",
+                                  report.outcome, &report.frames, &report.checks, &report.violations) == 4;
+  // Anything else the game printed goes on to the log of the run.
+  std::fputs(output.substr(0, line == std::string::npos ? output.size() : line).c_str(), stderr);
+  if (WIFSIGNALED(status)) {
+    *trouble = std::string("killed by signal ") + std::to_string(WTERMSIG(status)) + " (" +
+               strsignal(WTERMSIG(status)) + ")";
+  } else if (!WIFEXITED(status) || WEXITSTATUS(status) > 1 || !parsed) {
+    *trouble = "exited with status " + std::to_string(WEXITSTATUS(status)) + " without a result";
+  } else {
+    report.ok = true;
+  }
+  return report;
+}
+
+}  // namespace
+
+unsigned BotGameSeed(unsigned seed, int index) {
+  if (index == 0) return seed;
+  // Spread the later games' seeds so that neighbouring run seeds do not replay each other's games.
+  uint32_t h = seed + static_cast<uint32_t>(index) * 0x9E3779B9u;
+  h = (h ^ (h >> 16)) * 0x85EBCA6Bu;
+  h = (h ^ (h >> 13)) * 0xC2B2AE35u;
+  return h ^ (h >> 16);
+}
+
+int RunBotGames(const CommandLine& cl, const std::string& dataDir) {
+  long long frames = 0, checks = 0, violations = 0;
+  int won = 0, lost = 0;
+  for (int i = 0; i < cl.botGames; ++i) {
+    const unsigned seed = BotGameSeed(cl.options.seed, i);
+    std::string trouble;
+    const GameReport report = PlayOne(GameArguments(cl, dataDir, seed), &trouble);
+    frames += report.frames;
+    checks += report.checks;
+    violations += report.violations;
+    if (!report.ok) {
+      ++violations;
+      std::fprintf(stderr,
+                   "bot: the game of seed %u %s; replay it with: duskhollow --headless --seed %u --bot 1\n",
+                   seed, trouble.c_str(), seed);
+      continue;
+    }
+    won += std::strcmp(report.outcome, "won") == 0;
+    lost += std::strcmp(report.outcome, "lost") == 0;
+  }
+  std::printf("bot: %d games, %d won, %d lost, %lld frames, %lld invariant checks, %lld violations\n",
+              cl.botGames, won, lost, frames, checks, violations);
+  return violations == 0 ? 0 : 1;
+}

@@ -1,0 +1,198 @@
+// Invariant checks: a consistent game passes, and each kind of broken state is named; drawing cells that
+// change hands between two stepping zombies stay registered.
+#include "app/bot/invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/game_frame.h"
+#include "app/game_state.h"
+#include "app/screens.h"
+#include "app/shell.h"
+#include "config/settings.h"
+#include "game/item.h"
+#include "game/messages.h"
+#include "game/person.h"
+#include "game/roster.h"
+#include "map/map.h"
+#include "support/fake_engine.h"
+
+namespace {
+
+// A 6 x 4 map of open floor with 32-pixel cells and no spots.
+std::string OpenMap() {
+  const std::string open(24, '(');
+  const std::string none(24, '\'');
+  return "6 4 32 32 0 0\n0\n0\n" + open + "\n" + open + "\n" + open + "\n" + none + "\n" + none + "\n";
+}
+
+class Invariants : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hgeInstall(&fake);
+    hge = &fake;
+    LoadSettings(&fake);
+    if (Phrases().empty()) LoadPhrases();
+    std::filesystem::create_directories(DH_TEST_TMP);
+    const std::string path = std::string(DH_TEST_TMP) + "/bot_map.dhm";
+    std::ofstream(path, std::ios::binary) << OpenMap();
+    delete gameMap;
+    gameMap = new Map(path);
+    gameMap->zombieCount = 4;
+    team.clear();
+    zombies.clear();
+    CancelDrag();
+    selectedMember = -1;
+    currentScreen = Screen::Game;
+    screenState = PHASE_INPUT;
+  }
+  void TearDown() override {
+    team.clear();
+    zombies.clear();
+    hge = nullptr;
+    hgeInstall(nullptr);
+  }
+
+  // A figure standing and drawn at (x, y), registered in the map.
+  Person* Place(Person* p, int x, int y) {
+    const bool zombie = p->isZombie != 0;
+    const int index = static_cast<int>(zombie ? zombies.size() : team.size());
+    p->x = x;
+    p->y = y;
+    p->cell = p->secondCell = static_cast<int16_t>(gameMap->CellIndex(x, y));
+    map_cell_struct& cell = gameMap->cells[p->cell];
+    (zombie ? cell.zombieHere : cell.memberHere) = static_cast<int16_t>(index);
+    (zombie ? cell.zombieBound : cell.memberBound) = static_cast<int16_t>(index);
+    (zombie ? zombies : team).push_back(p);
+    return p;
+  }
+  Person* Member(int x, int y) { return Place(new Person(HTEXTURE{0}, 0, 11, 0, 0), x, y); }
+  Person* Zombie(int x, int y) { return Place(new Person(HTEXTURE{0}), x, y); }
+
+  // The violations of one check, joined.
+  std::string Violations() {
+    std::string all;
+    for (const std::string& v : checker.Check(++frame)) all += v + "\n";
+    return all;
+  }
+
+  FakeEngine fake;
+  InvariantChecker checker;
+  int frame = 0;
+};
+
+TEST_F(Invariants, AConsistentGameHoldsAndEveryCheckIsCounted) {
+  Person* a = Member(1, 1);
+  a->bag.push_back(new Item(13));
+  a->RecountBag();
+  Member(4, 2);
+  Zombie(3, 3);
+  gameMap->cells[0].items.push_back(new Item(6));
+  selectedMember = 0;
+  EXPECT_EQ(Violations(), "");
+  EXPECT_EQ(Violations(), "");
+  EXPECT_GT(checker.Checks(), 40);
+}
+
+TEST_F(Invariants, FiguresOutOfStepWithTheirCellsAreNamed) {
+  Person* a = Member(1, 1);
+  Zombie(3, 3);
+  Zombie(4, 3);
+  a->cell = static_cast<int16_t>(gameMap->CellIndex(2, 1));  // moved without telling the map
+  gameMap->cells[gameMap->CellIndex(5, 0)].zombieHere = 2;   // an index past the zombie list
+  gameMap->cells[gameMap->CellIndex(4, 3)].memberHere = 0;   // a member and a zombie in one cell
+  const std::string v = Violations();
+  EXPECT_NE(v.find("member 0 is not registered in its cell 8 (2,1)"), std::string::npos) << v;
+  EXPECT_NE(v.find("cell 5 (5,0) names zombie 2"), std::string::npos) << v;
+  EXPECT_NE(v.find("holds member 0 and zombie 1 at once"), std::string::npos) << v;
+}
+
+TEST_F(Invariants, BagsSlotsAndTheActiveItemAreChecked) {
+  Person* a = Member(1, 1);
+  a->bag.push_back(new Item(13));
+  a->bagLoad = 3;
+  a->holster = new Item(2);  // capacity not raised
+  a->active = new Item(42);  // held by nobody
+  const std::string v = Violations();
+  EXPECT_NE(v.find("member 0 has bagLoad 3 but carries 1"), std::string::npos) << v;
+  EXPECT_NE(v.find("member 0 has capacity 4 instead of 5"), std::string::npos) << v;
+  EXPECT_NE(v.find("active item is neither"), std::string::npos) << v;
+}
+
+TEST_F(Invariants, ItemsMayNeitherDoubleNorVanishNorAppearUnlessARuleSaysSo) {
+  Person* a = Member(1, 1);
+  Item* knife = new Item(13);
+  Item* kit = new Item(9);
+  a->bag = {knife, kit};
+  a->RecountBag();
+  ASSERT_EQ(Violations(), "");
+  gameMap->cells[0].items.push_back(knife);
+  EXPECT_NE(Violations().find("is in two places: bag of 0 and ground of 0"), std::string::npos);
+  gameMap->cells[0].items.clear();
+  a->RemoveFromBag(knife);
+  EXPECT_NE(Violations().find("of type 13 vanished from the bag of 0"), std::string::npos);
+  // Antibiotics used up: the rule reports it in the same frame.
+  a->RemoveFromBag(kit);
+  ShowPhrase(2);
+  EXPECT_EQ(Violations(), "");
+  // Items turn up only in a searcher's cell.
+  gameMap->cells[0].items.push_back(new Item(20));
+  EXPECT_NE(Violations().find("appeared in the ground of 0 without a search"), std::string::npos);
+  gameMap->cells[a->cell].items.push_back(new Item(20));
+  EXPECT_EQ(Violations(), "");
+}
+
+TEST_F(Invariants, TheDragAndThePhasesFollowTheGamesRules) {
+  Person* a = Member(1, 1);
+  selectedMember = 0;
+  dragState = DRAG_ITEM;
+  dragSource = SRC_BAG;
+  draggedItem = new Item(13);  // not in the bag it is said to come from
+  EXPECT_NE(Violations().find("dragged item is not where its source 1 says"), std::string::npos);
+  CancelDrag();
+  screenState = PHASE_TEAM_ACTING;
+  a->AddAction(5, 0, 0, true);
+  EXPECT_EQ(Violations(), "");
+  screenState = PHASE_ZOMBIES_PLAN;
+  const std::string v = Violations();
+  EXPECT_NE(v.find("turn phase went from 1 to 2"), std::string::npos) << v;
+  EXPECT_NE(v.find("member 0 has actions queued in phase 2"), std::string::npos) << v;
+}
+
+TEST_F(Invariants, AnEndWithLivingMembersMustBeAnEscape) {
+  Member(1, 1);
+  gameMap->escapeX = 5;
+  gameMap->escapeY = 3;
+  ASSERT_EQ(Violations(), "");
+  currentScreen = Screen::End;
+  EXPECT_NE(Violations().find("the game ended won from phase 0 with nobody on the escape cell"),
+            std::string::npos);
+}
+
+// A zombie stepping into the cell another one is leaving may finish its first half first: when the leaving
+// one then moves on, the newcomer must stay registered as drawn there.
+TEST_F(Invariants, ADrawingCellHandedOverBetweenTwoSteppingZombiesStaysRegistered) {
+  screenState = PHASE_ZOMBIES_ACTING;
+  Person* climber = Zombie(2, 2);
+  Person* walker = Zombie(2, 3);
+  const int middle = gameMap->CellIndex(2, 2);
+  // Both have moved their occupied cells: the climber up, the walker into the climber's old cell.
+  climber->cell = static_cast<int16_t>(gameMap->CellIndex(2, 1));
+  walker->cell = static_cast<int16_t>(middle);
+  gameMap->cells[climber->cell].zombieHere = 0;
+  gameMap->cells[middle].zombieHere = 1;
+  gameMap->cells[walker->secondCell].zombieHere = -1;
+  climber->AddAction(16, 0, 0, true);
+  walker->AddAction(6, 0, 0, true);
+  ApplyZombieResult(1, 5);  // the walker's first half ends first
+  EXPECT_EQ(Violations(), "");
+  ApplyZombieResult(0, 15);  // then the climber's
+  EXPECT_EQ(gameMap->cells[middle].zombieBound, 1);
+  EXPECT_EQ(gameMap->cells[climber->cell].zombieBound, 0);
+  EXPECT_EQ(Violations(), "");
+}
+
+}  // namespace
