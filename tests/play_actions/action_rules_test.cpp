@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "app/game_frame.h"
 #include "app/screens.h"
 #include "app/shell.h"
+#include "app/sounds.h"
 #include "game/actions.h"
 #include "game/messages.h"
 #include "game/random.h"
@@ -37,34 +36,32 @@ class ActionRules : public ScreenTest {
     return z;
   }
 
-  static std::string Phrase(int n) { return n < 0 ? std::string() : Phrases()[n]; }
-
-  // Plays every queue to its end, as phase 1 does.
-  static void PlayOut() {
-    for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);
+  // The sound files played so far.
+  std::vector<std::string> Played() const {
+    std::vector<std::string> files;
+    for (HEFFECT e : fake.playedEffects) files.push_back(fake.loadedEffects.at(e - 1));
+    return files;
   }
+
+  static std::string Phrase(int n) { return n < 0 ? std::string() : Phrases()[n]; }
 
   Person* user = nullptr;
 };
 
 TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   Person* far = AddMember(6, 4);
-  Person* dead = AddMember(4, 5);
-  dead->alive = 0;
+  AddMember(4, 5)->alive = 0;
   Person* full = AddMember(3, 4);
   for (int i = 0; i < 4; ++i) full->PutIntoBag(new Item(13), 0);
   Item* knife = Wield(user, 13);
   Item* kit = Wield(user, 8);
   Item* bow = Wield(user, 33);
-  bow->loaded = 0;
-  Item* revolver = Wield(user, 41);
-  revolver->loaded = 0;
   Item* keys = Wield(user, 0);
-  user->active = revolver;
+  Item* revolver = Wield(user, 41);
+  bow->loaded = revolver->loaded = 0;
   Person* z = Target(4, 3);
   const auto items = ItemsInPlay();
-  int points = 4;
-  auto expect = [&](int phrase, const char* what) {
+  auto expect = [&](int phrase, int points, const char* what) {
     SCOPED_TRACE(what);
     EXPECT_EQ(message, Phrase(phrase));
     EXPECT_EQ(user->actionPoints, points);
@@ -76,49 +73,47 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   };
 
   AttackZombie(z->cell);
-  expect(PHRASE_NO_CARTRIDGES, "empty revolver");
-  EXPECT_EQ(Played(fake), std::vector<std::string>{"Sound/fx/hammer-click.mp3"});
+  expect(PHRASE_NO_CARTRIDGES, 4, "empty revolver");
+  EXPECT_EQ(Played(), std::vector<std::string>{"Sound/fx/hammer-click.mp3"});
   Reload();
-  expect(-1, "reload without ammunition");
+  expect(-1, 4, "reload without ammunition");
   user->active = bow;
   AttackZombie(z->cell);
-  expect(-1, "empty bow");
-  EXPECT_EQ(Played(fake).size(), 1u);
+  expect(-1, 4, "empty bow");
+  EXPECT_EQ(Played().size(), 1u);
   user->active = user->hands;
   dragState = DRAG_APPLY;
   AttackZombie(z->cell);
-  expect(-1, "blow while an apply waits");
+  expect(-1, 4, "blow while an apply waits");
   CancelDrag();
-  user->actionPoints = points = 0;
+  user->actionPoints = 0;
   AttackZombie(z->cell);
-  expect(PHRASE_NO_ACTION_POINTS, "blow without points");
-
+  expect(PHRASE_NO_ACTION_POINTS, 0, "blow without points");
   user->active = kit;
   ApplyItem(0);
-  expect(PHRASE_NO_ACTION_POINTS, "apply without points");
-  user->actionPoints = points = 4;
-  ApplyItem(1);
-  expect(PHRASE_COME_CLOSER, "apply two cells away");
-  ApplyItem(2);
-  expect(-1, "apply to the dead");
+  expect(PHRASE_NO_ACTION_POINTS, 0, "apply without points");
 
+  user->actionPoints = 4;
+  ApplyItem(1);
+  expect(PHRASE_COME_CLOSER, 4, "apply two cells away");
+  ApplyItem(2);
+  expect(-1, 4, "apply to the dead");
   dragState = DRAG_ITEM;
   dragSource = SRC_BAG;
   PassItem(0);
-  expect(PHRASE_HAND_TO_HAND, "pass to oneself");
+  expect(PHRASE_HAND_TO_HAND, 4, "pass to oneself");
   PassItem(3);
-  expect(PHRASE_NO_ACTION_POINTS, "pass with nothing dragged");
+  expect(PHRASE_NO_ACTION_POINTS, 4, "pass with nothing dragged");
   draggedItem = knife;
   PassItem(1);
-  expect(PHRASE_COME_CLOSER, "pass two cells away");
+  expect(PHRASE_COME_CLOSER, 4, "pass two cells away");
   PassItem(3);
-  expect(PHRASE_NO_ROOM, "pass into a full bag");
-
+  expect(PHRASE_NO_ROOM, 4, "pass into a full bag");
   user->active = keys;
   user->skills = {19};
   gameMap->escapeX = gameMap->escapeY = 4;
   StartCar();
-  expect(PHRASE_CANNOT_DRIVE, "a member who cannot drive");
+  expect(PHRASE_CANNOT_DRIVE, 4, "a member who cannot drive");
 }
 
 TEST_F(ActionRules, ABurstStopsDrawingAtTheKillButEveryShotTakesItsRound) {
@@ -137,7 +132,7 @@ TEST_F(ActionRules, ABurstStopsDrawingAtTheKillButEveryShotTakesItsRound) {
   EXPECT_EQ(gameMap->cells[gameMap->CellIndex(4, 1)].zombieHere, -1);
 }
 
-TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsIt) {
+TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsItAfterTheTurns) {
   for (const bool wall : {false, true}) {
     SCOPED_TRACE(wall);
     std::string floor(80, '0');
@@ -146,11 +141,14 @@ TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsIt) {
     team.clear();
     zombies.clear();
     user = AddMember(4, 4);
-    user->SetDirection(2);
+    user->SetDirection(4);  // its back to the zombie: two turns, 0.4 s for the zombie to wait
     SelectMember(0);
     Person* z = Target(5, 4);
     Feed({100});  // bare hands: past the kill, onto the knock-back
     AttackZombie(z->cell);
+    EXPECT_EQ(Types(user), (std::vector<int>{14, 14, 23, 0}));
+    EXPECT_FLOAT_EQ(z->actions[0].p1, 0.4f);
+    EXPECT_EQ(z->direction, 4);  // it faces the attacker at once
     const int from = gameMap->CellIndex(5, 4), to = gameMap->CellIndex(6, 4);
     const std::vector<int> reaction = wall ? std::vector<int>{36, 35, 37} : std::vector<int>{36, 33, 34, 37};
     EXPECT_EQ(Types(z), reaction);
@@ -162,31 +160,17 @@ TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsIt) {
   }
 }
 
-TEST_F(ActionRules, EachTurnOfTheAttackerDelaysTheZombiesReaction) {
-  user->SetDirection(3);
-  Person* z = Target(4, 3);
-  Feed({900});  // a miss
-  AttackZombie(z->cell);
-  EXPECT_EQ(Types(user), (std::vector<int>{14, 14, 23, 0}));
-  EXPECT_EQ(Types(z), (std::vector<int>{36, 31, 37}));
-  EXPECT_FLOAT_EQ(z->actions[0].p1, 0.4f);
-  EXPECT_EQ(z->direction, 3);  // it faces the attacker at once
-}
-
-TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOver) {
+TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOverAndAdrenalineIsCapped) {
   struct Case {
     int type, roll;
     bool skilled;
     std::vector<int> uses;
     int phrase;
-    bool usedUp;
   };
   const Case cases[] = {
-      {7, 999, false, {}, PHRASE_NO_PAIN, true},
-      {8, 200, false, {}, PHRASE_HEALED_A_LITTLE, false},
-      {8, 400, false, {3, 0}, PHRASE_KIT_USED_UP, true},
-      {8, 600, false, {3, 0, 3, 0}, -1, false},  // no result at all
-      {8, 600, true, {3, 0}, PHRASE_KIT_USED_UP, true},
+      {7, 999, false, {}, PHRASE_NO_PAIN},         {8, 200, false, {}, PHRASE_HEALED_A_LITTLE},
+      {8, 400, false, {3, 0}, PHRASE_KIT_USED_UP}, {8, 600, false, {3, 0, 3, 0}, -1},  // no result at all
+      {8, 600, true, {3, 0}, PHRASE_KIT_USED_UP},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.type << " " << c.roll);
@@ -201,19 +185,17 @@ TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOver) {
     dragState = DRAG_APPLY;
     Feed({c.roll});
     ApplyItem(0);
+    const bool usedUp = c.phrase == PHRASE_NO_PAIN || c.phrase == PHRASE_KIT_USED_UP;
     EXPECT_EQ(user->actionPoints, 3);
     EXPECT_EQ(Types(user), c.uses);
     EXPECT_EQ(screenState, c.uses.empty() ? PHASE_INPUT : PHASE_TEAM_ACTING);
     EXPECT_EQ(message, Phrase(c.phrase));
-    const bool healed = c.phrase == PHRASE_HEALED_A_LITTLE || c.phrase == PHRASE_KIT_USED_UP;
-    EXPECT_EQ(user->life, healed ? 3 : 2);
+    EXPECT_EQ(user->life, c.phrase == PHRASE_HEALED_A_LITTLE || c.phrase == PHRASE_KIT_USED_UP ? 3 : 2);
     EXPECT_EQ(user->painkillerTurns, c.type == 7 ? 5 : 0);
-    EXPECT_EQ(std::count(user->bag.begin(), user->bag.end(), item), c.usedUp ? 0 : 1);
-    EXPECT_EQ(dragState, c.usedUp ? DRAG_NONE : DRAG_APPLY);
+    EXPECT_EQ(std::count(user->bag.begin(), user->bag.end(), item), usedUp ? 0 : 1);
+    EXPECT_EQ(dragState, usedUp ? DRAG_NONE : DRAG_APPLY);
   }
-}
 
-TEST_F(ActionRules, AdrenalineAddsTheMaximumUpToTwiceIt) {
   Person* mate = AddMember(5, 4);
   for (const int before : {3, 6}) {
     mate->actionPoints = before;
@@ -228,48 +210,50 @@ TEST_F(ActionRules, AdrenalineAddsTheMaximumUpToTwiceIt) {
 
 TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
   Person* mate = AddMember(5, 4);
-  const int cell = user->cell;
+  std::vector<Item*>& ground = gameMap->cells[user->cell].items;
+  // The item in each source, and what the user's bag holds beside it (oldest first).
+  auto place = [&](int source) -> Item* {
+    auto bag = [&](std::initializer_list<int> types, int capacity) {
+      for (int type : types) user->bag.push_back(new Item(type));
+      user->bagCapacity = static_cast<int16_t>(capacity);
+    };
+    switch (source) {
+      case SRC_BAG:
+        return Wield(user, 13);
+      case SRC_GROUND: {
+        ground = {new Item(13), new Item(15), new Item(16)};
+        BuildPopupList(user->cell, 100, 100);
+        Item* g = ground[1];
+        ground.insert(ground.begin(), new Item(17));  // the list changes after the pick
+        return g;
+      }
+      case SRC_BACKPACK:
+        bag({13, 23, 24, 15}, 7);  // sizes 1, 2, 2, 1
+        return user->backpack = new Item(3);
+      case SRC_HOLSTER:
+        bag({13, 23, 24}, 5);
+        return user->holster = new Item(2);
+      case SRC_ARMOUR:
+        return user->armour = new Item(4);
+      default:
+        return user->keys = new Item(0);
+    }
+  };
+  // What the ground keeps: the other three, or the two oldest items of a bag that lost its backpack.
+  const size_t left[] = {0, 0, 3, 2, 1, 0, 0};
   for (int source = SRC_BAG; source <= SRC_KEYS; ++source) {
     SCOPED_TRACE(source);
     mate->bag.clear();
     mate->RecountBag();
     user->actionPoints = 4;
     user->bag.clear();
-    gameMap->cells[cell].items.clear();
-    Item* g = nullptr;
-    switch (source) {
-      case SRC_BAG:
-        g = Wield(user, 13);
-        break;
-      case SRC_GROUND:
-        gameMap->cells[cell].items = {new Item(13), new Item(15), new Item(16)};
-        BuildPopupList(cell, 100, 100);
-        g = gameMap->cells[cell].items[1];
-        gameMap->cells[cell].items.insert(gameMap->cells[cell].items.begin(), new Item(17));
-        break;
-      case SRC_BACKPACK:
-        g = user->backpack = new Item(3);
-        user->bagCapacity = 7;
-        for (int type : {13, 23, 24, 15}) user->bag.push_back(new Item(type));  // sizes 1, 2, 2, 1
-        break;
-      case SRC_HOLSTER:
-        g = user->holster = new Item(2);
-        user->bagCapacity = 5;
-        for (int type : {13, 23, 24}) user->bag.push_back(new Item(type));
-        break;
-      case SRC_ARMOUR:
-        g = user->armour = new Item(4);
-        break;
-      case SRC_KEYS:
-        g = user->keys = new Item(0);
-        break;
-    }
+    ground.clear();
+    Item* g = place(source);
     user->RecountBag();
     user->active = source == SRC_GROUND ? user->hands : g;
     const auto before = ItemsInPlay();
     draggedItem = g;
     dragSource = source;
-    dragState = DRAG_ITEM;
     PassItem(1);
     EXPECT_EQ(message, Phrase(PHRASE_HANDED_OVER));
     EXPECT_EQ(user->actionPoints, 3);
@@ -279,9 +263,7 @@ TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
     EXPECT_TRUE(NoDuplicates(ItemsInPlay()));
     EXPECT_EQ(user->bagCapacity, 4);
     EXPECT_LE(user->bagLoad, user->bagCapacity);
-    // The ground keeps its other three; a lost backpack throws out the two oldest items, a holster one.
-    const size_t ground[] = {0, 0, 3, 2, 1, 0, 0};
-    EXPECT_EQ(gameMap->cells[cell].items.size(), ground[source]);
+    EXPECT_EQ(ground.size(), left[source]);
   }
 }
 
@@ -289,14 +271,13 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
   struct Case {
     int weapon, loaded;
     std::vector<int> ammo;
-    int boxUnits;
-    int expectLoaded;
+    int boxUnits, expectLoaded;
     std::vector<int> left;
   };
   const Case cases[] = {
       {41, 5, {35}, 0, 6, {41}},
       {41, 0, {36, 35}, 1, 6, {41, 35}},      // a box with one unit goes, the cartridges stay
-      {41, 0, {36, 35}, 3, 6, {41, 36, 35}},  // a fuller box stays
+      {41, 0, {36, 35}, 3, 6, {41, 36, 35}},  // a fuller box stays, one unit lighter
       {43, 0, {35, 6}, 0, 20, {43, 35}},      // the nail gun takes nails only
       {41, 2, {6}, 0, 2, {41, 6}},
   };
@@ -310,7 +291,6 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
       user->bag.push_back(new Item(type));
       if (type == 36) user->bag.back()->loaded = static_cast<int16_t>(c.boxUnits);
     }
-    user->RecountBag();
     Reload();
     EXPECT_EQ(weapon->loaded, c.expectLoaded);
     std::vector<int> left;
@@ -329,18 +309,18 @@ TEST_F(ActionRules, TheCarStartsOnlyOnTheEscapeCellAndAboveTheThreshold) {
   gameMap->escapeY = 4;
   StartCar();
   EXPECT_EQ(user->actionPoints, 4);
-  EXPECT_TRUE(Played(fake).empty());
+  EXPECT_TRUE(Played().empty());
   gameMap->escapeX = 4;
   StartGameScreen();
   Feed({830});
   StartCar();
   EXPECT_EQ(user->actionPoints, 3);
   EXPECT_EQ(message, Phrase(PHRASE_ENGINE_FAILED));
-  EXPECT_EQ(Played(fake), std::vector<std::string>{"Sound/fx/Drive away fail.mp3"});
+  EXPECT_EQ(Played(), std::vector<std::string>{"Sound/fx/Drive away fail.mp3"});
   EXPECT_EQ(currentScreen, Screen::Game);
   Feed({831});
   StartCar();
-  EXPECT_EQ(Played(fake).back(), "Sound/fx/Drive away.mp3");
+  EXPECT_EQ(Played().back(), "Sound/fx/Drive away.mp3");
   EXPECT_EQ(currentScreen, Screen::End);
 }
 

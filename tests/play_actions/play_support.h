@@ -1,17 +1,17 @@
-// What the play tests share: every item in play, the sounds played, and a figure's queued action types.
+// What the play tests share: every item in play, a figure's queued action types, playing the queues out.
 #pragma once
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/game_frame.h"
 #include "app/game_state.h"
-#include "app/sounds.h"
+#include "app/shell.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/roster.h"
 #include "map/map.h"
-#include "support/fake_engine.h"
 
 // Every item carried by the team (bags and slots) or lying on the map, sorted; duplicates stay visible.
 inline std::vector<const Item*> ItemsInPlay() {
@@ -39,11 +39,9 @@ inline std::vector<int> Types(const Person* p) {
   return types;
 }
 
-// The sound files played so far (the sound table must have been loaded from `fake`).
-inline std::vector<std::string> Played(const FakeEngine& fake) {
-  std::vector<std::string> files;
-  for (HEFFECT e : fake.playedEffects) files.push_back(fake.loadedEffects.at(e - 1));
-  return files;
+// Plays every queue to its end, as phase 1 does.
+inline void PlayOut() {
+  for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);
 }
 
 // A new item of `type` in member p's bag, made the active item with action `action` selected.
