@@ -16,12 +16,12 @@
 namespace {
 
 // Action points every zombie gets at the start of the zombies' turn.
-constexpr int ZOMBIE_POINTS = 2;
+constexpr int kZombiePoints = 2;
 // Seconds one turning action holds up the zombies that plan after it.
-constexpr float TURN_STAGGER = 0.2f;
+constexpr float kTurnStagger = 0.2f;
 // Random edge positions tried before the edge is scanned cell by cell; a playable map needs a few.
 constexpr int kEntryAttempts = 1000;
-// Nobody enters closer to a team member than this on both axes.
+// A newcomer is refused nearer than this to a team member on both axes at once.
 constexpr int kEntryClearance = 4;
 // A blow misses when the victim's roll is at most this; it lands otherwise.
 constexpr float kRecoilChance = 0.75f;
@@ -161,7 +161,7 @@ bool Strike(int j, int d, Pass& pass) {
   Person* victim = team[p];
   pass.attackFree = false;
   z->actionPoints -= 1;
-  pass.delay += TURN_STAGGER * TurnZombie(z, d, 0.0f);
+  pass.delay += kTurnStagger * TurnZombie(z, d, 0.0f);
   z->AddAction(kStrike, 0, 0, true);
   z->AddAction(kCloseZombie, 0, 0, true);
   // The victim reacts when the strike lands, after the turns queued before it in this pass.
@@ -190,12 +190,12 @@ bool Step(int j, int c, int d, Pass& pass) {
   }
   if (cost < 0 || cost > z->actionPoints) return false;
   if (pass.delay > 0.0f) z->AddAction(kPause, pass.delay, 0, true);
-  pass.delay += TURN_STAGGER * TurnZombie(z, d, map.cells[c].standHeight);
+  pass.delay += kTurnStagger * TurnZombie(z, d, map.cells[c].standHeight);
   const step_kind_struct step = map.StepKind(-1, c, d);
   z->AddAction(step.kind, step.fromHeight, step.toHeight, true);
   z->AddAction(step.kind + 1, step.fromHeight, step.toHeight, true);
   z->AddAction(kCloseZombie, 0, 0, true);
-  z->StartAction(z->actionPoints == ZOMBIE_POINTS);
+  z->StartAction(z->actionPoints == kZombiePoints);
   z->actionPoints -= cost;
   // The occupied cell moves at once, so no later zombie of this pass steps into it.
   if (map.ValidCell(z->cell) && map.cells[z->cell].zombieHere == j) map.cells[z->cell].zombieHere = -1;
@@ -211,7 +211,7 @@ void EndPlayerTurn() {
   screenState = PHASE_ZOMBIES_PLAN;
   gameMap->pathsStale = true;
   if (static_cast<int>(zombies.size()) < gameMap->zombieCount) ZombieEnters();
-  for (Person* z : zombies) z->actionPoints = ZOMBIE_POINTS;
+  for (Person* z : zombies) z->actionPoints = kZombiePoints;
 }
 
 void PlanZombies(float dt) {
