@@ -35,6 +35,8 @@ void SdlCanvas::SetRenderer(SDL_Renderer* newRenderer) {
     entry.second.sdl = nullptr;
   }
   renderer = newRenderer;
+  // Without a renderer the sizes already known are all that is kept: the pictures are not decoded again.
+  if (renderer == nullptr) return;
   for (auto& entry : textures) Make(&entry.second);
 }
 

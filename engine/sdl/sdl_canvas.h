@@ -16,7 +16,8 @@ class SdlCanvas {
   SdlCanvas& operator=(const SdlCanvas&) = delete;
   ~SdlCanvas();
 
-  // Draws with `renderer` from now on (null: keep sizes only); textures and targets are made anew on it.
+  // Draws with `renderer` from now on; textures and targets are made anew on it. Null keeps only the sizes
+  // known so far (nothing is decoded again).
   // The canvas does not own the renderer.
   void SetRenderer(SDL_Renderer* renderer);
   // Makes every texture and target anew on the same renderer (after the device was reset).
