@@ -6,10 +6,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/sdl/sdl_batching.h"
+
 namespace {
 
 // The largest picture or target side we accept.
 constexpr int kMaxSide = 16384;
+
+// The two triangles of a quad, as indices of its four vertices.
+constexpr int kQuadCorners[6] = {0, 1, 2, 0, 2, 3};
 
 SDL_Color ToColor(uint32_t argb) {
   return SDL_Color{static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8), static_cast<Uint8>(argb),
@@ -37,6 +42,8 @@ void SdlCanvas::SetRenderer(SDL_Renderer* newRenderer) {
   renderer = newRenderer;
   // Without a renderer the sizes already known are all that is kept: the pictures are not decoded again.
   if (renderer == nullptr) return;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) == 0) SdlNoteRenderer(info.name);
   for (auto& entry : textures) Make(&entry.second);
 }
 
@@ -171,8 +178,17 @@ void SdlCanvas::Draw(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads)
     for (const hgeVertex& v : quad.v) {
       vertices.push_back(SDL_Vertex{SDL_FPoint{v.x, v.y}, ToColor(v.col), SDL_FPoint{v.tx, v.ty}});
     }
-    for (int corner : {0, 1, 2, 0, 2, 3}) indices.push_back(first + corner);
+    for (int corner : kQuadCorners) indices.push_back(first + corner);
   }
-  SDL_RenderGeometry(renderer, sdl, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
-                     static_cast<int>(indices.size()));
+  if (SdlBatching()) {
+    SDL_RenderGeometry(renderer, sdl, vertices.data(), static_cast<int>(vertices.size()), indices.data(),
+                       static_cast<int>(indices.size()));
+    SdlCountGeometryCalls(1);
+    return;
+  }
+  // Batching switched off (for measuring): one call a quad.
+  for (size_t first = 0; first < vertices.size(); first += 4) {
+    SDL_RenderGeometry(renderer, sdl, &vertices[first], 4, kQuadCorners, 6);
+  }
+  SdlCountGeometryCalls(static_cast<int>(quads.size()));
 }

@@ -43,7 +43,7 @@ class SdlCanvas {
   void Begin(HTARGET target);
   // Fills the current target with an ARGB colour.
   void Clear(uint32_t color);
-  // Draws quads of one texture and blend mode with one SDL_RenderGeometry call.
+  // Draws quads of one texture and blend mode with one SDL_RenderGeometry call (batching off: one a quad).
   void Draw(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads);
 
  private:
