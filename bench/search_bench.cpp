@@ -1,0 +1,164 @@
+// Complete member and zombie path searches on the shipped map and on the largest map the format allows.
+//
+// Each search is driven frame by frame at the shipped PATH_FINDING_CICLES, as the game frame drives it.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/settings.h"
+#include "game/person.h"
+#include "game/roster.h"
+#include "headless_game.h"
+#include "map/map.h"
+
+namespace {
+
+// The largest grid: 181 x 181 = 32761 cells, just below the format's 32768.
+constexpr int kLargeSide = 181;
+
+// Phases of the game frame that drive each search.
+constexpr int kMemberPhase = 0;
+constexpr int kZombiePhase = 2;
+
+// A map file of kLargeSide squared cells whose floor and barriers repeat the shipped map's, without sprites.
+std::string LargeMapFile(const Map& shipped) {
+  const int W = kLargeSide, H = kLargeSide;
+  std::string grids[3];
+  for (int y = 0; y < H; ++y) {
+    for (int x = 0; x < W; ++x) {
+      const map_cell_struct& c = shipped.cells[(y % shipped.H) * shipped.W + x % shipped.W];
+      grids[0] += static_cast<char>('(' + c.floor);
+      grids[1] += static_cast<char>('(' + c.rightBarrier);
+      grids[2] += static_cast<char>('(' + c.topBarrier);
+    }
+  }
+  const std::string none(static_cast<size_t>(W * H), '\'');
+  return std::to_string(W) + " " + std::to_string(H) + " " + std::to_string(shipped.CW) + " " +
+         std::to_string(shipped.CH) + " 0 0\n0\n0\n" + grids[0] + "\n" + grids[1] + "\n" + grids[2] + "\n" +
+         none + "\n" + none + "\n";
+}
+
+// The large map, loaded once from a temporary file.
+Map& LargeMap() {
+  static std::unique_ptr<Map> map = [] {
+    const std::string path = "/tmp/dh_bench_large.dhm";
+    if (FILE* file = std::fopen(path.c_str(), "w")) {
+      std::fputs(LargeMapFile(*gameMap).c_str(), file);
+      std::fclose(file);
+    }
+    const int selected = selectedMember;  // loading a map clears the selection
+    auto large = std::make_unique<Map>(path);
+    selectedMember = selected;
+    std::remove(path.c_str());
+    return large;
+  }();
+  return *map;
+}
+
+// While alive, the team stands on open cells near the middles of the large map's four edges (the start
+// puts members on edge cells); afterwards back where it stood on the game map.
+class TeamOnLargeMap {
+ public:
+  explicit TeamOnLargeMap(Map& map) : map(map) {
+    const int mid = kLargeSide / 2, last = kLargeSide - 1;
+    const int edges[4][4] = {{mid, 0, 1, 0}, {last, mid, 0, 1}, {mid, last, 1, 0}, {0, mid, 0, 1}};
+    for (size_t i = 0; i < team.size() && i < 4; ++i) {
+      Person* p = team[i];
+      saved.push_back({p->x, p->y, p->cell, p->secondCell});
+      int x = edges[i][0], y = edges[i][1];
+      while (map.Inside(x, y) && map.cells[map.CellIndex(x, y)].floor != 0) {
+        x += edges[i][2];
+        y += edges[i][3];
+      }
+      p->x = x;
+      p->y = y;
+      p->cell = p->secondCell = static_cast<int16_t>(map.CellIndex(x, y));
+      if (p->cell >= 0) map.cells[p->cell].memberHere = static_cast<int16_t>(i);
+    }
+  }
+  ~TeamOnLargeMap() {
+    for (size_t i = 0; i < saved.size(); ++i) {
+      Person* p = team[i];
+      if (p->cell >= 0) map.cells[p->cell].memberHere = -1;
+      p->x = saved[i].x;
+      p->y = saved[i].y;
+      p->cell = saved[i].cell;
+      p->secondCell = saved[i].secondCell;
+    }
+    // The member search marks attack targets from the map it ran on: mark them again on the game map.
+    gameMap->pathsStale = true;
+    while (gameMap->pathsStale || gameMap->searchMember >= 0) gameMap->DrivePathSearch(kMemberPhase);
+  }
+
+ private:
+  struct Place {
+    int x, y;
+    int16_t cell, secondCell;
+  };
+  Map& map;
+  std::vector<Place> saved;
+};
+
+// Frames a whole search takes at `cycles` steps a frame; *firstFrames gets the frames until the selected
+// member's own table is complete (the member search shows paths from then on).
+int FramesToFinish(Map& map, int phase, float cycles, int* firstFrames) {
+  const float shipped = PATH_FINDING_CICLES;
+  PATH_FINDING_CICLES = cycles;
+  map.pathsStale = true;
+  int frames = 0;
+  *firstFrames = 0;
+  while (map.pathsStale || map.searchMember >= 0) {
+    map.DrivePathSearch(phase);
+    ++frames;
+    if (*firstFrames == 0 && phase == kMemberPhase && map.pathDone[selectedMember]) *firstFrames = frames;
+  }
+  PATH_FINDING_CICLES = shipped;
+  return frames;
+}
+
+void Search(benchmark::State& state, Map& map, int phase) {
+  int firstFrames = 0;
+  const int steps = FramesToFinish(map, phase, 1.0f, &firstFrames);
+  const int frames = FramesToFinish(map, phase, PATH_FINDING_CICLES, &firstFrames);
+  for (auto _ : state) {
+    map.pathsStale = true;
+    while (map.pathsStale || map.searchMember >= 0) map.DrivePathSearch(phase);
+    benchmark::DoNotOptimize(map.cells.data());
+  }
+  state.counters["cells"] = static_cast<double>(map.cells.size());
+  state.counters["steps"] = steps;
+  state.counters["frames"] = frames;
+  if (phase == kMemberPhase) state.counters["frames_to_first_path"] = firstFrames;
+  state.counters["cycles_per_frame"] = PATH_FINDING_CICLES;
+}
+
+void BM_MemberSearchShippedMap(benchmark::State& state) {
+  if (!HeadlessGame()) return state.SkipWithError("the game did not start");
+  Search(state, *gameMap, kMemberPhase);
+}
+BENCHMARK(BM_MemberSearchShippedMap)->Unit(benchmark::kMicrosecond);
+
+void BM_ZombieSearchShippedMap(benchmark::State& state) {
+  if (!HeadlessGame()) return state.SkipWithError("the game did not start");
+  Search(state, *gameMap, kZombiePhase);
+}
+BENCHMARK(BM_ZombieSearchShippedMap)->Unit(benchmark::kMicrosecond);
+
+void BM_MemberSearchLargestMap(benchmark::State& state) {
+  if (!HeadlessGame()) return state.SkipWithError("the game did not start");
+  TeamOnLargeMap placed(LargeMap());
+  Search(state, LargeMap(), kMemberPhase);
+}
+BENCHMARK(BM_MemberSearchLargestMap)->Unit(benchmark::kMillisecond);
+
+void BM_ZombieSearchLargestMap(benchmark::State& state) {
+  if (!HeadlessGame()) return state.SkipWithError("the game did not start");
+  TeamOnLargeMap placed(LargeMap());
+  Search(state, LargeMap(), kZombiePhase);
+}
+BENCHMARK(BM_ZombieSearchLargestMap)->Unit(benchmark::kMillisecond);
+
+}  // namespace
