@@ -1,0 +1,61 @@
+// The built program, headless with a fixed seed and a recorded script: a game won by starting the car.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The shipped data with one change, no zombies at all, so that the script's walk is never interrupted.
+std::string DataWithoutZombies() {
+  const fs::path source(DH_SOURCE_DIR);
+  const fs::path dir = fs::path(DH_TEST_TMP) / "win_data";
+  fs::remove_all(dir);
+  fs::create_directories(dir / "Data");
+  for (const fs::directory_entry& e : fs::directory_iterator(source / "Data")) {
+    const std::string name = e.path().filename().string();
+    if (name != "dh.ini" && name != "dh.log") fs::create_symlink(e.path(), dir / "Data" / name);
+  }
+  fs::create_directory_symlink(source / "Sound", dir / "Sound");
+  std::ifstream in(source / "Data" / "dh.ini");
+  std::ofstream out(dir / "Data" / "dh.ini");
+  const std::regex proportion(R"(^\s*ZOMBIE_PROPORTION\s*=.*)", std::regex::icase);
+  for (std::string line; std::getline(in, line);) {
+    out << (std::regex_match(line, proportion) ? "ZOMBIE_PROPORTION = 0" : line) << "\n";
+  }
+  return dir.string();
+}
+
+TEST(WinBlackBox, ASeededGameIsWonByStartingTheCarOnTheEscapeCell) {
+  const std::string data = DataWithoutZombies();
+  const std::string script = std::string(DH_SOURCE_DIR) + "/tests/data/win_seed1.txt";
+  const std::string dump = std::string(DH_TEST_TMP) + "/win_end.json";
+  const int last = 1770;
+  const std::string command = std::string(DH_BINARY) + " --headless --seed 1 --dt 0.05 --frames " +
+                              std::to_string(last) + " --data " + data + " --input " + script + " --dump " +
+                              std::to_string(last) + ":" + dump + " > " + DH_TEST_TMP + "/win_out.txt 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+
+  nlohmann::json end;
+  std::ifstream(dump) >> end;
+  ASSERT_EQ(end["screen"], "end");
+  const nlohmann::json& map = end["map"];
+  EXPECT_TRUE(map["escapeKeyFound"].get<bool>());
+  EXPECT_EQ(map["searchesMade"], map["searchThreshold"]);  // the last search turned up the keys
+  EXPECT_EQ(map["zombieCount"], 0);
+  const nlohmann::json& driver = end["team"][0];
+  EXPECT_EQ(driver["x"], map["escape"][0]);
+  EXPECT_EQ(driver["y"], map["escape"][1]);
+  ASSERT_TRUE(driver["keys"].is_object());
+  EXPECT_EQ(driver["keys"]["type"], 0);
+  EXPECT_EQ(driver["active"], driver["keys"]);
+  EXPECT_TRUE(end["messageBoxes"].empty());
+}
+
+}  // namespace
