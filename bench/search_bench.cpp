@@ -3,8 +3,10 @@
 // Each search is driven frame by frame at the shipped PATH_FINDING_CICLES, as the game frame drives it.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,49 +60,75 @@ Map& LargeMap() {
   return *map;
 }
 
-// While alive, the team stands on open cells near the middles of the large map's four edges (the start
-// puts members on edge cells); afterwards back where it stood on the game map.
-class TeamOnLargeMap {
+// While alive, the team can be put on any cells of `map` (members not put take no part); afterwards every
+// member stands, lives and is selected as before on the game map.
+class TeamPlacement {
  public:
-  explicit TeamOnLargeMap(Map& map) : map(map) {
-    const int mid = kLargeSide / 2, last = kLargeSide - 1;
-    const int edges[4][4] = {{mid, 0, 1, 0}, {last, mid, 0, 1}, {mid, last, 1, 0}, {0, mid, 0, 1}};
-    for (size_t i = 0; i < team.size() && i < 4; ++i) {
-      Person* p = team[i];
-      saved.push_back({p->x, p->y, p->cell, p->secondCell});
-      int x = edges[i][0], y = edges[i][1];
-      while (map.Inside(x, y) && map.cells[map.CellIndex(x, y)].floor != 0) {
-        x += edges[i][2];
-        y += edges[i][3];
-      }
-      p->x = x;
-      p->y = y;
-      p->cell = p->secondCell = static_cast<int16_t>(map.CellIndex(x, y));
-      if (p->cell >= 0) map.cells[p->cell].memberHere = static_cast<int16_t>(i);
+  explicit TeamPlacement(Map& map) : map(map), selected(selectedMember) {
+    for (Person* p : team) {
+      saved.push_back({p->x, p->y, p->cell, p->secondCell, p->alive});
+      if (gameMap->ValidCell(p->cell)) gameMap->cells[p->cell].memberHere = -1;
+      p->cell = p->secondCell = -1;
+      p->alive = 0;
     }
+    selectedMember = 0;
   }
-  ~TeamOnLargeMap() {
+  ~TeamPlacement() {
     for (size_t i = 0; i < saved.size(); ++i) {
       Person* p = team[i];
-      if (p->cell >= 0) map.cells[p->cell].memberHere = -1;
+      Leave(p);
       p->x = saved[i].x;
       p->y = saved[i].y;
       p->cell = saved[i].cell;
       p->secondCell = saved[i].secondCell;
+      p->alive = saved[i].alive;
+      if (gameMap->ValidCell(p->cell)) gameMap->cells[p->cell].memberHere = static_cast<int16_t>(i);
     }
+    selectedMember = selected;
     // The member search marks attack targets from the map it ran on: mark them again on the game map.
     gameMap->pathsStale = true;
     while (gameMap->pathsStale || gameMap->searchMember >= 0) gameMap->DrivePathSearch(kMemberPhase);
   }
 
+  // Member i stands, alive, on `cell` of the map.
+  void Put(int i, int cell) {
+    Person* p = team[i];
+    Leave(p);
+    p->x = cell % map.W;
+    p->y = cell / map.W;
+    p->cell = p->secondCell = static_cast<int16_t>(cell);
+    p->alive = 1;
+    map.cells[cell].memberHere = static_cast<int16_t>(i);
+  }
+
  private:
-  struct Place {
+  struct Saved {
     int x, y;
     int16_t cell, secondCell;
+    uint8_t alive;
   };
+  void Leave(Person* p) {
+    if (map.ValidCell(p->cell) && p->alive) map.cells[p->cell].memberHere = -1;
+  }
   Map& map;
-  std::vector<Place> saved;
+  int selected;
+  std::vector<Saved> saved;
 };
+
+// Puts the four members on open cells near the middles of the large map's edges, as the start puts the
+// team on edge cells.
+void PutTeamOnLargeMap(TeamPlacement* placement, const Map& map) {
+  const int mid = kLargeSide / 2, last = kLargeSide - 1;
+  const int edges[4][4] = {{mid, 0, 1, 0}, {last, mid, 0, 1}, {mid, last, 1, 0}, {0, mid, 0, 1}};
+  for (int i = 0; i < 4; ++i) {
+    int x = edges[i][0], y = edges[i][1];
+    while (map.Inside(x, y) && map.cells[map.CellIndex(x, y)].floor != 0) {
+      x += edges[i][2];
+      y += edges[i][3];
+    }
+    if (map.Inside(x, y)) placement->Put(i, map.CellIndex(x, y));
+  }
+}
 
 // Frames a whole search takes at `cycles` steps a frame; *firstFrames gets the frames until the selected
 // member's own table is complete (the member search shows paths from then on).
@@ -147,16 +175,57 @@ void BM_ZombieSearchShippedMap(benchmark::State& state) {
 }
 BENCHMARK(BM_ZombieSearchShippedMap)->Unit(benchmark::kMicrosecond);
 
+// How the frames of the member search spread over start cells on the shipped map (zombies where the game
+// put them): one member alone from every open cell, and four members on random distinct open cells.
+void BM_MemberSearchShippedMapStarts(benchmark::State& state) {
+  if (!HeadlessGame()) return state.SkipWithError("the game did not start");
+  constexpr int kTeams = 1000;
+  Map& map = *gameMap;
+  TeamPlacement placement(map);
+  std::vector<int> open;
+  for (int c = 0; c < static_cast<int>(map.cells.size()); ++c) {
+    if (map.cells[c].floor <= 2 && map.cells[c].zombieHere < 0) open.push_back(c);
+  }
+  int first = 0, oneWorst = 0, fourWorst = 0, fourFirstWorst = 0, fourInTwo = 0;
+  for (auto _ : state) {
+    for (int c : open) {
+      placement.Put(0, c);
+      oneWorst = std::max(oneWorst, FramesToFinish(map, kMemberPhase, 1.0f, &first));
+    }
+    std::mt19937 random(1);
+    std::uniform_int_distribution<size_t> pick(0, open.size() - 1);
+    for (int t = 0; t < kTeams; ++t) {
+      std::vector<int> cells;
+      while (cells.size() < 4) {
+        const int c = open[pick(random)];
+        if (std::find(cells.begin(), cells.end(), c) == cells.end()) cells.push_back(c);
+      }
+      for (int i = 0; i < 4; ++i) placement.Put(i, cells[i]);
+      fourWorst = std::max(fourWorst, FramesToFinish(map, kMemberPhase, 1.0f, &first));
+      fourInTwo += FramesToFinish(map, kMemberPhase, PATH_FINDING_CICLES, &first) <= 2;
+      fourFirstWorst = std::max(fourFirstWorst, first);
+    }
+  }
+  state.counters["open_cells"] = static_cast<double>(open.size());
+  state.counters["one_member_worst_steps"] = oneWorst;
+  state.counters["four_members_worst_steps"] = fourWorst;
+  state.counters["four_members_in_2_frames_pct"] = 100.0 * fourInTwo / kTeams / state.iterations();
+  state.counters["four_members_first_path_worst_frames"] = fourFirstWorst;
+}
+BENCHMARK(BM_MemberSearchShippedMapStarts)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_MemberSearchLargestMap(benchmark::State& state) {
   if (!HeadlessGame()) return state.SkipWithError("the game did not start");
-  TeamOnLargeMap placed(LargeMap());
+  TeamPlacement placement(LargeMap());
+  PutTeamOnLargeMap(&placement, LargeMap());
   Search(state, LargeMap(), kMemberPhase);
 }
 BENCHMARK(BM_MemberSearchLargestMap)->Unit(benchmark::kMillisecond);
 
 void BM_ZombieSearchLargestMap(benchmark::State& state) {
   if (!HeadlessGame()) return state.SkipWithError("the game did not start");
-  TeamOnLargeMap placed(LargeMap());
+  TeamPlacement placement(LargeMap());
+  PutTeamOnLargeMap(&placement, LargeMap());
   Search(state, LargeMap(), kZombiePhase);
 }
 BENCHMARK(BM_ZombieSearchLargestMap)->Unit(benchmark::kMillisecond);
