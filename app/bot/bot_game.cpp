@@ -122,27 +122,27 @@ void BotPlayer::PlanCommand() {
     return;
   }
   const int roll = Between(0, 99);
-  if (roll < 55 && PlanPurpose()) return;
-  if (roll < 65) {
+  if (roll < 65 && PlanPurpose()) return;
+  if (roll < 73) {
     if (ClickCell(RandomVisibleCell())) return;
-  } else if (roll < 72) {
+  } else if (roll < 79) {
     if (!zombies.empty() && ClickCell(zombies[Between(0, static_cast<int>(zombies.size()) - 1)]->cell))
       return;
-  } else if (roll < 77) {
+  } else if (roll < 83) {
     const int pick = Between(0, 3);
     if (Chance(0.5) || !ClickHud(HUD_PHOTO_FIRST + pick, HGEK_LBUTTON)) SelectByKey(pick);
     return;
-  } else if (roll < 85) {
+  } else if (roll < 90) {
     PlanInventoryDrag();
     return;
-  } else if (roll < 89) {
+  } else if (roll < 93) {
     if (ClickHud(HUD_ACTIVE_ITEM, HGEK_LBUTTON)) return;
-  } else if (roll < 92) {
+  } else if (roll < 95) {
     if (ClickHud(HUD_ACTIVE_ITEM, HGEK_RBUTTON)) return;
-  } else if (roll < 94) {
+  } else if (roll < 96) {
     Tap(HGEK_RBUTTON);
     return;
-  } else if (roll < 97) {
+  } else if (roll < 98) {
     if (PickUpHere(s, -1)) return;
   } else {
     if (Chance(0.5) || !ClickHud(HUD_END_TURN, HGEK_LBUTTON)) Tap(HGEK_E);

@@ -33,6 +33,36 @@ int OtherReadyMember(int than, int points) {
   return -1;
 }
 
+// The search spot member `m` has not searched yet that the fewest steps lead to (ignoring figures), or -1.
+int NearestUnsearchedSpot(int m) {
+  const Map& map = *gameMap;
+  const Person* p = team[m];
+  if (!map.ValidCell(p->cell)) return -1;
+  std::vector<int> distance(map.cells.size(), -1);
+  std::deque<int> queue{p->cell};
+  distance[p->cell] = 0;
+  while (!queue.empty()) {
+    const int cell = queue.front();
+    queue.pop_front();
+    const int x = cell % map.W;
+    const int y = cell / map.W;
+    for (int d = 1; d <= 4; ++d) {
+      const int next = map.CellIndex(x + (d == 2) - (d == 4), y + (d == 3) - (d == 1));
+      if (next < 0 || distance[next] >= 0 || map.MemberStepCost(m, x, y, d, false, true, false) < 0) continue;
+      distance[next] = distance[cell] + 1;
+      // A spot is searched from beside it, never walked through.
+      if (map.cells[next].floor != 4) queue.push_back(next);
+    }
+  }
+  int best = -1;
+  for (size_t k = 0; k < map.searchSpots.size() && k < p->searchable.size(); ++k) {
+    const int cell = map.searchSpots[k].cell;
+    if (!p->searchable[k] || !map.ValidCell(cell) || distance[cell] < 0) continue;
+    if (best < 0 || distance[cell] < distance[best]) best = cell;
+  }
+  return best;
+}
+
 }  // namespace
 
 std::vector<int> BotPlayer::DistancesTo(int member, int goal, bool goalIsSpot) const {
@@ -133,6 +163,11 @@ bool BotPlayer::PlanPurpose() {
     return GoTowards(i, escape, false);
   }
   const Person* p = team[s];
+  // Spent: command someone who still can act; with nobody left the turn ends by itself.
+  if (p->actionPoints < 1) {
+    const int other = OtherReadyMember(s, 1);
+    return other >= 0 && SelectByKey(other);
+  }
   for (int c = 0; c < static_cast<int>(map.cells.size()); ++c) {
     for (const Item* item : map.cells[c].items) {
       if (!IsCarKey(item)) continue;
@@ -144,17 +179,7 @@ bool BotPlayer::PlanPurpose() {
     if (z->targetable && Chance(0.6)) return ClickCell(z->cell);
   }
   if (Chance(0.2) && PickUpHere(s, -1)) return true;
-  // The nearest spot this member has not searched yet, as the crow flies.
-  int spot = -1;
-  int nearest = 0;
-  for (size_t k = 0; k < map.searchSpots.size() && k < p->searchable.size(); ++k) {
-    const find_point_struct& f = map.searchSpots[k];
-    const int d = std::abs(f.x - p->x) + std::abs(f.y - p->y);
-    if (p->searchable[k] && map.ValidCell(f.cell) && (spot < 0 || d < nearest)) {
-      spot = f.cell;
-      nearest = d;
-    }
-  }
+  const int spot = NearestUnsearchedSpot(s);
   if (spot < 0 || p->actionPoints < 3) {
     const int other = OtherReadyMember(s, 3);
     if (other >= 0 && Chance(0.7)) return SelectByKey(other);
