@@ -2,8 +2,8 @@
 #include <unistd.h>
 
 #include <climits>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "app/bot/bot_run.h"
@@ -13,7 +13,9 @@
 
 namespace {
 
-bool HasData(const std::string& dir) { return access((dir + "/Data").c_str(), F_OK) == 0; }
+bool HasData(const std::string& dir) {
+  return access((dir + "/Data").c_str(), F_OK) == 0;
+}
 
 // The folder holding Data/ and Sound/: the working directory, else the installed data next to the binary.
 std::string FindDataDir(const std::string& cwd) {
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "duskhollow: cannot enter the data folder %s\n", dataDir.c_str());
     return 2;
   }
+  cl.options.windowIcon = "Data/icon.png";
   for (const auto& [frame, path] : cl.dumps) AddDump(frame, path);
   // A run without --seed takes the clock's, so that its log and any recording can replay it.
   if (!cl.options.seeded) {

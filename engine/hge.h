@@ -87,15 +87,16 @@ enum class hgeBackend { Sdl, Headless };
 // How the program runs, set from the command line before the first hgeCreate.
 struct hgeRunOptions {
   hgeBackend backend = hgeBackend::Sdl;
-  float fixedDelta = 0.01f;       // headless frame time in seconds
-  int maxFrames = 0;              // stop after this frame (0: no limit)
-  std::string inputScript;        // input events to replay ("" for none)
-  std::string recordFile;         // real window: write the input here ("" for none)
-  bool seeded = false;            // --seed given: Random_Seed(0) uses `seed` instead of the clock
-  unsigned seed = 0;              // the seed (also written into a recording)
+  float fixedDelta = 0.01f;  // headless frame time in seconds
+  int maxFrames = 0;         // stop after this frame (0: no limit)
+  std::string inputScript;   // input events to replay ("" for none)
+  std::string recordFile;    // real window: write the input here ("" for none)
+  bool seeded = false;       // --seed given: Random_Seed(0) uses `seed` instead of the clock
+  unsigned seed = 0;         // the seed (also written into a recording)
   std::vector<std::pair<int, std::string>> shots;  // (frame, PNG file) to write after rendering
-  int scale = 0;                  // window scale (0: the largest that fits)
+  int scale = 0;                                   // window scale (0: the largest that fits)
   bool fullscreen = false;
+  std::string windowIcon;  // PNG for the window's icon ("" for none)
 };
 
 // The interface object; obtained with hgeCreate and given back with Release (reference counted).

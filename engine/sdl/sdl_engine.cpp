@@ -25,30 +25,22 @@ bool SdlEngine::PlatformInitiate() {
   videoStarted = true;
   audio.Open();
 
-  int scale = options.scale;
-  if (scale <= 0) {
-    SDL_Rect usable;
-    scale = 1;
-    if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-      while ((scale + 1) * screenWidth <= usable.w && (scale + 1) * screenHeight <= usable.h) ++scale;
-    }
-  }
-  Uint32 flags = SDL_WINDOW_SHOWN;
-  if (options.fullscreen || !windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  if (options.fullscreen) windowed = false;
   shownTitle = ToUtf8(title);
-  window = SDL_CreateWindow(shownTitle.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                            screenWidth * scale, screenHeight * scale, flags);
+  window = OpenScaledWindow(shownTitle.c_str(), screenWidth, screenHeight, options.scale, !windowed);
   if (window == nullptr) {
     errorMessage = std::string("Cannot open the window: ") + SDL_GetError();
     return false;
   }
+  shownWindowed = windowed;
+  SetWindowIcon();
   renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (renderer == nullptr) {
     errorMessage = std::string("Cannot make a renderer: ") + SDL_GetError();
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer, screenWidth, screenHeight);
+  ScaleLogicalScreen(renderer, screenWidth, screenHeight);
   shownFrameRate = frameRate;
   SDL_RenderSetVSync(renderer, frameRate == HGEFPS_VSYNC ? 1 : 0);
   shownHideMouse = hideMouse;
@@ -60,8 +52,8 @@ bool SdlEngine::PlatformInitiate() {
     SDL_GetMouseState(&x, &y);
     float logicalX = 0.0f, logicalY = 0.0f;
     SDL_RenderWindowToLogical(renderer, x, y, &logicalX, &logicalY);
-    input.mouseX = logicalX;
-    input.mouseY = logicalY;
+    input.mouseX = SDL_clamp(logicalX, 0.0f, screenWidth - 1.0f);
+    input.mouseY = SDL_clamp(logicalY, 0.0f, screenHeight - 1.0f);
   }
   StartRecording();
   lastCounter = 0;
@@ -92,6 +84,25 @@ void SdlEngine::StateChanged() {
   shownFrameRate = frameRate;
   if (hideMouse != shownHideMouse) SDL_ShowCursor(hideMouse ? SDL_DISABLE : SDL_ENABLE);
   shownHideMouse = hideMouse;
+  if (windowed != shownWindowed) SetFullscreen(window, !windowed);
+  shownWindowed = windowed;
+}
+
+void SdlEngine::SetWindowIcon() {
+  if (options.windowIcon.empty()) return;
+  SDL_Surface* icon = IMG_Load(options.windowIcon.c_str());
+  if (icon == nullptr) return;
+  SDL_SetWindowIcon(window, icon);
+  SDL_FreeSurface(icon);
+}
+
+void SdlEngine::FeedMouse(int x, int y) {
+  // Over the bars beside a scaled screen the mouse stays on the screen's edge, as in a 1x window.
+  InputEvent mouse;
+  mouse.kind = InputEvent::Mouse;
+  mouse.x = static_cast<float>(SDL_clamp(x, 0, screenWidth - 1));
+  mouse.y = static_cast<float>(SDL_clamp(y, 0, screenHeight - 1));
+  if (mouse.x != input.mouseX || mouse.y != input.mouseY) Feed(mouse);
 }
 
 bool SdlEngine::Handle(const SDL_Event& event) {
@@ -113,6 +124,14 @@ bool SdlEngine::Handle(const SDL_Event& event) {
     default:
       break;
   }
+  bool toggle = false;
+  if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && windowKeys.Take(event.key, &toggle)) {
+    if (toggle) {
+      windowed = !windowed;
+      StateChanged();
+    }
+    return false;
+  }
   if (Scripted()) return false;
   switch (event.type) {
     case SDL_KEYDOWN:
@@ -123,14 +142,12 @@ bool SdlEngine::Handle(const SDL_Event& event) {
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+      FeedMouse(event.button.x, event.button.y);
       input.key = VirtualButtonOf(event.button.button);
       input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Down : InputEvent::Up;
       break;
     case SDL_MOUSEMOTION:
-      input.kind = InputEvent::Mouse;
-      input.x = static_cast<float>(event.motion.x);
-      input.y = static_cast<float>(event.motion.y);
-      Feed(input);
+      FeedMouse(event.motion.x, event.motion.y);
       return false;
     case SDL_MOUSEWHEEL:
       input.kind = InputEvent::Wheel;

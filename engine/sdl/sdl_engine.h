@@ -8,6 +8,7 @@
 #include "engine/core/engine_base.h"
 #include "engine/sdl/sdl_audio.h"
 #include "engine/sdl/sdl_canvas.h"
+#include "engine/sdl/sdl_window.h"
 
 class SdlEngine : public EngineBase {
  public:
@@ -56,10 +57,15 @@ class SdlEngine : public EngineBase {
   void StateChanged() override;
 
  private:
-  // Turns one window event into input (unless a script drives the frames); true for a close request.
+  // Turns one window event into input (unless a script drives the frames) or a window change (the
+  // fullscreen keys); true for a close request.
   bool Handle(const SDL_Event& event);
   // Keeps the picture of the screen about to be shown, for the shots of this frame.
   void CaptureScreen();
+  // Gives the window the picture named by the options, if it loads.
+  void SetWindowIcon();
+  // Moves the mouse to a logical position (from an SDL mouse event), kept on the screen.
+  void FeedMouse(int x, int y);
 
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
@@ -70,6 +76,8 @@ class SdlEngine : public EngineBase {
   std::string shownTitle;
   int shownFrameRate = 0;
   bool shownHideMouse = false;
+  bool shownWindowed = true;
+  WindowKeys windowKeys;
   SDL_Surface* shot = nullptr;  // the screen of the current frame, when a shot asks for it
   int shotFrame = 0;
 };
