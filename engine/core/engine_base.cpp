@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -63,6 +64,27 @@ void EngineBase::System_Shutdown() {
 void EngineBase::OpenLog() {
   logOpened = true;
   logFile = std::fopen(logPath.c_str(), "w");
+  if (logFile != nullptr) return;
+  // A data folder installed read-only: the log goes to the user's state folder instead.
+  const std::string fallback = FallbackLogPath(logPath);
+  if (fallback.empty()) return;
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(fallback).parent_path(), ignored);
+  logFile = std::fopen(fallback.c_str(), "w");
+}
+
+std::string FallbackLogPath(const std::string& logPath) {
+  const char* state = std::getenv("XDG_STATE_HOME");
+  const char* home = std::getenv("HOME");
+  std::string dir;
+  if (state != nullptr && state[0] == '/') {
+    dir = state;
+  } else if (home != nullptr && home[0] != '\0') {
+    dir = std::string(home) + "/.local/state";
+  } else {
+    return "";
+  }
+  return dir + "/duskhollow/" + std::filesystem::path(logPath).filename().string();
 }
 
 void EngineBase::System_Log(const char* format, ...) {

@@ -12,6 +12,10 @@
 #include "engine/core/input_state.h"
 #include "engine/hge.h"
 
+// Where the log goes when its own file cannot be written: $XDG_STATE_HOME (else ~/.local/state)
+// /duskhollow/ and the log's file name; "" when neither variable is set.
+std::string FallbackLogPath(const std::string& logPath);
+
 class EngineBase : public HGE {
  public:
   // A new engine with one reference; reads the input script named in `options`.
@@ -141,7 +145,7 @@ class EngineBase : public HGE {
   InputState input;
 
  private:
-  // Opens (and empties) the log file.
+  // Opens (and empties) the log file, else the one at FallbackLogPath.
   void OpenLog();
   // Applies the script's and the queued events of a frame; a frame time among them replaces *dt.
   void ApplyEventsOf(int frameNumber, float* dt);
