@@ -1,0 +1,134 @@
+// The game in a real window on a virtual 2000 x 1400 X screen, driven by xdotool: the starting scale, a
+// click at twice the size, and a recorded session replayed headless to the same state.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Shell helpers of the drivers; $rec is the game's recording, $pid the game, $wid its window.
+// clang-format off
+const char* kDriverHelpers = R"sh(set -u
+alive() { kill -0 "$pid" 2>/dev/null || { echo "the game ended early"; exit 3; }; }
+# Waits until the recording holds more than $2 lines matching $1.
+more() { until [ "$(grep -c -- "$1" "$rec" 2>/dev/null)" -gt "$2" ]; do alive; sleep 0.05; done; }
+# Holds a key or button down until the game has seen it, then lets go: hold key space SPACE.
+hold() {
+  n=$(grep -c " down $3\$" "$rec"); xdotool "$1down" "$2"; more " down $3\$" "$n"
+  n=$(grep -c " up $3\$" "$rec"); xdotool "$1up" "$2"; more " up $3\$" "$n"
+}
+# Moves the mouse to window pixel ($1, $2) and waits until the game has it at logical ($3, $4).
+point() { xdotool mousemove --window "$wid" "$1" "$2"; more " mouse $3 $4\$" 0; }
+# Waits until the game's clock has run $1 more seconds.
+after() {
+  t=$(awk -v d="$1" '/ dt /{t+=$3} END{print t+d}' "$rec")
+  until awk -v s="$t" '/ dt /{t+=$3} END{exit !(t>=s)}' "$rec"; do alive; sleep 0.05; done
+}
+# Starts the game with the given options, records into $rec and waits for its window and tenth frame.
+start() {
+  SDL_AUDIODRIVER=dummy "$BIN" --data "$SRC" --record "$rec" "$@" > "$dir/game.txt" 2>&1 &
+  pid=$!
+  wid=$(xdotool search --sync --onlyvisible --name Duskhollow | head -1)
+  more "^10 dt" 0
+}
+)sh";
+// clang-format on
+
+bool Available(const char* program) {
+  return std::system(("command -v " + std::string(program) + " > /dev/null 2>&1").c_str()) == 0;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Available("xvfb-run") || !Available("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    dir = std::string(DH_TEST_TMP) + "/window_" +
+          ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    rec = dir + "/recording.txt";
+  }
+
+  // Runs the driver on a fresh 2000 x 1400 virtual screen; its output goes to driver.txt.
+  int Drive(const std::string& body) {
+    std::ofstream(dir + "/driver.sh") << kDriverHelpers << body;
+    const std::string command = "cd '" + dir + "' && BIN='" + DH_BINARY + "' SRC='" + DH_SOURCE_DIR +
+                                "' dir='" + dir + "' rec='" + rec +
+                                "' timeout 300 xvfb-run -a -s '-screen 0 2000x1400x24' sh driver.sh > "
+                                "driver.txt 2>&1";
+    return std::system(command.c_str());
+  }
+
+  nlohmann::json Json(const std::string& path) {
+    std::ifstream in(path);
+    nlohmann::json j;
+    if (in) in >> j;
+    return j;
+  }
+
+  std::string dir, rec;
+};
+
+TEST_F(Window, OpensAtTwiceTheScreenAndAClickOnExitThereEndsTheGame) {
+  ASSERT_EQ(Drive("start --frames 5000\n"
+                  "xdotool getwindowgeometry --shell \"$wid\" > geometry.txt\n"
+                  "hold key space SPACE\n"
+                  "point 800 880 400 440\n"  // the middle of the menu's exit button, twice as large
+                  "hold mouse 1 LBUTTON\n"
+                  "wait $pid; echo $? > status.txt\n"),
+            0)
+      << ReadFile(dir + "/driver.txt");
+  const std::string geometry = ReadFile(dir + "/geometry.txt");
+  EXPECT_NE(geometry.find("WIDTH=1600\n"), std::string::npos) << geometry;
+  EXPECT_NE(geometry.find("HEIGHT=1200\n"), std::string::npos) << geometry;
+  EXPECT_EQ(ReadFile(dir + "/status.txt"), "0\n");
+  // The game stopped in the frame the button came up, long before its frame limit.
+  const std::string recording = ReadFile(rec);
+  std::istringstream lines(recording);
+  std::string line, last;
+  while (std::getline(lines, line)) last = line.empty() ? last : line;
+  const std::string lastFrame = last.substr(0, last.find(' '));
+  EXPECT_LT(std::atoi(lastFrame.c_str()), 5000);
+  EXPECT_NE(recording.find("\n" + lastFrame + " up LBUTTON\n"), std::string::npos) << recording;
+}
+
+TEST_F(Window, RecordedSessionReplaysHeadlessToTheSameState) {
+  ASSERT_EQ(Drive("start --scale 1 --frames 600 --dump 600:live.json\n"
+                  "hold key space SPACE\n"
+                  "point 400 360 400 360; hold mouse 1 LBUTTON\n"  // new game
+                  "after 0.3\n"
+                  "point 504 552 504 552; hold mouse 1 LBUTTON\n"  // add: two people are offered
+                  "after 1.0\n"
+                  "point 600 180 600 180; hold mouse 1 LBUTTON\n"  // take the first
+                  "wait $pid; echo $? > status.txt\n"),
+            0)
+      << ReadFile(dir + "/driver.txt");
+  EXPECT_EQ(ReadFile(dir + "/status.txt"), "0\n");
+  const std::string recording = ReadFile(rec);
+  const size_t seedAt = recording.find("# seed ");
+  ASSERT_NE(seedAt, std::string::npos) << recording;
+  const std::string seed = recording.substr(seedAt + 7, recording.find('\n', seedAt) - seedAt - 7);
+
+  const std::string replay = std::string(DH_BINARY) + " --headless --data " + DH_SOURCE_DIR + " --input " +
+                             rec + " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
+  ASSERT_EQ(std::system((replay + " > " + dir + "/replay.txt 2>&1").c_str()), 0);
+  const nlohmann::json live = Json(dir + "/live.json"), replayed = Json(dir + "/replay.json");
+  ASSERT_FALSE(live.is_null());
+  EXPECT_EQ(live["screen"], "team");
+  EXPECT_EQ(live["team"].size(), 1u) << "the session did not take anyone";
+  EXPECT_EQ(live, replayed) << "live:\n" << live.dump(1) << "\nreplayed:\n" << replayed.dump(1);
+}
+
+}  // namespace
