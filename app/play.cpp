@@ -1,4 +1,4 @@
-// The play commands in their first form: enough to keep the turn loop complete and playable.
+// The turn loop's hook for the map: phase 0 over the map hands the frame to the map analysis.
 #include "app/play.h"
 
 #include "map/map.h"
