@@ -196,6 +196,10 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   gameMap->cells[Cell(5, 5)].hide = 0;
   gameMap->cells[Cell(6, 5)].hide = 7;  // names no sprite
   map_sprites_struct& roof = gameMap->sprites[0];
+  fake.delta = 0.0f;  // frames that fade nothing do not count the sprite again and again
+  for (int i = 0; i < 3; ++i) At(5, 5);
+  EXPECT_EQ(gameMap->fadedSprites, 0);
+  fake.delta = 0.01f;
   for (int i = 0; i < 40; ++i) At(5, 5);
   EXPECT_GE(roof.alpha, 93.0f);  // at most one step below the floor
   EXPECT_LE(roof.alpha, 100.0f);
@@ -209,6 +213,18 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   EXPECT_EQ(roof.alpha, 255.0f);
   EXPECT_EQ(gameMap->fadedSprites, 0);
   EXPECT_EQ(roof.sprite->GetColor(), 0xFFFFFFFFu);
+}
+
+TEST_F(MapClicks, AMoveAlongABrokenPathTableIsReportedOnceAndChangesNothing) {
+  Start(std::string(80, '0'), {{1, 1}});
+  Person* s = team[0];
+  gameMap->cells[Cell(5, 5)].paths[0] = {3, 0};  // reached, yet no direction leads back
+  At(5, 5);
+  Press();
+  EXPECT_EQ(fake.errorBoxes, std::vector<std::string>{W("Неизвестно направление Map::Analyze")});
+  EXPECT_EQ(s->actionPoints, 4);
+  EXPECT_TRUE(s->actions.empty());
+  EXPECT_EQ(screenState, PHASE_INPUT);
 }
 
 }  // namespace
