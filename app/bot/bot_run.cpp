@@ -65,5 +65,5 @@ int RunBotGame(const CommandLine& cl) {
   if (state.violations > 0) {
     std::fprintf(stderr, "bot: replay that game with: duskhollow --headless --seed %u --bot 1\n", state.seed);
   }
-  return state.violations > 0 ? 1 : 0;
+  return state.violations > 0 ? BOT_EXIT_VIOLATIONS : 0;
 }

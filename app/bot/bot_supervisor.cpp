@@ -89,8 +89,10 @@ GameReport PlayOne(const std::vector<std::string>& args, std::string* trouble) {
   if (WIFSIGNALED(status)) {
     *trouble = std::string("killed by signal ") + std::to_string(WTERMSIG(status)) + " (" +
                strsignal(WTERMSIG(status)) + ")";
-  } else if (!WIFEXITED(status) || WEXITSTATUS(status) > 1 || !parsed) {
-    *trouble = "exited with status " + std::to_string(WEXITSTATUS(status)) + " without a result";
+  } else if (!parsed || !WIFEXITED(status) ||
+             WEXITSTATUS(status) != (report.violations > 0 ? BOT_EXIT_VIOLATIONS : 0)) {
+    *trouble = "exited with status " + std::to_string(WEXITSTATUS(status)) +
+               (parsed ? " after its result (a finding at exit)" : " without a result");
   } else {
     report.ok = true;
   }
