@@ -172,7 +172,6 @@ TEST_F(FontTest, PrintfCutsAt1023Characters) {
 TEST_F(FontTest, SetColorReachesEveryGlyph) {
   hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
   font.SetColor(0xFFFF0000);
-  EXPECT_EQ(font.GetColor(), 0xFFFF0000u);
   font.Render(0, 0, HGETEXT_LEFT, "AB?");
   ASSERT_EQ(fake.quads.size(), 3u);
   for (const hgeQuad& q : fake.quads) {

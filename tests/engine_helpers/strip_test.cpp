@@ -35,14 +35,6 @@ class StripTest : public ::testing::Test {
   FakeEngine fake;
 };
 
-TEST_F(StripTest, StartsStoppedAtFrameZeroWithSecondsPerFrame) {
-  hgeSpriteStrip s(kTex, 10, 20.0f, 0, 0, 30, 20);
-  EXPECT_EQ(s.GetFrame(), 0);
-  EXPECT_EQ(s.GetFrames(), 10);
-  EXPECT_FLOAT_EQ(s.GetSecondsPerFrame(), 0.05f);
-  EXPECT_FALSE(s.IsPlaying());
-}
-
 TEST_F(StripTest, FramesRunRightThenWrapOntoRowsOfTheImageWidth) {
   // Three 30-pixel columns fit the 100-pixel image (the 128-pixel texture would hold four).
   hgeSpriteStrip s(kTex, 10, 10.0f, 0, 0, 30, 20);

@@ -152,7 +152,6 @@ void FakeEngine::System_SetState(hgeStringState state, const char* value) {
 void* FakeEngine::Resource_Load(const char* filename, uint32_t* size) {
   if (size != nullptr) *size = 0;
   if (filename == nullptr) return nullptr;
-  loadedResources.push_back(filename);
   std::string content;
   auto it = files.find(filename);
   if (it != files.end()) {

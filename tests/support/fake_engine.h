@@ -86,7 +86,6 @@ class FakeEngine : public HGE {
   std::vector<HEFFECT> loopedEffects;        // Effect_PlayEx calls with loop set
   int effectsFreed = 0;                      // Effect_Free calls
   int openResources = 0;                     // Resource_Load results not yet freed
-  std::vector<std::string> loadedResources;  // names passed to Resource_Load, in order
 
   float mouseX = 400.0f, mouseY = 300.0f;  // Input_GetMousePos (the screen centre at first)
   int wheel = 0;                           // Input_GetMouseWheel
