@@ -196,20 +196,4 @@ TEST_F(MapTest, FileEndingEarlyIsReportedOnceAndKeepsCellsConsistent) {
   EXPECT_EQ(cut.sprites.size(), 1u);
 }
 
-TEST_F(MapTest, ShippedMapLoadsCleanlyAndListsItsSpotsInGridOrder) {
-  map = std::make_unique<Map>("Data/map1.dhm");
-  EXPECT_TRUE(Boxes().empty());
-  EXPECT_TRUE(fake.failedTextures.empty());
-  ASSERT_FALSE(map->cells.empty());
-  // The search tokens count floor-4 cells in cell order; searching looks cells up in the list.
-  std::vector<int> spotCells;
-  for (int c = 0; c < map->cellCount; ++c) {
-    if (map->cells[c].floor == 4) spotCells.push_back(c);
-  }
-  std::vector<int> listed;
-  for (const find_point_struct& s : map->searchSpots) listed.push_back(s.cell);
-  EXPECT_EQ(listed, spotCells);
-  EXPECT_TRUE(map->Inside(map->escapeX, map->escapeY));
-}
-
 }  // namespace
