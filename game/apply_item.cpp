@@ -61,8 +61,10 @@ void ApplyResult(int code, Person* user, Item* item, Person* t) {
       ShowPhrase(PHRASE_FAILED_ATTEMPT);
       return;
   }
+  // A used-up item is nowhere any more; nothing else refers to it once the drag is cancelled.
   user->RemoveFromBag(item);
   CancelDrag();
+  delete item;
 }
 
 }  // namespace

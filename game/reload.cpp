@@ -43,8 +43,9 @@ void Reload() {
   user->actionPoints -= action->cost;
   if (ammo->type == TYPE_AMMO_BOX) {
     ammo->loaded = static_cast<int16_t>(ammo->loaded - 1);
-    if (ammo->loaded <= 0) user->RemoveFromBag(ammo);
-  } else {
-    user->RemoveFromBag(ammo);
+    if (ammo->loaded > 0) return;
   }
+  // Used-up ammunition is nowhere any more.
+  user->RemoveFromBag(ammo);
+  delete ammo;
 }

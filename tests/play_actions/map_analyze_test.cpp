@@ -26,6 +26,11 @@ class MapClicks : public ScreenTest {
     Settle();
   }
 
+  void TearDown() override {
+    FreePlay();
+    ScreenTest::TearDown();
+  }
+
   void Frame() {
     GameFrame();
     fake.NextFrame();
@@ -170,6 +175,7 @@ TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   EXPECT_EQ(team[1]->bag, std::vector<Item*>{knife});
   EXPECT_EQ(gameMap->cells[own].items, (std::vector<Item*>{dropped, pan}));
   gameMap->cells[own].items.erase(gameMap->cells[own].items.begin());
+  delete dropped;
   EXPECT_EQ(ItemsInPlay(), before);
   EXPECT_TRUE(NoDuplicates(ItemsInPlay()));
 

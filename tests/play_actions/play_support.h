@@ -1,7 +1,8 @@
-// What the play tests share: every item in play, a figure's queued action types, playing the queues out.
+// What the play tests share: every item in play, queued action types, playing the queues out, clean-up.
 #pragma once
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,32 @@ inline std::vector<int> Types(const Person* p) {
 // Plays every queue to its end, as phase 1 does.
 inline void PlayOut() {
   for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);
+}
+
+// Deletes the items of a list the test throws away, and empties it.
+inline void Discard(std::vector<Item*>& items) {
+  for (Item* item : items) delete item;
+  items.clear();
+}
+
+// Deletes both figure lists and every item still in play, and empties the cells.
+inline void FreePlay() {
+  std::set<Item*> items;
+  for (Person* p : team) {
+    items.insert(p->bag.begin(), p->bag.end());
+    items.insert({p->armour, p->keys, p->backpack, p->holster, p->hands});
+  }
+  for (map_cell_struct& c : gameMap->cells) {
+    items.insert(c.items.begin(), c.items.end());
+    c.items.clear();
+  }
+  items.erase(nullptr);
+  for (Item* item : items) delete item;
+  for (Person* p : team) delete p;
+  for (Person* z : zombies) delete z;
+  team.clear();
+  zombies.clear();
+  CancelDrag();
 }
 
 // A new item of `type` in member p's bag, made the active item with action `action` selected.
