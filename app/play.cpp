@@ -6,4 +6,3 @@
 void AnalyzeMap(float dt) {
   gameMap->Analyze(dt);
 }
-
