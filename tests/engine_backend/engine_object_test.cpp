@@ -25,15 +25,6 @@ TEST(EngineObject, TwoCreatesAndTwoReleasesDestroyOnce) {
   hgeConfigure(hgeRunOptions());
 }
 
-TEST(EngineObject, InstalledHeadlessEngineIsHandedOutAndUninstalledWhenReleased) {
-  HGE* engine = HeadlessCreate();
-  HGE* again = hgeCreate(HGE_VERSION);
-  EXPECT_EQ(again, engine);
-  again->Release();
-  engine->Release();
-  EXPECT_EQ(HeadlessEngine(), nullptr);
-}
-
 using Ini = HeadlessTest;
 
 TEST_F(Ini, WindowsProfileSemantics) {

@@ -3,27 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/hge.h"
 
 TEST(InputScript, KeyNamesAndCodes) {
-  EXPECT_EQ(KeyCodeFromText("LBUTTON"), HGEK_LBUTTON);
-  EXPECT_EQ(KeyCodeFromText("rbutton"), HGEK_RBUTTON);
-  EXPECT_EQ(KeyCodeFromText("Enter"), HGEK_ENTER);
-  EXPECT_EQ(KeyCodeFromText("ESCAPE"), HGEK_ESCAPE);
-  EXPECT_EQ(KeyCodeFromText("SPACE"), HGEK_SPACE);
-  EXPECT_EQ(KeyCodeFromText("LEFT"), HGEK_LEFT);
-  EXPECT_EQ(KeyCodeFromText("DOWN"), HGEK_DOWN);
-  EXPECT_EQ(KeyCodeFromText("w"), HGEK_W);
-  EXPECT_EQ(KeyCodeFromText("Q"), 0x51);
-  EXPECT_EQ(KeyCodeFromText("F4"), HGEK_F4);
-  EXPECT_EQ(KeyCodeFromText("f12"), 0x7B);
-  // A single digit names the digit key; longer numbers are codes, decimal or hex.
-  EXPECT_EQ(KeyCodeFromText("1"), HGEK_1);
-  EXPECT_EQ(KeyCodeFromText("0"), HGEK_0);
-  EXPECT_EQ(KeyCodeFromText("27"), HGEK_ESCAPE);
-  EXPECT_EQ(KeyCodeFromText("0x1B"), HGEK_ESCAPE);
-  EXPECT_EQ(KeyCodeFromText("0x0d"), HGEK_ENTER);
-  EXPECT_EQ(KeyCodeFromText("01"), HGEK_LBUTTON);
+  // Names in any case; a single digit names the digit key; longer numbers are codes, decimal or hex.
+  const std::pair<const char*, int> good[] = {
+      {"LBUTTON", HGEK_LBUTTON}, {"rbutton", HGEK_RBUTTON}, {"Enter", HGEK_ENTER}, {"SPACE", HGEK_SPACE},
+      {"DOWN", HGEK_DOWN},       {"w", HGEK_W},             {"F4", HGEK_F4},       {"f12", 0x7B},
+      {"1", HGEK_1},             {"0", HGEK_0},             {"27", HGEK_ESCAPE},   {"0x1B", HGEK_ESCAPE},
+      {"0x0d", HGEK_ENTER},      {"01", HGEK_LBUTTON}};
+  for (const auto& [text, code] : good) EXPECT_EQ(KeyCodeFromText(text), code) << text;
   for (const char* bad : {"", "F0", "F13", "F01", "0x100", "256", "-5", "0x", "00", "ESCAPEX", "1a", "Ж"}) {
     EXPECT_EQ(KeyCodeFromText(bad), 0) << bad;
   }
