@@ -27,6 +27,10 @@ enum : int {
 // Phrase posted when armour takes a zombie's blow.
 constexpr int PHRASE_ARMOUR_SAVED = 15;
 
+// Zombies whose dying action has ended. Out of play, they stay until the process ends like every figure of
+// the run, held here rather than lost track of.
+std::vector<Person*>* const fallenZombies = new std::vector<Person*>();
+
 // The direction of a step whose first half ends with `result` (plain or climbing), else 0.
 int StepDirection(int result) {
   switch (result) {
@@ -189,6 +193,7 @@ bool ApplyZombieResult(int j, int result) {
   }
   if (result == DONE_ZOMBIE_DEATH) {
     gameMap->RemoveZombie(j);
+    fallenZombies->push_back(zombies[j]);
     zombies.erase(zombies.begin() + j);
     gameMap->pathsStale = true;
     return true;
