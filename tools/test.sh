@@ -1,9 +1,34 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and runs every test.
+# Installs what is missing, builds the game and runs every test: the release build's suite; the same suite
+# and a short bot run under AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets over their
+# committed corpus. DH_BUILD_DIR (default "build") names the build folder; the sanitizer and fuzz builds
+# go beside it with "-asan" and "-fuzz" appended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh test
 tools/deps.sh content
-cmake --preset default -DDH_TESTS=ON >/dev/null
-cmake --build --preset default -j"$(nproc)"
-ctest --preset default -j"$(nproc)"
+build="${DH_BUILD_DIR:-build}"
+jobs="$(nproc)"
+
+cmake --preset default -B "$build" -DDH_TESTS=ON >/dev/null
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+# Sanitizers: every finding stops the program, so a finding fails the test that met it. Test fixtures build
+# figures and items and drop them, so leaks are looked for in the bot's games, where the program checks at
+# the end of its run while the game's long-lived objects are still held.
+asan="strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cmake --preset asan -B "$build-asan" -DDH_TESTS=ON >/dev/null
+cmake --build "$build-asan" -j"$jobs"
+ASAN_OPTIONS="$asan:detect_leaks=0" ctest --test-dir "$build-asan" --output-on-failure -j"$jobs"
+ASAN_OPTIONS="$asan:detect_leaks=1" "$build-asan/duskhollow" --headless --seed 11 --bot 2 --frames 20000
+
+# Fuzz targets: each replays its corpus once.
+cmake --preset fuzz -B "$build-fuzz" >/dev/null
+cmake --build "$build-fuzz" -j"$jobs"
+for corpus in fuzz/corpus/*/; do
+  name="$(basename "$corpus")"
+  "$build-fuzz/fuzz/fuzz_$name" -runs=0 "$corpus"
+done
