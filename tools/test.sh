@@ -18,7 +18,6 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs"
 # figures and items and drop them, so leaks are looked for in the bot's games, where the program checks at
 # the end of its run while the game's long-lived objects are still held.
 asan="strict_string_checks=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake --preset asan -B "$build-asan" -DDH_TESTS=ON >/dev/null
 cmake --build "$build-asan" -j"$jobs"
