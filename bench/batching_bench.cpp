@@ -1,9 +1,10 @@
 // The game screen in a real SDL window, batching on and off in the same run.
 //
-// Reported: frame time, SDL draw calls a frame, batches and quads a frame. The renderer is SDL's choice or
-// SDL_RENDER_DRIVER's (software, opengl).
+// Reported: frame time, SDL draw calls a frame, batches and quads a frame, and operator new calls a frame.
+// The renderer is SDL's choice or SDL_RENDER_DRIVER's (software, opengl).
 #include <benchmark/benchmark.h>
 
+#include "alloc_count.h"
 #include "app/shell.h"
 #include "engine/sdl/sdl_batching.h"
 #include "game_session.h"
@@ -27,9 +28,12 @@ void BM_WindowGameScreenFrame(benchmark::State& state) {
   SdlSetBatching(state.range(0) != 0);
   RunGameFrames(1);
   const uint64_t callsBefore = SdlGeometryCalls();
+  const uint64_t allocationsBefore = AllocationCount();
   for (auto _ : state) RunGameFrames(1);
-  const double calls = static_cast<double>(SdlGeometryCalls() - callsBefore);
-  state.counters["sdl_calls_per_frame"] = calls / static_cast<double>(state.iterations());
+  const double allocations = static_cast<double>(AllocationCount() - allocationsBefore);
+  const double frames = static_cast<double>(state.iterations());
+  state.counters["sdl_calls_per_frame"] = static_cast<double>(SdlGeometryCalls() - callsBefore) / frames;
+  state.counters["allocs_per_frame"] = allocations / frames;
   state.counters["batches"] = hge->Gfx_GetDrawCalls();
   state.counters["quads"] = static_cast<double>(hge->Gfx_GetRecordedQuads().size());
   state.SetLabel(SdlRendererName());

@@ -52,7 +52,9 @@ click() { printf '%d mouse %s\n%d down LBUTTON\n%d up LBUTTON\n' "$1" "$2" "$1" 
 game=$(cat "$work/game_frame")
 dumps=(--dump "$game:$work/dump_start.json")
 for ((k = 1000; k < frames; k += 1000)); do dumps+=(--dump "$k:$work/dump_$k.json"); done
-/usr/bin/time -v "$binary" --seed "${DH_SEED:-7}" --input "$work/input.txt" --frames "$frames" "${dumps[@]}" "$@" \
+# DH_WRAP runs the program under another tool, e.g. "valgrind --tool=massif".
+# shellcheck disable=SC2086
+/usr/bin/time -v ${DH_WRAP:-} "$binary" --seed "${DH_SEED:-7}" --input "$work/input.txt" --frames "$frames" "${dumps[@]}" "$@" \
   > "$work/out.txt" 2> "$work/time.txt" || { cat "$work/out.txt" "$work/time.txt"; exit 1; }
 grep -E "Maximum resident set size|Elapsed \(wall clock\)" "$work/time.txt"
 python3 - "$work" "$game" "$frames" <<'PY'
