@@ -4,6 +4,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+namespace {
+
+// The console table (no colours), remembering whether any benchmark stopped with an error.
+class CheckingReporter : public benchmark::ConsoleReporter {
+ public:
+  CheckingReporter() : ConsoleReporter(OO_None) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) failed = failed || run.error_occurred;
+    ConsoleReporter::ReportRuns(runs);
+  }
+  bool failed = false;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // DH_DATA names another data folder; by default the source tree's shipped data.
@@ -14,7 +30,9 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-  benchmark::RunSpecifiedBenchmarks();
+  CheckingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  return 0;
+  // A benchmark that could not run (the game did not start, the program failed) fails the program.
+  return reporter.failed ? 1 : 0;
 }
