@@ -13,6 +13,7 @@ jobs="$(nproc)"
 cmake --preset default -B "$build" -DDH_TESTS=ON >/dev/null
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+for b in dh_bench dh_bench_sdl; do SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$build/bench/$b" --benchmark_min_time=0.01; done
 
 # Sanitizers: every finding stops the program, so a finding fails the test that met it. Test fixtures build
 # figures and items and drop them, so leaks are looked for in the bot's games, where the program checks at
