@@ -10,18 +10,9 @@
 #include "engine/strip.h"
 #include "game/messages.h"
 #include "ui/resources.h"
+#include "ui/team_screen.h"
 
 namespace {
-
-// Ids of the team-selection buttons.
-enum : int {
-  BTN_START = 3,
-  BTN_ADD = 4,
-  BTN_STANDBY = 5,
-  BTN_START_OVER = 6,
-  CARD_FIRST = 7,
-  CARD_SECOND = 8
-};
 
 hgeSprite* Cut(float x, float y, float w, float h) {
   return new hgeSprite(personTexture, x, y, w, h);

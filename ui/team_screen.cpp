@@ -25,15 +25,6 @@ float movingCardY = 0.0f;
 
 namespace {
 
-// Ids of the team-selection buttons and cards.
-enum : int {
-  BTN_START = 3,
-  BTN_ADD = 4,
-  BTN_STANDBY = 5,
-  BTN_START_OVER = 6,
-  CARD_FIRST = 7,
-  CARD_SECOND = 8
-};
 // Card slots of the candidates on the card surface (slots 0 to 3 hold the team's cards).
 constexpr int kFirstCandidateSlot = 4;
 constexpr int kTeamSize = 4;

@@ -14,6 +14,16 @@ enum TeamState : int {
   TEAM_SETTLE = 4   // the buttons follow the new team size
 };
 
+// Ids of the team-selection buttons and cards.
+enum TeamButtonId : int {
+  BTN_START = 3,       // start the game (shown from two members on)
+  BTN_ADD = 4,         // offer two candidates
+  BTN_STANDBY = 5,     // the start button's stand-by look (does nothing)
+  BTN_START_OVER = 6,  // empty the team (shown in the add button's place at four members)
+  CARD_FIRST = 7,      // the first offered card
+  CARD_SECOND = 8      // the second offered card
+};
+
 // The two candidates of the current offer (null before the first offer).
 extern Person* candidates[2];
 // The picked candidate: 1 first, 2 second, 0 none yet.

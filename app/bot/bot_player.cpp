@@ -9,13 +9,6 @@
 #include "ui/resources.h"
 #include "ui/team_screen.h"
 
-namespace {
-
-// Ids of the team-selection controls: start, add, start over; the two offered cards.
-enum : int { BUTTON_START = 3, BUTTON_ADD = 4, BUTTON_START_OVER = 6, CARD_FIRST = 7 };
-
-}  // namespace
-
 BotPlayer::BotPlayer(uint32_t seed) : rng(seed) {
   wantedTeamSize = Between(2, 4);
 }
@@ -148,9 +141,9 @@ void BotPlayer::PlanTeam() {
     return;
   }
   const int size = static_cast<int>(team.size());
-  int button = size < wantedTeamSize ? BUTTON_ADD : BUTTON_START;
+  int button = size < wantedTeamSize ? BTN_ADD : BTN_START;
   // Now and then a full team is thrown back, which the screen must take as well.
-  if (size == 4 && Chance(0.1)) button = BUTTON_START_OVER;
+  if (size == 4 && Chance(0.1)) button = BTN_START_OVER;
   if (GuiPoint(teamButtons, button, rng, &p)) {
     Click(p, HGEK_LBUTTON);
   } else {
