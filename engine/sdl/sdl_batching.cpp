@@ -14,10 +14,12 @@ struct Batching {
 };
 
 Batching& State() {
-  static Batching state{[] {
+  static Batching state = [] {
+    Batching batching;
     const char* value = std::getenv("DH_BATCHING");
-    return value == nullptr || std::strcmp(value, "0") != 0;
-  }()};
+    batching.on = value == nullptr || std::strcmp(value, "0") != 0;
+    return batching;
+  }();
   return state;
 }
 
