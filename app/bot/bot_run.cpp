@@ -1,6 +1,8 @@
 // One bot game in this process: the bot's input and the invariant checks after every frame.
 #include "app/bot/bot_run.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -16,6 +18,9 @@ namespace {
 
 // Violations printed per game; later ones are only counted.
 constexpr long long kPrintedViolations = 20;
+// Wall-clock seconds after which a game is taken to hang inside a frame and is stopped (a game takes
+// seconds, under the sanitizers a minute at most).
+constexpr unsigned kHangSeconds = 900;
 
 struct BotGame {
   unsigned seed = 0;
@@ -57,7 +62,9 @@ int RunBotGame(const CommandLine& cl) {
   state.seed = options.seed;
   state.player = std::make_unique<BotPlayer>(options.seed);
   game = &state;
+  alarm(kHangSeconds);
   RunGame(options, AfterBotFrame);
+  alarm(0);
   game = nullptr;
   std::printf("bot game: seed %u, %s, %d frames, %lld checks, %lld violations\n", state.seed, Outcome(),
               state.frames, state.checker.Checks(), state.violations);

@@ -5,6 +5,7 @@
 
 #include "app/game_state.h"
 #include "app/shell.h"
+#include "engine/text.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
@@ -13,6 +14,10 @@
 #include "ui/hud_list.h"
 
 namespace {
+
+// Frames (100 seconds of game time at the headless frame time) after which a game that has not given the
+// input back to the player counts as stuck: a zombies' turn and the animations take a few hundred.
+constexpr int kStuckFrames = 10000;
 
 // Action types a member may keep queued while the game waits for input: turns left over from an apply.
 bool IsTurn(int type) {
@@ -82,6 +87,7 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
     CheckItemLedger(CollectItems());
   }
   CheckPhases();
+  CheckProgress();
   lastScreen = currentScreen;
   lastPhase = currentScreen == Screen::Game ? screenState : -1;
   return found;
@@ -358,4 +364,17 @@ void InvariantChecker::CheckPhases() {
                std::to_string(lastPhase) +
                (anyoneAlive && !onEscape ? " with nobody on the escape cell" : ""));
   }
+}
+
+void InvariantChecker::CheckProgress() {
+  // The game reports problems of its own in error boxes; a game played on its shipped data shows none.
+  const size_t boxes = hge != nullptr ? hge->System_ErrorBoxes().size() : 0;
+  const bool newBox = boxes > boxesSeen;
+  Expect(!newBox, "the game showed an error box: " + (newBox ? ToUtf8(hge->System_ErrorBoxes().back()) : ""));
+  boxesSeen = boxes;
+  if (currentScreen != Screen::Game) return;
+  framesAway = screenState == PHASE_INPUT ? 0 : framesAway + 1;
+  Expect(framesAway != kStuckFrames, "the game has not given the input back for " +
+                                         std::to_string(kStuckFrames) + " frames (phase " +
+                                         std::to_string(screenState) + ")");
 }

@@ -36,6 +36,7 @@ class InvariantChecker {
   void CheckMembers();
   void CheckDrag();
   void CheckPhases();
+  void CheckProgress();
   std::unordered_map<const Item*, Place> CollectItems();
   void CheckItemLedger(const std::unordered_map<const Item*, Place>& now);
   bool ConsumedByRule(const Item* item, const Place& was) const;
@@ -46,6 +47,8 @@ class InvariantChecker {
   bool started = false;
   Screen lastScreen = Screen::None;
   int lastPhase = -1;
+  int framesAway = 0;  // frames since the player last had the input (phase 0)
+  size_t boxesSeen = 0;
   bool ledgerStarted = false;
   bool lastKeyFound = false;
   std::unordered_map<const Item*, Place> lastItems;

@@ -162,6 +162,16 @@ TEST_F(Invariants, TheDragAndThePhasesFollowTheGamesRules) {
   EXPECT_NE(v.find("member 0 has actions queued in phase 2"), std::string::npos) << v;
 }
 
+TEST_F(Invariants, ErrorBoxesAndATurnThatNeverEndsAreReported) {
+  Member(1, 1);
+  fake.System_ErrorBox("Unknown action");
+  EXPECT_NE(Violations().find("the game showed an error box: Unknown action"), std::string::npos);
+  screenState = PHASE_TEAM_ACTING;
+  std::string v;
+  for (int i = 0; i < 10001; ++i) v += Violations();
+  EXPECT_EQ(v, "frame 10001: the game has not given the input back for 10000 frames (phase 1)\n");
+}
+
 TEST_F(Invariants, AnEndWithLivingMembersMustBeAnEscape) {
   Member(1, 1);
   gameMap->escapeX = 5;
