@@ -53,7 +53,9 @@ void LoadPhrases() {
   for (int i = 0; i < kPhraseCount; ++i) phrases[i] = ToCp1251(kPhraseTexts[i]);
 }
 
-const std::vector<std::string>& Phrases() { return phrases; }
+const std::vector<std::string>& Phrases() {
+  return phrases;
+}
 
 void ShowPhrase(int number) {
   if (number >= 0 && number < static_cast<int>(phrases.size())) {
@@ -63,7 +65,9 @@ void ShowPhrase(int number) {
   }
 }
 
-void ShowMessage(const std::string& text) { Post(text); }
+void ShowMessage(const std::string& text) {
+  Post(text);
+}
 
 void UpdateMessageFlash(float dt) {
   if (messageFlash >= MESSAGE_FLASH_TIME) return;
