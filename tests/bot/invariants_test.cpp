@@ -3,6 +3,7 @@
 #include "app/bot/invariants.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -37,7 +38,8 @@ class Invariants : public ::testing::Test {
     LoadSettings(&fake);
     if (Phrases().empty()) LoadPhrases();
     std::filesystem::create_directories(DH_TEST_TMP);
-    const std::string path = std::string(DH_TEST_TMP) + "/bot_map.dhm";
+    // One file per process: CTest runs these tests side by side.
+    const std::string path = std::string(DH_TEST_TMP) + "/bot_map_" + std::to_string(getpid()) + ".dhm";
     std::ofstream(path, std::ios::binary) << OpenMap();
     delete gameMap;
     gameMap = new Map(path);

@@ -1,6 +1,8 @@
 // The screen tests' shared set-up: the fake engine, the test layout, maps and figures.
 #include "screen_fixture.h"
 
+#include <unistd.h>
+
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -137,7 +139,8 @@ void ScreenTest::SetSetting(const std::string& key, const std::string& value) {
 
 void ScreenTest::UseMap(const std::string& text) {
   std::filesystem::create_directories(DH_TEST_TMP);
-  const std::string path = std::string(DH_TEST_TMP) + "/screens_map.dhm";
+  // One file per process: CTest runs the tests of the programs sharing this fixture side by side.
+  const std::string path = std::string(DH_TEST_TMP) + "/screens_map_" + std::to_string(getpid()) + ".dhm";
   std::ofstream(path, std::ios::binary) << text;
   delete gameMap;
   gameMap = new Map(path);
