@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and runs every test: the release build's suite; the same suite
-# and a short bot run under AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets over their
-# committed corpus. DH_BUILD_DIR (default "build") names the build folder; the sanitizer and fuzz builds
-# go beside it with "-asan" and "-fuzz" appended.
+# Installs what is missing, builds the game and runs every test: the release build's suite and bot games;
+# the same suite and a short bot run under AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets
+# over their committed corpus. DH_BUILD_DIR (default "build") names the build folder; the sanitizer and
+# fuzz builds go beside it with "-asan" and "-fuzz" appended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh test
@@ -13,6 +13,8 @@ jobs="$(nproc)"
 cmake --preset default -B "$build" -DDH_TESTS=ON >/dev/null
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+# Whole games played by the bot, with the game's invariants checked after every frame.
+for seed in 11 12 13; do "$build/duskhollow" --headless --seed "$seed" --bot 4; done
 for b in dh_bench dh_bench_sdl; do SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$build/bench/$b" --benchmark_min_time=0.01; done
 
 # Sanitizers: every finding stops the program, so a finding fails the test that met it. Test fixtures build
