@@ -1,4 +1,4 @@
-// Helpers for the checks of the shipped data: whole files, PNG headers and pixels, the settings file.
+// Helpers for the checks of the shipped data: whole files, decoded pictures, the settings file.
 #pragma once
 
 #include <SDL_image.h>
@@ -27,44 +27,23 @@ inline bool ReadWholeFile(const std::string& path, std::string* out) {
   return true;
 }
 
-// Width and height from a PNG file's IHDR chunk; false when the file is not a PNG.
-inline bool PngSize(const std::string& path, int* w, int* h) {
-  std::string d;
-  if (!ReadWholeFile(path, &d) || d.size() < 24) return false;
-  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  for (int i = 0; i < 8; ++i) {
-    if (static_cast<unsigned char>(d[i]) != kSignature[i]) return false;
-  }
-  if (d.compare(12, 4, "IHDR") != 0) return false;
-  auto be32 = [&](size_t at) {
-    uint32_t v = 0;
-    for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(d[at + i]);
-    return static_cast<int>(v);
-  };
-  *w = be32(16);
-  *h = be32(20);
-  return true;
-}
-
-// A picture decoded to 32-bit RGBA rows (empty when it cannot be read).
+// A picture decoded to 32-bit RGBA rows; 0 x 0 when it cannot be read.
 struct Pixels {
   int w = 0, h = 0;
-  std::vector<uint8_t> rgba;  // w * h * 4 bytes, row by row
-  // Alpha of one pixel.
-  uint8_t Alpha(int x, int y) const { return rgba[(static_cast<size_t>(y) * w + x) * 4 + 3]; }
+  std::vector<uint8_t> rgba;
   // One channel (0 red, 1 green, 2 blue, 3 alpha) of one pixel.
-  uint8_t At(int x, int y, int c) const { return rgba[(static_cast<size_t>(y) * w + x) * 4 + c]; }
+  uint8_t At(int x, int y, int c = 3) const { return rgba[(static_cast<size_t>(y) * w + x) * 4 + c]; }
   // Pixels of the rectangle with alpha above `threshold`.
   int Opaque(int x0, int y0, int rw, int rh, int threshold = 16) const {
     int n = 0;
     for (int y = y0; y < y0 + rh; ++y) {
-      for (int x = x0; x < x0 + rw; ++x) n += Alpha(x, y) > threshold ? 1 : 0;
+      for (int x = x0; x < x0 + rw; ++x) n += At(x, y) > threshold ? 1 : 0;
     }
     return n;
   }
 };
 
-// Decodes a PNG through SDL_image.
+// Decodes a picture through SDL_image, as the engine does.
 inline Pixels LoadPixels(const std::string& path) {
   Pixels p;
   SDL_Surface* raw = IMG_Load(path.c_str());
@@ -83,38 +62,33 @@ inline Pixels LoadPixels(const std::string& path) {
   return p;
 }
 
-// The text in upper case (ASCII).
 inline std::string Upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
 
-// A settings file read with inih: section -> key -> value, names upper-cased (profile files ignore case).
+// A settings file read with inih, as the engine reads it: section -> key -> value, names upper-cased.
 struct IniFile {
   std::map<std::string, std::map<std::string, std::string>> sections;
   int error = -1;  // inih's result: 0 when the whole file parsed
 
-  // The value of a key, or "" when absent.
+  // The value of a key in `section` ("": the first section holding it), or "" when absent.
   std::string Get(const std::string& section, const std::string& key) const {
-    auto s = sections.find(Upper(section));
-    if (s == sections.end()) return "";
-    auto k = s->second.find(Upper(key));
-    return k == s->second.end() ? "" : k->second;
-  }
-  // The key's value as a number (the first section holding it), NaN when absent or not a number.
-  double Number(const std::string& key) const {
     for (const auto& s : sections) {
       auto k = s.second.find(Upper(key));
-      if (k == s.second.end()) continue;
-      char* end = nullptr;
-      const double v = std::strtod(k->second.c_str(), &end);
-      return end != k->second.c_str() && *end == '\0' ? v : std::nan("");
+      if ((section.empty() || s.first == Upper(section)) && k != s.second.end()) return k->second;
     }
-    return std::nan("");
+    return "";
+  }
+  // The key's value as a number, NaN when absent or not a number.
+  double Number(const std::string& key) const {
+    const std::string v = Get("", key);
+    char* end = nullptr;
+    const double d = std::strtod(v.c_str(), &end);
+    return end != v.c_str() && *end == '\0' ? d : std::nan("");
   }
 };
 
-// Parses a settings file with inih, as the engine does.
 inline IniFile ReadIni(const std::string& path) {
   IniFile f;
   f.error = ini_parse(
