@@ -1,5 +1,5 @@
-// Checks of the figure sheets: every pose and dying frame is drawn, standing figures are centred on their cell,
-// dying ends lying on the ground, and the survivors' fallen picture lies down.
+// Checks of the figure sheets: every pose and dying frame is drawn, standing figures are centred on their
+// cell, dying ends lying on the ground, and the survivors' fallen picture lies down.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,7 +52,8 @@ TEST_P(FigureSheets, PosesAreDrawnCentredOnTheCellAndDyingEndsLyingDown) {
     }
     if (row < 4) {
       const Extent e = Solid(px, 0, row);
-      EXPECT_NEAR(Solid(px, 0, row, e.bottom - 10).meanX, kCentreX, 2.5) << "not standing on the cell's centre";
+      EXPECT_NEAR(Solid(px, 0, row, e.bottom - 10).meanX, kCentreX, 2.5)
+          << "not standing on the cell's centre";
       EXPECT_NEAR(e.meanX, kCentreX, 4.0) << "leaning out of the cell";
       EXPECT_NEAR(e.bottom, kCentreY + 4, 4.0) << "feet off the cell";
       EXPECT_GE(e.top, 2) << "head cut at the frame's top";

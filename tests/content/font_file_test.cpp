@@ -1,5 +1,5 @@
-// Checks of Data/font.fnt and its bitmap: a plain-ASCII description, a full-height glyph inside the bitmap for
-// every byte the game writes, and white ink for colour modulation to tint.
+// Checks of Data/font.fnt and its bitmap: a plain-ASCII description, a full-height glyph inside the bitmap
+// for every byte the game writes, and white ink for colour modulation to tint.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,8 +20,9 @@ TEST(FontFile, HasAGlyphInsideTheBitmapForEveryByteTheGameWrites) {
   std::string text;
   ASSERT_TRUE(content::ReadWholeFile("Data/font.fnt", &text));
   EXPECT_EQ(text.compare(0, 10, "[HGEFONT]\n"), 0) << "the first line must be exactly [HGEFONT]";
-  EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-      << "the description must be plain ASCII: Cyrillic letters are named by their hex value";
+  EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  })) << "the description must be plain ASCII: Cyrillic letters are named by their hex value";
   EXPECT_NE(text.find("\nBitmap = font.png\n"), std::string::npos);
 
   FakeEngine fake;
@@ -45,7 +46,8 @@ TEST(FontFile, HasAGlyphInsideTheBitmapForEveryByteTheGameWrites) {
     ASSERT_NE(glyph, nullptr) << "no glyph for byte 0x" << std::hex << int(c);
     float x, y, w, h;
     glyph->GetTextureRect(&x, &y, &w, &h);
-    EXPECT_TRUE(x >= 0 && y >= 0 && x + w <= bitmap.w && y + h <= bitmap.h) << "glyph 0x" << std::hex << int(c);
+    EXPECT_TRUE(x >= 0 && y >= 0 && x + w <= bitmap.w && y + h <= bitmap.h)
+        << "glyph 0x" << std::hex << int(c);
     EXPECT_EQ(h, font.GetHeight()) << "glyph 0x" << std::hex << int(c) << " is not a full line high";
   }
   EXPECT_GE(font.GetHeight(), 13.0f) << "too small to read at the HUD";

@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Succeeds(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+bool Succeeds(const std::string& command) {
+  return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 // Files under root/Data and root/Sound, relative to root (logs left out).
 std::set<std::string> Shipped(const fs::path& root) {
@@ -29,13 +31,15 @@ std::set<std::string> Shipped(const fs::path& root) {
 }
 
 TEST(ContentGenerator, ReproducesEveryShippedFile) {
-  if (!Succeeds("/usr/bin/python3 -c 'import PIL, numpy'")) GTEST_SKIP() << "python3 with PIL and numpy is needed";
+  if (!Succeeds("/usr/bin/python3 -c 'import PIL, numpy'"))
+    GTEST_SKIP() << "python3 with PIL and numpy is needed";
   std::string skip = std::getenv("DH_CONTENT_SKIP") ? std::getenv("DH_CONTENT_SKIP") : "";
   if (!Succeeds("command -v sox") || !Succeeds("command -v lame")) skip += " make_sounds.sh";
   const fs::path out = fs::path(DH_TEST_TMP) / "content_generator";
   fs::remove_all(out);
   fs::create_directories(out);
-  const std::string command = "DH_CONTENT_SKIP='" + skip + "' sh tools/content/generate.sh '" + out.string() + "'";
+  const std::string command =
+      "DH_CONTENT_SKIP='" + skip + "' sh tools/content/generate.sh '" + out.string() + "'";
   ASSERT_TRUE(Succeeds(command)) << command;
 
   const std::set<std::string> made = Shipped(out);

@@ -78,7 +78,8 @@ class ShippedLevel : public ::testing::Test {
     return reached;
   }
 
-  // Whether team member `who` (-1: one without skills) in a reached cell next to `spot` may step in to search.
+  // Whether team member `who` (-1: one without skills) in a reached cell next to `spot` may step in to
+  // search.
   bool Searchable(const find_point_struct& spot, const std::vector<bool>& reached, int who) const {
     for (int d = 1; d <= 4; ++d) {
       const int nx = spot.x - kDx[d], ny = spot.y - kDy[d];
@@ -94,8 +95,8 @@ class ShippedLevel : public ::testing::Test {
   std::unique_ptr<Map> map;
 };
 
-// The generator's level check proves the file's own structure (sizes, spot list, sprite rectangles, low
-// barriers); these tests read the level through the game's loader and step costs.
+// The generator's level check proves the file's own structure (sizes, sprite rectangles, low barriers);
+// these tests read the level through the game's loader and step costs.
 TEST_F(ShippedLevel, LoadsCleanlyAndDrawsEverySpriteOverAGroundCoveringTheMap) {
   EXPECT_TRUE(fake.errorBoxes.empty()) << fake.errorBoxes.front();
   EXPECT_TRUE(fake.failedTextures.empty()) << fake.failedTextures.front();
@@ -103,6 +104,15 @@ TEST_F(ShippedLevel, LoadsCleanlyAndDrawsEverySpriteOverAGroundCoveringTheMap) {
   ASSERT_EQ(map->cells.size(), static_cast<size_t>(map->W * map->H));
   // A figure frame (58 wide) drawn 11 pixels left of its cell stands on the cell's middle.
   EXPECT_EQ(map->CW, 2 * (58 / 2 - 11));
+  // The file's spot list names the floor-4 cells in row-major order: the members' searchable flags follow it.
+  std::vector<int> floorFour, spots;
+  for (size_t c = 0; c < map->cells.size(); ++c) {
+    if (map->cells[c].floor == 4) floorFour.push_back(static_cast<int>(c));
+  }
+  for (const find_point_struct& p : map->searchSpots)
+    spots.push_back(p.y * map->W + p.x == p.cell ? p.cell : -1);
+  EXPECT_EQ(spots, floorFour);
+  EXPECT_GE(spots.size(), 15u);
   const int count = static_cast<int>(map->sprites.size());
   std::vector<int> drawnBy(map->sprites.size(), 0);
   for (const map_cell_struct& cell : map->cells) {

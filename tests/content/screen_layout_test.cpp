@@ -75,7 +75,8 @@ TEST_F(ScreenLayout, GameScreenHudFitsAndKeepsItsPartsApart) {
                        V("PASS_PHOTO_H") + V("LIFEBAR_H")};
     EXPECT_TRUE(Inside(photo, kScreen) && !Overlap(photo, panel) && !Overlap(photo, end)) << i << photo;
   }
-  EXPECT_GE(V("INTER_PHOTO_STEP"), V("PASS_PHOTO_H") + V("LIFEBAR_H")) << "photos with their life bars overlap";
+  EXPECT_GE(V("INTER_PHOTO_STEP"), V("PASS_PHOTO_H") + V("LIFEBAR_H"))
+      << "photos with their life bars overlap";
   EXPECT_LE(V("LIFEBAR_W"), V("PASS_PHOTO_W"));
   EXPECT_TRUE(V("AP_ON_PHOTO_X") > 0 && V("AP_ON_PHOTO_X") <= V("PASS_PHOTO_W"));
   EXPECT_LT(V("AP_ON_PHOTO_Y"), V("PASS_PHOTO_H") - 14);
@@ -99,7 +100,8 @@ TEST_F(ScreenLayout, EveryMessageFitsItsLineBeforeTheEquipmentSlots) {
 TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {
   const Box play = {V("MENU_NEWGAME_BUT_POSX"), V("MENU_NEWGAME_BUT_POSY"), V("MENU_NEWGAME_BUT_W"),
                     V("MENU_NEWGAME_BUT_H")};
-  const Box quit = {V("MENU_EXIT_BUT_POSX"), V("MENU_EXIT_BUT_POSY"), V("MENU_EXIT_BUT_W"), V("MENU_EXIT_BUT_H")};
+  const Box quit = {V("MENU_EXIT_BUT_POSX"), V("MENU_EXIT_BUT_POSY"), V("MENU_EXIT_BUT_W"),
+                    V("MENU_EXIT_BUT_H")};
   EXPECT_TRUE(Inside(play, kScreen) && Inside(quit, kScreen) && !Overlap(play, quit)) << play << quit;
 
   const Box add = B("PASS_ADD"), start = B("PASS_START");
@@ -112,9 +114,11 @@ TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {
   const Box one = B("PASS_CHANGE_ONE"), orBox = B("PASS_CHANGE_OR");
   for (const Box& b : {first, second, one, orBox}) {
     EXPECT_TRUE(Inside(b, kScreen)) << b;
-    EXPECT_FALSE(Overlap(b, column) || Overlap(b, add) || Overlap(b, start)) << b << " covers the column or a button";
+    EXPECT_FALSE(Overlap(b, column) || Overlap(b, add) || Overlap(b, start))
+        << b << " covers the column or a button";
   }
-  EXPECT_FALSE(Overlap(first, second) || Overlap(one, first) || Overlap(orBox, first) || Overlap(orBox, second));
+  EXPECT_FALSE(Overlap(first, second) || Overlap(one, first) || Overlap(orBox, first) ||
+               Overlap(orBox, second));
   const Box card = {0, 0, V("PASS_W"), V("PASS_H")};
   EXPECT_TRUE(Inside(B("PASS_PHOTO"), card));
   for (const std::string k : {"PASS_NAME", "PASS_DESC", "PASS_SKILL", "PASS_ITEMS"}) {
@@ -130,7 +134,8 @@ TEST_F(ScreenLayout, MapTokensFitTheShippedCellSize) {
   const Box cell = {0, 0, static_cast<double>(cw), static_cast<double>(ch)};
   EXPECT_TRUE(Inside(B("PATH_TOKEN"), cell)) << "path token " << B("PATH_TOKEN");
   EXPECT_TRUE(Inside(B("BAG_TOKEN"), cell)) << "bag token " << B("BAG_TOKEN");
-  EXPECT_TRUE(V("FIND_TOKEN_X") >= 0 && V("FIND_TOKEN_X") + V("FIND_TOKEN_W") <= cw) << "search marker too wide";
+  EXPECT_TRUE(V("FIND_TOKEN_X") >= 0 && V("FIND_TOKEN_X") + V("FIND_TOKEN_W") <= cw)
+      << "search marker too wide";
   for (const std::string m : {"PLAYER_MARKER_BOTTOM", "PLAYER_MARKER_TOP"}) {
     EXPECT_TRUE(V(m + "_W") <= cw && V(m + "_H") <= ch) << m;
   }

@@ -1,5 +1,5 @@
-// Checks of the shipped sounds: every file of the sound table is a real MP3 with its encoder tag and a sensible
-// length.
+// Checks of the shipped sounds: every file of the sound table is a real MP3 with its encoder tag and a
+// sensible length.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -59,7 +59,8 @@ class TextureRects : public ::testing::Test {
     if (texture != "Data/items.png") out.push_back({"background", 0, 0, 800, 600});
     const auto row = [&](const std::string& p, const std::string& x, const std::string& y, int n) {
       for (int k = 0; k < n; ++k) {
-        out.push_back({p + " " + std::to_string(k), V(p + x) + k * V(p + "_W"), V(p + y), V(p + "_W"), V(p + "_H")});
+        out.push_back(
+            {p + " " + std::to_string(k), V(p + x) + k * V(p + "_W"), V(p + y), V(p + "_W"), V(p + "_H")});
       }
     };
     for (const Group& g : kGroups) {
@@ -109,7 +110,8 @@ TEST_F(TextureRects, PicturesLieInsideTheirTextureApartAndHoldADrawing) {
         EXPECT_FALSE(r.x < o.x + o.w && o.x < r.x + r.w && r.y < o.y + o.h && o.y < r.y + r.h)
             << r.name << " and " << o.name << " overlap in " << texture;
       }
-      EXPECT_GT(px.Opaque(r.x, r.y, r.w, r.h), r.w * r.h / 50) << r.name << " is (nearly) empty in " << texture;
+      EXPECT_GT(px.Opaque(r.x, r.y, r.w, r.h), r.w * r.h / 50)
+          << r.name << " is (nearly) empty in " << texture;
     }
   }
 }
@@ -124,7 +126,8 @@ TEST(ShippedPictures, BackgroundsCoverTheScreenAndEveryPictureLoadsWithinTexture
   for (const auto& e : std::filesystem::directory_iterator("Data")) {
     if (e.path().extension() != ".png") continue;
     const content::Pixels px = content::LoadPixels(e.path().string());
-    EXPECT_TRUE(px.w > 0 && px.w <= 4096 && px.h > 0 && px.h <= 4096) << e.path() << " " << px.w << "x" << px.h;
+    EXPECT_TRUE(px.w > 0 && px.w <= 4096 && px.h > 0 && px.h <= 4096)
+        << e.path() << " " << px.w << "x" << px.h;
     ++pictures;
   }
   EXPECT_GE(pictures, 12);

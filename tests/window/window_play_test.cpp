@@ -62,7 +62,8 @@ class Window : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!Available("xvfb-run")) GTEST_SKIP() << "needs xvfb-run";
-    dir = std::string(DH_TEST_TMP) + "/window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir = std::string(DH_TEST_TMP) + "/window_" +
+          ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     rec = dir + "/recording.txt";
@@ -71,10 +72,10 @@ class Window : public ::testing::Test {
   // Runs an xdotool driver on a fresh 2000 x 1400 virtual screen; its output goes to driver.txt.
   int Drive(const std::string& body) {
     std::ofstream(dir + "/driver.sh") << kDriverHelpers << body;
-    return std::system(("cd '" + dir + "' && BIN='" + DH_BINARY + "' SRC='" + DH_SOURCE_DIR + "' dir='" + dir +
-                        "' rec='" + rec +
-                        "' timeout 300 xvfb-run -a -s '-screen 0 2000x1400x24' sh driver.sh > driver.txt 2>&1")
-                           .c_str());
+    return std::system(
+        ("cd '" + dir + "' && BIN='" + DH_BINARY + "' SRC='" + DH_SOURCE_DIR + "' dir='" + dir + "' rec='" +
+         rec + "' timeout 300 xvfb-run -a -s '-screen 0 2000x1400x24' sh driver.sh > driver.txt 2>&1")
+            .c_str());
   }
 
   std::string dir, rec;
@@ -84,7 +85,9 @@ class Window : public ::testing::Test {
 // Frames are generous: at a real frame rate every fade is over long before the next line.
 std::string PlayScript() {
   std::ostringstream s;
-  const auto key = [&](int f, const char* k) { s << f << " down " << k << "\n" << f + 1 << " up " << k << "\n"; };
+  const auto key = [&](int f, const char* k) {
+    s << f << " down " << k << "\n" << f + 1 << " up " << k << "\n";
+  };
   const auto click = [&](int f, int x, int y, int wait = 2) {
     s << f << " mouse " << x << " " << y << "\n";
     key(f + wait, "LBUTTON");
@@ -107,10 +110,11 @@ std::string PlayScript() {
 
 TEST_F(Window, MenuTeamAndThreeTurnsEndCleanlyWithScreenshots) {
   std::ofstream(dir + "/input.txt") << PlayScript();
-  const std::string command = "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY +
-                              " --data " + DH_SOURCE_DIR +
-                              " --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
-                              " --shot 1500:game.png --dump 590:before.json --dump 1500:after.json > run.txt 2>&1";
+  const std::string command =
+      "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY + " --data " +
+      DH_SOURCE_DIR +
+      " --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
+      " --shot 1500:game.png --dump 590:before.json --dump 1500:after.json > run.txt 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   for (const char* shot : {"offer.png", "team.png", "game.png"}) {
     const content::Pixels px = content::LoadPixels(dir + "/" + shot);
@@ -163,8 +167,8 @@ TEST_F(Window, RecordedSessionReplaysHeadlessToTheSameState) {
   const size_t seedAt = recording.find("# seed ");
   ASSERT_NE(seedAt, std::string::npos) << recording;
   const std::string seed = recording.substr(seedAt + 7, recording.find('\n', seedAt) - seedAt - 7);
-  const std::string replay = std::string(DH_BINARY) + " --headless --data " + DH_SOURCE_DIR + " --input " + rec +
-                             " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
+  const std::string replay = std::string(DH_BINARY) + " --headless --data " + DH_SOURCE_DIR + " --input " +
+                             rec + " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
   ASSERT_EQ(std::system((replay + " > " + dir + "/replay.txt 2>&1").c_str()), 0);
   const nlohmann::json live = Json(dir + "/live.json"), replayed = Json(dir + "/replay.json");
   ASSERT_FALSE(live.is_null());
