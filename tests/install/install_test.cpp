@@ -63,12 +63,9 @@ TEST_F(Installed, PutsBinaryDataDesktopEntryAndIconsInTheirPlaces) {
   EXPECT_NE(entry.find("\nIcon=duskhollow\n"), std::string::npos);
   for (int size : {64, 128, 256}) {
     const std::string s = std::to_string(size);
-    int w = 0, h = 0;
-    EXPECT_TRUE(
-        content::PngSize(Prefix() + "/share/icons/hicolor/" + s + "x" + s + "/apps/duskhollow.png", &w, &h))
-        << s;
-    EXPECT_EQ(w, size);
-    EXPECT_EQ(h, size);
+    const content::Pixels icon =
+        content::LoadPixels(Prefix() + "/share/icons/hicolor/" + s + "x" + s + "/apps/duskhollow.png");
+    EXPECT_TRUE(icon.w == size && icon.h == size) << s << ": " << icon.w << " x " << icon.h;
   }
 }
 
@@ -76,9 +73,8 @@ TEST_F(Installed, RunsFromTheRootFolderWithItsInstalledData) {
   ASSERT_EQ(installStatus, 0);
   nlohmann::json dump;
   ASSERT_EQ(RunFromRoot("", &dump), 0);
-  ASSERT_FALSE(dump.is_null()) << "no dump written";
+  ASSERT_EQ(dump["frame"], 30) << "no dump written";
   EXPECT_EQ(dump["messageBoxes"], nlohmann::json::array());
-  EXPECT_EQ(dump["frame"], 30);
   EXPECT_GT(dump["map"]["W"].get<int>(), 0);  // the map came from share/duskhollow
 }
 
