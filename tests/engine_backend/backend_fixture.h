@@ -1,46 +1,22 @@
-// Shared helpers of the engine backend tests: scratch files and a per-test headless engine.
+// Shared helpers of the engine backend tests: a per-test scratch folder, pictures, headless or SDL engines.
 #pragma once
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "engine/headless/headless.h"
 
-// A path in the tests' scratch folder (created on first use).
-inline std::string ScratchPath(const std::string& name) {
-  mkdir(DH_TEST_TMP, 0755);
-  return std::string(DH_TEST_TMP) + "/backend_" + name;
-}
-
-// Writes `content` to `path`, replacing the file.
-inline void WriteText(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
 // Reads a whole file ("" when missing).
 inline std::string ReadText(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// Writes a 2 x 2 PNG: red, green / blue, white (opaque).
-inline std::string MakePicture() {
-  const std::string path = ScratchPath("quarters.png");
-  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 32, SDL_PIXELFORMAT_ARGB8888);
-  Uint32* p = static_cast<Uint32*>(s->pixels);
-  const int stride = s->pitch / 4;
-  p[0] = 0xFFFF0000;
-  p[1] = 0xFF00FF00;
-  p[stride] = 0xFF0000FF;
-  p[stride + 1] = 0xFFFFFFFF;
-  IMG_SavePNG(s, path.c_str());
-  SDL_FreeSurface(s);
-  return path;
 }
 
 // The RGB of one pixel of a PNG, as 0xRRGGBB (0xFF000000 when unreadable).
@@ -54,17 +30,97 @@ inline uint32_t PixelOf(const std::string& png, int x, int y) {
   return value;
 }
 
-// Gives every test a fresh headless engine (made by the test with Start) and releases it afterwards.
-class HeadlessTest : public ::testing::Test {
+// The engine of the running test, for the frame and render callbacks (plain functions).
+inline HGE* current = nullptr;
+
+// Draws an axis-aligned quad of one colour over (x1, y1)-(x2, y2) showing the whole of `tex`.
+inline void DrawRect(HTEXTURE tex, float x1, float y1, float x2, float y2, uint32_t color,
+                     int blend = BLEND_DEFAULT) {
+  hgeQuad q;
+  const float xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2}, us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+  for (int i = 0; i < 4; ++i) q.v[i] = hgeVertex{xs[i], ys[i], 0.5f, color, us[i], vs[i]};
+  q.tex = tex;
+  q.blend = blend;
+  current->Gfx_RenderQuad(&q);
+}
+
+// What the game sees of key A and the left button (D went down, H held, U went up), the mouse, the frame's
+// key and character, the frame time and the frame rate.
+inline std::string Seen(HGE* engine) {
+  auto flags = [&](int key) {
+    return std::string{engine->Input_KeyDown(key) ? 'D' : '-', engine->Input_GetKeyState(key) ? 'H' : '-',
+                       engine->Input_KeyUp(key) ? 'U' : '-'};
+  };
+  float x = 0, y = 0;
+  engine->Input_GetMousePos(&x, &y);
+  char text[96];
+  std::snprintf(text, sizeof text, " %g,%g %d/%d %g %d", x, y, engine->Input_GetKey(),
+                engine->Input_GetChar(), engine->Timer_GetDelta(), engine->Timer_GetFPS());
+  return flags(HGEK_A) + " " + flags(HGEK_LBUTTON) + text;
+}
+
+// The window an SDL engine opened (the dummy driver numbers windows from 1 on).
+inline SDL_Window* EngineWindow() {
+  for (Uint32 id = 1; id < 10000; ++id) {
+    if (SDL_Window* window = SDL_GetWindowFromID(id)) return window;
+  }
+  return nullptr;
+}
+
+// Every test gets its own scratch folder (test programs run side by side must not share files) and an
+// engine it makes with Start (headless) or StartSdl (dummy video and audio drivers), released afterwards.
+class EngineTest : public ::testing::Test {
  protected:
-  HGE* Start(const hgeRunOptions& options = hgeRunOptions()) {
-    engine = HeadlessCreate(options);
-    return engine;
+  EngineTest() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "dh_backend_XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) dir = pattern;
+  }
+  ~EngineTest() override {
+    std::error_code ignored;
+    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
   }
   void TearDown() override {
     if (engine != nullptr) engine->Release();
-    engine = nullptr;
+    current = engine = nullptr;
+  }
+
+  HGE* Start(const hgeRunOptions& options = hgeRunOptions()) {
+    return current = engine = HeadlessCreate(options);
+  }
+  HGE* StartSdl(hgeRunOptions options) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    unsetenv("DISPLAY");  // never let an error box reach a real screen
+    unsetenv("WAYLAND_DISPLAY");
+    options.backend = hgeBackend::Sdl;
+    hgeConfigure(options);
+    current = engine = hgeCreate(HGE_VERSION);
+    hgeConfigure(hgeRunOptions());
+    return engine;
+  }
+
+  // The path of `name` in the scratch folder; with `content`, the file is written first.
+  std::string File(const std::string& name) const { return dir + "/" + name; }
+  std::string Write(const std::string& name, const std::string& content) const {
+    std::ofstream(File(name), std::ios::binary | std::ios::trunc) << content;
+    return File(name);
+  }
+
+  // Writes a 2 x 2 PNG: red, green / blue, white (opaque).
+  std::string MakePicture() const {
+    const std::string path = File("quarters.png");
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 32, SDL_PIXELFORMAT_ARGB8888);
+    Uint32* p = static_cast<Uint32*>(s->pixels);
+    const int stride = s->pitch / 4;
+    p[0] = 0xFFFF0000;
+    p[1] = 0xFF00FF00;
+    p[stride] = 0xFF0000FF;
+    p[stride + 1] = 0xFFFFFFFF;
+    IMG_SavePNG(s, path.c_str());
+    SDL_FreeSurface(s);
+    return path;
   }
 
   HGE* engine = nullptr;
+  std::string dir;
 };

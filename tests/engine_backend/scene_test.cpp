@@ -5,61 +5,42 @@
 
 namespace {
 
-HGE* sceneEngine = nullptr;
 std::function<void()> draw;  // what the render callback draws in the current test
-
-bool NoFrameWork() {
-  return false;
-}
 bool RenderDraw() {
   draw();
   return false;
 }
 
-// An axis-aligned quad of one colour over (x1, y1)-(x2, y2) showing the whole of `tex`.
-hgeQuad Quad(HTEXTURE tex, float x1, float y1, float x2, float y2, uint32_t color,
-             int blend = BLEND_DEFAULT) {
-  hgeQuad q;
-  const float xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
-  const float us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
-  for (int i = 0; i < 4; ++i) q.v[i] = hgeVertex{xs[i], ys[i], 0.5f, color, us[i], vs[i]};
-  q.tex = tex;
-  q.blend = blend;
-  return q;
-}
-
-void Render(const hgeQuad& q) {
-  sceneEngine->Gfx_RenderQuad(&q);
-}
-
-class Scenes : public HeadlessTest {
+class Scenes : public EngineTest {
  protected:
   void Install(const hgeRunOptions& options = hgeRunOptions()) {
-    sceneEngine = Start(options);
-    engine->System_SetState(HGE_FRAMEFUNC, NoFrameWork);
+    Start(options);
+    engine->System_SetState(HGE_FRAMEFUNC, [] { return false; });
     engine->System_SetState(HGE_RENDERFUNC, RenderDraw);
   }
 };
 
 }  // namespace
 
+// Guards batching (a new draw call per texture or blend change, target scenes counted but not recorded),
+// the recorded screen quads, and a scene the render callback left open being closed at the frame's end.
 TEST_F(Scenes, ScreenQuadsAreRecordedAndBatchedPerTextureAndBlend) {
   Install();
   const HTEXTURE a = engine->Texture_Load(MakePicture().c_str(), 0, false);
   const HTEXTURE b = engine->Texture_Load("no/such/picture.png", 0, false);
   const HTARGET target = engine->Target_Create(32, 32, false);
   draw = [&] {
-    engine->Gfx_BeginScene(target);  // a target scene: its batch counts, its quads are not recorded
-    Render(Quad(a, 0, 0, 8, 8, 0xFFFFFFFF));
+    engine->Gfx_BeginScene(target);
+    DrawRect(a, 0, 0, 8, 8, 0xFFFFFFFF);
     engine->Gfx_EndScene();
     engine->Gfx_BeginScene(0);
     engine->Gfx_Clear(0);
-    Render(Quad(a, 0, 0, 10, 10, 0xFFFFFFFF));
-    Render(Quad(a, 10, 0, 20, 10, 0xFFFFFFFF));  // same texture and blend: same batch
-    Render(Quad(b, 20, 0, 30, 10, 0xFFFFFFFF));
-    Render(Quad(a, 30, 0, 40, 10, 0xFFFFFFFF));
-    Render(Quad(a, 40, 0, 50, 10, 0xFFFFFFFF, BLEND_ALPHAADD));  // blend change: new batch
-    Render(Quad(0, 50, 0, 60, 10, 0xFF00FF00, BLEND_ALPHAADD));
+    DrawRect(a, 0, 0, 10, 10, 0xFFFFFFFF);
+    DrawRect(a, 10, 0, 20, 10, 0xFFFFFFFF);  // same texture and blend: same batch
+    DrawRect(b, 20, 0, 30, 10, 0xFFFFFFFF);
+    DrawRect(a, 30, 0, 40, 10, 0xFFFFFFFF);
+    DrawRect(a, 40, 0, 50, 10, 0xFFFFFFFF, BLEND_ALPHAADD);
+    DrawRect(0, 50, 0, 60, 10, 0xFF00FF00, BLEND_ALPHAADD);
     engine->Gfx_EndScene();
   };
   HeadlessRunFrames(1);
@@ -76,17 +57,31 @@ TEST_F(Scenes, ScreenQuadsAreRecordedAndBatchedPerTextureAndBlend) {
   HeadlessRunFrames(1);
   EXPECT_EQ(engine->Gfx_GetDrawCalls(), 0);
   EXPECT_EQ(engine->Gfx_GetRecordedQuads().size(), 6u);
+
+  bool began = false;
+  draw = [&] {
+    began = engine->Gfx_BeginScene(0);
+    DrawRect(a, 0, 0, 10, 10, 0xFFFFFFFF);  // and no Gfx_EndScene
+  };
+  for (int frame = 0; frame < 2; ++frame) {
+    began = false;
+    HeadlessRunFrames(1);
+    EXPECT_TRUE(began) << "the open scene of the frame before was not closed";
+    EXPECT_EQ(engine->Gfx_GetDrawCalls(), 1);
+    EXPECT_EQ(engine->Gfx_GetRecordedQuads().size(), 1u);
+  }
 }
 
-TEST_F(Scenes, TexturesKnowTheirSizesAndFailedLoadsAreOneByOne) {
+// Guards texture sizes (a failed load is a 1 x 1 stand-in, a freed one has none) and render targets
+// (their texture kept across frames, unknown handles refused, freed with the target).
+TEST_F(Scenes, TexturesAndTargetsKnowTheirSizes) {
   Install();
   const HTEXTURE real = engine->Texture_Load(MakePicture().c_str(), 0, false);
   EXPECT_EQ(engine->Texture_GetWidth(real), 2);
   EXPECT_EQ(engine->Texture_GetHeight(real, true), 2);
-  const HTEXTURE missing = engine->Texture_Load("no/such/picture.png", 0, false);
   const std::string junk = "not a picture at all";
-  const HTEXTURE garbage = engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false);
-  for (HTEXTURE failed : {missing, garbage}) {
+  for (HTEXTURE failed : {engine->Texture_Load("no/such/picture.png", 0, false),
+                          engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false)}) {
     EXPECT_NE(failed, 0u);
     EXPECT_NE(failed, real);
     EXPECT_EQ(engine->Texture_GetWidth(failed), 1);
@@ -94,12 +89,8 @@ TEST_F(Scenes, TexturesKnowTheirSizesAndFailedLoadsAreOneByOne) {
   }
   engine->Texture_Free(real);
   EXPECT_EQ(engine->Texture_GetWidth(real), 0);
-}
 
-TEST_F(Scenes, RenderTargetsKeepTheirTextureAndRefuseUnknownHandles) {
-  Install();
   const HTARGET target = engine->Target_Create(64, 32, false);
-  ASSERT_NE(target, 0u);
   const HTEXTURE tex = engine->Target_GetTexture(target);
   ASSERT_NE(tex, 0u);
   EXPECT_EQ(engine->Texture_GetWidth(tex), 64);
@@ -120,9 +111,10 @@ TEST_F(Scenes, RenderTargetsKeepTheirTextureAndRefuseUnknownHandles) {
   EXPECT_EQ(engine->Texture_GetWidth(tex), 0);
 }
 
+// Guards the headless rasteriser behind shots: colours, texels, alpha blending, colour times texel, a failed
+// texture drawing nothing, and a target keeping the pixels drawn into it in an earlier frame.
 TEST_F(Scenes, ShotsShowColouredTexturedAndBlendedQuads) {
-  const std::string shot = ScratchPath("shot.png");
-  std::remove(shot.c_str());
+  const std::string shot = File("shot.png");
   hgeRunOptions options;
   options.shots = {{2, shot}};
   Install(options);
@@ -130,35 +122,32 @@ TEST_F(Scenes, ShotsShowColouredTexturedAndBlendedQuads) {
   const HTEXTURE missing = engine->Texture_Load("no/such/picture.png", 0, false);
   const HTARGET target = engine->Target_Create(100, 100, false);
   draw = [&] {
-    if (engine->System_GetFrame() == 1) {  // fills the target once; it must keep its pixels
+    if (engine->System_GetFrame() == 1) {
       engine->Gfx_BeginScene(target);
       engine->Gfx_Clear(0xFF0000FF);
       engine->Gfx_EndScene();
     }
     engine->Gfx_BeginScene(0);
     engine->Gfx_Clear(0);
-    Render(Quad(0, 0, 0, 100, 100, 0xFFFF0000));
-    Render(Quad(0, 50, 0, 100, 100, 0x8000FF00));  // half-transparent green over the red's right half
-    Render(Quad(picture, 200, 0, 400, 200, 0xFFFFFFFF));
-    Render(Quad(picture, 400, 0, 600, 200, 0xFF808080));  // colour multiplies the texels
-    Render(Quad(missing, 0, 300, 100, 400, 0xFFFFFFFF));  // draws nothing
-    Render(Quad(engine->Target_GetTexture(target), 600, 300, 700, 400, 0xFFFFFFFF));
+    DrawRect(0, 0, 0, 100, 100, 0xFFFF0000);
+    DrawRect(0, 50, 0, 100, 100, 0x8000FF00);  // half-transparent green over the red's right half
+    DrawRect(picture, 200, 0, 400, 200, 0xFFFFFFFF);
+    DrawRect(picture, 400, 0, 600, 200, 0xFF808080);
+    DrawRect(missing, 0, 300, 100, 400, 0xFFFFFFFF);
+    DrawRect(engine->Target_GetTexture(target), 600, 300, 700, 400, 0xFFFFFFFF);
     engine->Gfx_EndScene();
   };
   HeadlessRunFrames(2);
   ASSERT_EQ(PixelOf(shot, 0, 0) >> 24, 0u) << "shot missing";
-  EXPECT_EQ(PixelOf(shot, 25, 50), 0xFF0000u);
+  const struct {
+    int x, y;
+    uint32_t rgb;
+  } exact[] = {{25, 50, 0xFF0000},   {150, 50, 0x000000},  {250, 50, 0xFF0000}, {350, 50, 0x00FF00},
+               {250, 150, 0x0000FF}, {350, 150, 0xFFFFFF}, {50, 350, 0x000000}, {650, 350, 0x0000FF}};
+  for (const auto& p : exact) EXPECT_EQ(PixelOf(shot, p.x, p.y), p.rgb) << p.x << "," << p.y;
   const uint32_t mixed = PixelOf(shot, 75, 50);
   EXPECT_NEAR(static_cast<int>(mixed >> 16), 127, 2);
   EXPECT_NEAR(static_cast<int>((mixed >> 8) & 0xFF), 128, 2);
   EXPECT_EQ(mixed & 0xFF, 0u);
-  EXPECT_EQ(PixelOf(shot, 150, 50), 0x000000u);
-  EXPECT_EQ(PixelOf(shot, 250, 50), 0xFF0000u);
-  EXPECT_EQ(PixelOf(shot, 350, 50), 0x00FF00u);
-  EXPECT_EQ(PixelOf(shot, 250, 150), 0x0000FFu);
-  EXPECT_EQ(PixelOf(shot, 350, 150), 0xFFFFFFu);
-  const uint32_t dimmed = PixelOf(shot, 550, 150);
-  EXPECT_NEAR(static_cast<int>(dimmed & 0xFF), 0x80, 2);
-  EXPECT_EQ(PixelOf(shot, 50, 350), 0x000000u);
-  EXPECT_EQ(PixelOf(shot, 650, 350), 0x0000FFu);
+  EXPECT_NEAR(static_cast<int>(PixelOf(shot, 550, 150) & 0xFF), 0x80, 2);  // white texel times grey
 }

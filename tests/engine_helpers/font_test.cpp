@@ -1,179 +1,146 @@
-// hgeFont: loading from files, alignment, line breaks, the '?' stand-in, widths, printf and colour.
+// hgeFont: loading, alignment, line breaks, the '?' stand-in, widths, printf and colour.
 #include "engine/font.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "engine/sprite.h"
-#include "engine_helpers/temp_dir.h"
 #include "support/fake_engine.h"
 
 namespace {
 
 // Glyphs: 'A' 8 wide (pre 1, post 2), 'B' 6 wide, '?' 5 wide, all 12 high but 'B' (10).
-const char kGlyphs[] =
-    "Char=\"A\",0,0,8,12,1,2\n"
-    "Char=42,8,0,6,10,0,0\n";
+const char kGlyphs[] = "Char=\"A\",0,0,8,12,1,2\nChar=42,8,0,6,10,0,0\n";
 const char kQuestion[] = "Char=3F,14,0,5,12,0,0\n";
 
 class FontTest : public ::testing::Test {
  protected:
   FontTest() {
     hgeInstall(&fake);
-    dir.Write("font.png", PngHeader(64, 32));
+    fake.SetFile("Data/font.png", "picture");
+    fake.SetImageSize("Data/font.png", 64, 32);
   }
 
-  // Writes a font file beside font.png and returns its path.
-  std::string WriteFont(const std::string& body, const std::string& name = "font.fnt") {
-    return dir.Write(name, "[HGEFONT]\nBitmap=font.png\n" + body);
+  // Makes a font file in Data/ whose bitmap is Data/font.png, and returns its name.
+  std::string Font(const std::string& glyphs, const std::string& name = "Data/font.fnt") {
+    fake.SetFile(name, "[HGEFONT]\nBitmap=font.png\n" + glyphs);
+    return name;
   }
 
-  // The x of the top-left corner of every quad drawn since the last call.
-  std::vector<float> DrawnX() {
-    std::vector<float> xs;
-    for (const hgeQuad& q : fake.quads) xs.push_back(q.v[0].x);
+  // The top-left corner of every quad drawn since the last call, as "x,y".
+  std::vector<std::string> Drawn() {
+    std::vector<std::string> corners;
+    for (const hgeQuad& q : fake.quads) {
+      char corner[48];
+      std::snprintf(corner, sizeof corner, "%g,%g", q.v[0].x, q.v[0].y);
+      corners.push_back(corner);
+    }
     fake.quads.clear();
-    return xs;
+    return corners;
   }
 
   FakeEngine fake;
-  TempDir dir;
 };
 
+// Guards loading: the bitmap beside the font file, unusable lines not counted in the height, every
+// resource and reference given back.
 TEST_F(FontTest, LoadsGlyphsFromTheBitmapBesideTheFile) {
-  std::string path = WriteFont(std::string(kGlyphs) + kQuestion + "Char=100,0,0,9,30,0,0\n");
   {
-    hgeFont font(path.c_str());
+    hgeFont font(Font(std::string(kGlyphs) + kQuestion + "Char=100,0,0,9,30,0,0\n").c_str());
     EXPECT_TRUE(font.IsLoaded());
-    EXPECT_FLOAT_EQ(font.GetHeight(), 12);  // the skipped 30-high line does not count
+    EXPECT_FLOAT_EQ(font.GetHeight(), 12);
     ASSERT_NE(font.GetSprite('A'), nullptr);
     EXPECT_EQ(font.GetSprite('C'), nullptr);
-    HTEXTURE tex = font.GetSprite('A')->GetTexture();
-    EXPECT_EQ(fake.textures[tex].name, dir.path + "/font.png");
-    EXPECT_TRUE(fake.failedTextures.empty());
+    EXPECT_EQ(fake.textures[font.GetSprite('A')->GetTexture()].name, "Data/font.png");
     EXPECT_TRUE(fake.log.empty());
     EXPECT_EQ(fake.openResources, 0);
   }
   EXPECT_EQ(fake.refs, 0);
 }
 
+// Guards broken files: a wrong header is logged once, a missing file silently, a missing bitmap stops the
+// reading; such fonts draw and measure nothing.
 TEST_F(FontTest, BrokenFilesGiveEmptyFonts) {
-  std::string wrongHeader = dir.Write("bad.fnt", "HGEFONT\nBitmap=font.png\n" + std::string(kGlyphs));
-  hgeFont bad(wrongHeader.c_str());
-  EXPECT_FALSE(bad.IsLoaded());
-  EXPECT_EQ(bad.GetSprite('A'), nullptr);
-  ASSERT_EQ(fake.log.size(), 1u);
-  EXPECT_EQ(fake.log[0], "Font " + wrongHeader + " has incorrect format.");
-
-  std::string missing = dir.path + "/none.fnt";
-  hgeFont none(missing.c_str());
-  EXPECT_FALSE(none.IsLoaded());
-  EXPECT_EQ(fake.log.size(), 1u);  // no message for a missing file
-
-  // Reading stops at a bitmap that cannot be loaded: glyphs after it are not made.
-  std::string noBitmap = dir.Write("nob.fnt", "[HGEFONT]\nBitmap=gone.png\n" + std::string(kGlyphs));
-  hgeFont nob(noBitmap.c_str());
-  EXPECT_FALSE(nob.IsLoaded());
-  EXPECT_EQ(nob.GetSprite('A'), nullptr);
-  EXPECT_EQ(fake.log.size(), 1u);
-
-  hgeFont empty(dir.Write("empty.fnt", "").c_str());
-  EXPECT_FALSE(empty.IsLoaded());
+  fake.SetFile("Data/bad.fnt", "HGEFONT\nBitmap=font.png\n" + std::string(kGlyphs));
+  hgeFont bad("Data/bad.fnt");
+  hgeFont none("Data/none.fnt");
+  fake.SetFile("Data/nob.fnt", "[HGEFONT]\nBitmap=gone.png\n" + std::string(kGlyphs));
+  hgeFont nob("Data/nob.fnt");
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"Font Data/bad.fnt has incorrect format."}));
+  for (const hgeFont* font : {&bad, &none, &nob}) {
+    EXPECT_FALSE(font->IsLoaded());
+    EXPECT_EQ(font->GetSprite('A'), nullptr);
+  }
+  fake.SetFile("Data/empty.fnt", "");
+  EXPECT_FALSE(hgeFont("Data/empty.fnt").IsLoaded());
   EXPECT_EQ(fake.log.size(), 2u);
-
-  // Nothing drawn, nothing measured.
   bad.Render(0, 0, HGETEXT_LEFT, "AB");
   EXPECT_TRUE(fake.quads.empty());
   EXPECT_FLOAT_EQ(bad.GetStringWidth("AB"), 0);
 }
 
-TEST_F(FontTest, LeftTextAdvancesByPreWidthPostAndTracking) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
-  font.Render(100, 50, HGETEXT_LEFT, "AB");
-  EXPECT_EQ(DrawnX(), (std::vector<float>{101, 111}));
-  font.SetTracking(1);
-  font.Render(100, 50, HGETEXT_LEFT, "AB");
-  EXPECT_EQ(DrawnX(), (std::vector<float>{101, 112}));
-  EXPECT_FLOAT_EQ(font.GetStringWidth("AB"), 19);
-}
-
-TEST_F(FontTest, ScaleAndProportionStretchAdvanceAndGlyphs) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
-  font.SetScale(2);
-  font.SetProportion(1.5f);
-  font.Render(100, 50, HGETEXT_LEFT, "AB");
-  ASSERT_EQ(fake.quads.size(), 2u);
-  const hgeQuad& a = fake.quads[0];
-  EXPECT_FLOAT_EQ(a.v[0].x, 103);
-  EXPECT_FLOAT_EQ(a.v[2].x, 127);  // 8 wide times 3
-  EXPECT_FLOAT_EQ(a.v[2].y, 74);   // 12 high times 2
-  EXPECT_FLOAT_EQ(fake.quads[1].v[0].x, 133);
-  EXPECT_FLOAT_EQ(font.GetStringWidth("AB"), 51);
-}
-
-TEST_F(FontTest, RightAndCentredAlignmentUseTheLineWidth) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
-  font.Render(100, 0, HGETEXT_RIGHT, "AB");  // width 17
-  EXPECT_EQ(DrawnX(), (std::vector<float>{84, 94}));
-  font.Render(100, 0, HGETEXT_RIGHT | 4, "AB");  // only the low two bits count
-  EXPECT_EQ(DrawnX(), (std::vector<float>{84, 94}));
-  font.SetTracking(0.8f);
-  font.Render(100, 0, HGETEXT_CENTER, "BB");  // width 13.6, half 6.8 rounds to 7
-  std::vector<float> xs = DrawnX();
-  ASSERT_EQ(xs.size(), 2u);
-  EXPECT_FLOAT_EQ(xs[0], 93);
-  EXPECT_FLOAT_EQ(xs[1], 99.8f);
-}
-
-TEST_F(FontTest, EveryLineIsRealignedAndMovedDownByTheRoundedLineHeight) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
-  font.SetSpacing(1.3f);  // 12 * 1.3 = 15.6, rounded to 16
-  font.Render(100, 50, HGETEXT_RIGHT, "AB\nB");
-  ASSERT_EQ(fake.quads.size(), 3u);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].x, 84);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].y, 50);
-  EXPECT_FLOAT_EQ(fake.quads[2].v[0].x, 94);
-  EXPECT_FLOAT_EQ(fake.quads[2].v[0].y, 66);
-}
-
-TEST_F(FontTest, WidthsOfSingleAndMultipleLines) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
+// Guards glyph placement and widths: advance by pre, width, post and tracking, times scale and proportion;
+// right and centred lines (only the low two bits of the alignment count, half widths rounded); every line
+// realigned and moved down by the rounded line height; missing glyphs drawn as '?', or taking no room.
+TEST_F(FontTest, PlacesGlyphsAndMeasuresLines) {
+  const std::string withQuestion = Font(std::string(kGlyphs) + kQuestion);
+  const std::string without = Font(kGlyphs, "Data/plain.fnt");
+  const struct {
+    float tracking, scale, proportion, spacing;
+    bool question;
+    int align;
+    const char* text;
+    std::vector<std::string> corners;
+    float width;
+  } rows[] = {
+      {0, 1, 1, 1, true, HGETEXT_LEFT, "AB", {"101,50", "111,50"}, 17},
+      {1, 1, 1, 1, true, HGETEXT_LEFT, "AB", {"101,50", "112,50"}, 19},
+      {0, 2, 1.5f, 1, true, HGETEXT_LEFT, "AB", {"103,50", "133,50"}, 51},
+      {0, 1, 1, 1, true, HGETEXT_RIGHT, "AB", {"84,50", "94,50"}, 17},
+      {0, 1, 1, 1, true, HGETEXT_RIGHT | 4, "AB", {"84,50", "94,50"}, 17},
+      {0.8f, 1, 1, 1, true, HGETEXT_CENTER, "BB", {"93,50", "99.8,50"}, 13.6f},  // half of 13.6 rounds to 7
+      {0, 1, 1, 1.3f, true, HGETEXT_RIGHT, "AB\nB", {"84,50", "94,50", "94,66"}, 17},  // 12 * 1.3 rounds to
+                                                                                       // 16
+      {0, 1, 1, 1, true, HGETEXT_LEFT, "AZ", {"101,50", "111,50"}, 16},
+      {0, 1, 1, 1, false, HGETEXT_LEFT, "AZB", {"101,50", "111,50"}, 17},
+  };
+  for (const auto& row : rows) {
+    hgeFont font((row.question ? withQuestion : without).c_str());
+    font.SetTracking(row.tracking);
+    font.SetScale(row.scale);
+    font.SetProportion(row.proportion);
+    font.SetSpacing(row.spacing);
+    font.Render(100, 50, row.align, row.text);
+    EXPECT_EQ(Drawn(), row.corners) << row.text;
+    EXPECT_FLOAT_EQ(font.GetStringWidth(row.text), row.width) << row.text;
+  }
+  hgeFont font(withQuestion.c_str());
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\nBB"), 12);
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\nBB", false), 11);
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\n\r\nBB\n"), 12);  // the run between lines is skipped
   EXPECT_FLOAT_EQ(font.GetStringWidth(""), 0);
+  font.SetScale(2);
+  font.SetProportion(1.5f);
+  font.Render(0, 0, HGETEXT_LEFT, "AZ");
+  ASSERT_EQ(fake.quads.size(), 2u);
+  EXPECT_FLOAT_EQ(fake.quads[0].v[2].x, 3 + 8 * 3);  // the glyph itself stretched too
+  EXPECT_FLOAT_EQ(fake.quads[0].v[2].y, 12 * 2);
+  EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 14.0f / 64);  // the '?' picture
 }
 
-TEST_F(FontTest, MissingGlyphsShowAsQuestionMark) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
-  font.Render(0, 0, HGETEXT_LEFT, "Z");
-  ASSERT_EQ(fake.quads.size(), 1u);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].tx, 14.0f / 64);  // the '?' picture
-  EXPECT_FLOAT_EQ(font.GetStringWidth("AZ"), 16);
-}
-
-TEST_F(FontTest, WithoutAQuestionMarkMissingGlyphsTakeNoSpace) {
-  hgeFont font(WriteFont(kGlyphs).c_str());
-  font.Render(100, 0, HGETEXT_LEFT, "AZB");
-  EXPECT_EQ(DrawnX(), (std::vector<float>{101, 111}));
-  EXPECT_FLOAT_EQ(font.GetStringWidth("AZB"), 17);
-}
-
-TEST_F(FontTest, PrintfCutsAt1023Characters) {
-  hgeFont font(WriteFont(kGlyphs).c_str());
+// Guards printf: formatted like Render, cut at 1023 characters; and SetColor reaching every glyph.
+TEST_F(FontTest, PrintfIsBoundedAndColourReachesEveryGlyph) {
+  hgeFont font(Font(kGlyphs).c_str());
   font.printf(0, 0, HGETEXT_LEFT, "%d%s", 4, "AB");  // '4' has no glyph and no stand-in
-  EXPECT_EQ(DrawnX(), (std::vector<float>{1, 11}));
-  std::string many(1500, 'B');
-  font.printf(0, 0, HGETEXT_LEFT, "%s", many.c_str());
-  EXPECT_EQ(fake.quads.size(), 1023u);
-}
-
-TEST_F(FontTest, SetColorReachesEveryGlyph) {
-  hgeFont font(WriteFont(std::string(kGlyphs) + kQuestion).c_str());
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"1,0", "11,0"}));
   font.SetColor(0xFFFF0000);
-  font.Render(0, 0, HGETEXT_LEFT, "AB?");
-  ASSERT_EQ(fake.quads.size(), 3u);
+  std::string text(1500, 'B');
+  text[0] = 'A';
+  font.printf(0, 0, HGETEXT_LEFT, "%s", text.c_str());
+  EXPECT_EQ(fake.quads.size(), 1023u);
   for (const hgeQuad& q : fake.quads) {
     for (const hgeVertex& v : q.v) EXPECT_EQ(v.col, 0xFFFF0000u);
   }

@@ -69,32 +69,45 @@ class GuiTest : public ::testing::Test {
   std::vector<std::string> journal;
 };
 
+// Guards the push button: pressed while held (even outside), reported once on release, normal and pressed
+// pictures side by side at its corner, every reference given back.
 TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
   {
     hgeGUI gui;
-    gui.AddCtrl(new hgeGUIPushButton(5, 10, 10, 50, 20, kTex, 0, 64));
+    gui.AddCtrl(new hgeGUIPushButton(5, 10, 12, 50, 20, kTex, 0, 64));
     auto* button = static_cast<hgeGUIPushButton*>(gui.GetCtrl(5));
     ASSERT_NE(button, nullptr);
-
+    gui.Render();
     fake.Press(HGEK_LBUTTON);
     EXPECT_EQ(Frame(gui, 20, 15), 0);
     EXPECT_TRUE(button->GetState());
+    gui.Render();
+    ASSERT_EQ(fake.quads.size(), 2u);
+    for (const hgeQuad& q : fake.quads) {
+      EXPECT_FLOAT_EQ(q.v[0].x, 10);
+      EXPECT_FLOAT_EQ(q.v[0].y, 12);
+      EXPECT_FLOAT_EQ(q.v[0].ty, 0.25f);
+    }
+    EXPECT_FLOAT_EQ(fake.quads[0].v[0].tx, 0);
+    EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 50.0f / 256);
+    EXPECT_FLOAT_EQ(fake.quads[1].v[2].tx, 100.0f / 256);
+
     EXPECT_EQ(Frame(gui, 300, 300), 0);  // held, outside
     EXPECT_TRUE(button->GetState());
     fake.Lift(HGEK_LBUTTON);
     EXPECT_EQ(Frame(gui, 300, 300), 5);
     EXPECT_FALSE(button->GetState());
     EXPECT_EQ(Frame(gui, 300, 300), 0);  // the lock is gone: nothing more to report
-
-    // Released on it after a press on it, the plain way.
     fake.Press(HGEK_LBUTTON);
-    EXPECT_EQ(Frame(gui, 59, 29), 0);
+    EXPECT_EQ(Frame(gui, 59, 31), 0);
     fake.Lift(HGEK_LBUTTON);
-    EXPECT_EQ(Frame(gui, 59, 29), 5);
+    EXPECT_EQ(Frame(gui, 59, 31), 5);
   }
-  EXPECT_EQ(fake.refs, 0);  // the GUI, the button and both pictures gave their references back
+  EXPECT_EQ(fake.refs, 0);
 }
 
+// Guards enabling and showing: a disabled control is never hit, a hidden one is hit but not drawn, the
+// visible ones are drawn in list order.
 TEST_F(GuiTest, DisabledControlsAreNeverHitHiddenOnesAre) {
   hgeGUI gui;
   gui.AddCtrl(new hgeGUIPushButton(5, 10, 10, 50, 20, kTex, 0, 64));
@@ -114,25 +127,15 @@ TEST_F(GuiTest, DisabledControlsAreNeverHitHiddenOnesAre) {
   fake.Lift(HGEK_LBUTTON);
   EXPECT_EQ(Frame(gui, 20, 15), 5);
   EXPECT_EQ(gui.GetCtrl(6), nullptr);
+
+  for (int id = 1; id <= 3; ++id) gui.AddCtrl(new Probe(id, 0, 0, 1, 1, &journal));
+  gui.ShowCtrl(2, false);
+  gui.Render();
+  EXPECT_EQ(journal, (std::vector<std::string>{"1Render", "3Render"}));
 }
 
-TEST_F(GuiTest, ButtonDrawsNormalThenPressedPictureAtItsCorner) {
-  hgeGUI gui;
-  gui.AddCtrl(new hgeGUIPushButton(5, 10, 12, 50, 20, kTex, 0, 64));
-  gui.Render();
-  fake.Press(HGEK_LBUTTON);
-  Frame(gui, 20, 15);
-  gui.Render();
-  ASSERT_EQ(fake.quads.size(), 2u);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].x, 10);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].y, 12);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].tx, 0);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[0].ty, 0.25f);
-  EXPECT_FLOAT_EQ(fake.quads[1].v[0].x, 10);
-  EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 50.0f / 256);
-  EXPECT_FLOAT_EQ(fake.quads[1].v[2].tx, 100.0f / 256);
-}
-
+// Guards hits: the newest control under the mouse wins; MouseOver and MouseMove (in control coordinates)
+// follow the mouse.
 TEST_F(GuiTest, NewestControlWinsAndMouseOverFollowsTheMouse) {
   hgeGUI gui;
   gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
@@ -154,6 +157,7 @@ TEST_F(GuiTest, NewestControlWinsAndMouseOverFollowsTheMouse) {
   EXPECT_FLOAT_EQ(newest->lastMove[1], 30);
 }
 
+// Guards the mouse lock: the pressed control gets every event until both buttons are up.
 TEST_F(GuiTest, LockedControlGetsEveryEventUntilBothButtonsAreUp) {
   hgeGUI gui;
   gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
@@ -172,6 +176,8 @@ TEST_F(GuiTest, LockedControlGetsEveryEventUntilBothButtonsAreUp) {
                                                "1Over-", "2Over+"}));
 }
 
+// Guards keys: they go to the focused control, which keeps the focus when the mouse leaves; mouse buttons
+// as keys do not.
 TEST_F(GuiTest, KeysGoToTheFocusedControlButMouseButtonsDoNot) {
   hgeGUI gui;
   gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
@@ -190,16 +196,6 @@ TEST_F(GuiTest, KeysGoToTheFocusedControlButMouseButtonsDoNot) {
   fake.chr = 'x';
   EXPECT_EQ(Frame(gui, 500, 500), 1);
   EXPECT_EQ(journal, (std::vector<std::string>{"1Key88/120"}));
-}
-
-TEST_F(GuiTest, RenderDrawsVisibleControlsInListOrder) {
-  hgeGUI gui;
-  gui.AddCtrl(new Probe(1, 0, 0, 10, 10, &journal));
-  gui.AddCtrl(new Probe(2, 0, 0, 10, 10, &journal));
-  gui.AddCtrl(new Probe(3, 0, 0, 10, 10, &journal));
-  gui.ShowCtrl(2, false);
-  gui.Render();
-  EXPECT_EQ(journal, (std::vector<std::string>{"1Render", "3Render"}));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "support/fake_engine.h"
 
@@ -11,6 +13,24 @@ namespace {
 
 constexpr HTEXTURE kTex = 3;     // 256 x 128
 constexpr HTEXTURE kBigTex = 4;  // 512 x 256
+
+// An axis-aligned rectangle of four corners given clockwise from the top-left one, as "x1,y1-x2,y2"
+// ("not a rectangle" otherwise), in screen (x, y) or texture (tx, ty) coordinates.
+std::string Box(const hgeQuad& q, float hgeVertex::*fx, float hgeVertex::*fy) {
+  const hgeVertex* v = q.v;
+  if (v[1].*fy != v[0].*fy || v[1].*fx != v[2].*fx || v[3].*fx != v[0].*fx || v[3].*fy != v[2].*fy) {
+    return "not a rectangle";
+  }
+  char text[80];
+  std::snprintf(text, sizeof text, "%g,%g-%g,%g", v[0].*fx, v[0].*fy, v[2].*fx, v[2].*fy);
+  return text;
+}
+std::string Corners(const hgeQuad& q) {
+  return Box(q, &hgeVertex::x, &hgeVertex::y);
+}
+std::string UV(const hgeQuad& q) {
+  return Box(q, &hgeVertex::tx, &hgeVertex::ty);
+}
 
 class SpriteTest : public ::testing::Test {
  protected:
@@ -26,41 +46,18 @@ class SpriteTest : public ::testing::Test {
   FakeEngine fake;
 };
 
-void ExpectCorners(const hgeQuad& q, float x1, float y1, float x2, float y2) {
-  EXPECT_FLOAT_EQ(q.v[0].x, x1);
-  EXPECT_FLOAT_EQ(q.v[0].y, y1);
-  EXPECT_FLOAT_EQ(q.v[1].x, x2);
-  EXPECT_FLOAT_EQ(q.v[1].y, y1);
-  EXPECT_FLOAT_EQ(q.v[2].x, x2);
-  EXPECT_FLOAT_EQ(q.v[2].y, y2);
-  EXPECT_FLOAT_EQ(q.v[3].x, x1);
-  EXPECT_FLOAT_EQ(q.v[3].y, y2);
-}
-
-// Texture coordinates of the four corners, clockwise from the top-left one.
-void ExpectUV(const hgeQuad& q, float u1, float v1, float u2, float v2) {
-  EXPECT_FLOAT_EQ(q.v[0].tx, u1);
-  EXPECT_FLOAT_EQ(q.v[0].ty, v1);
-  EXPECT_FLOAT_EQ(q.v[1].tx, u2);
-  EXPECT_FLOAT_EQ(q.v[1].ty, v1);
-  EXPECT_FLOAT_EQ(q.v[2].tx, u2);
-  EXPECT_FLOAT_EQ(q.v[2].ty, v2);
-  EXPECT_FLOAT_EQ(q.v[3].tx, u1);
-  EXPECT_FLOAT_EQ(q.v[3].ty, v2);
-}
-
+// Guards construction: the rectangle's texture coordinates, default blend, depth and colour, and an engine
+// reference held by every copy.
 TEST_F(SpriteTest, ConstructionCutsTheRectangleAndHoldsItsOwnEngineReference) {
   {
     hgeSprite s(kTex, 32, 16, 64, 32);
-    EXPECT_EQ(fake.refs, 1);
     hgeSprite copy(s);
     EXPECT_EQ(fake.refs, 2);
     s.Render(0, 0);
-    const hgeQuad& q = Drawn();
-    ExpectUV(q, 0.125f, 0.125f, 0.375f, 0.375f);
-    EXPECT_EQ(q.tex, kTex);
-    EXPECT_EQ(q.blend, 2);
-    for (const hgeVertex& v : q.v) {
+    EXPECT_EQ(UV(Drawn()), "0.125,0.125-0.375,0.375");
+    EXPECT_EQ(Drawn().tex, kTex);
+    EXPECT_EQ(Drawn().blend, BLEND_DEFAULT);
+    for (const hgeVertex& v : Drawn().v) {
       EXPECT_FLOAT_EQ(v.z, 0.5f);
       EXPECT_EQ(v.col, 0xFFFFFFFFu);
     }
@@ -68,105 +65,92 @@ TEST_F(SpriteTest, ConstructionCutsTheRectangleAndHoldsItsOwnEngineReference) {
   EXPECT_EQ(fake.refs, 0);
 }
 
+// Guards placement: the hot spot at the point, stretching ignoring size and hot spot, scaling about the hot
+// spot (a vertical scale of 0 meaning the horizontal one), and rotation of every corner about the point.
 TEST_F(SpriteTest, RenderPlacesTheHotSpotAtThePoint) {
   hgeSprite s(kTex, 32, 16, 64, 32);
   s.Render(100, 200);
-  ExpectCorners(Drawn(), 100, 200, 164, 232);
+  EXPECT_EQ(Corners(Drawn()), "100,200-164,232");
   s.SetHotSpot(10, 5);
   s.Render(100, 200);
-  ExpectCorners(Drawn(), 90, 195, 154, 227);
-  s.RenderStretch(10, 20, 110, 70);  // size and hot spot do not count
-  ExpectCorners(Drawn(), 10, 20, 110, 70);
-}
-
-TEST_F(SpriteTest, RenderExScalesAboutTheHotSpot) {
-  hgeSprite s(kTex, 32, 16, 64, 32);
-  s.SetHotSpot(10, 5);
-  s.RenderEx(100, 200, 0.0f, 2.0f);  // vertical scale 0: both axes by 2
-  ExpectCorners(Drawn(), 80, 190, 208, 254);
+  EXPECT_EQ(Corners(Drawn()), "90,195-154,227");
+  s.RenderStretch(10, 20, 110, 70);
+  EXPECT_EQ(Corners(Drawn()), "10,20-110,70");
+  s.RenderEx(100, 200, 0.0f, 2.0f);
+  EXPECT_EQ(Corners(Drawn()), "80,190-208,254");
   s.RenderEx(100, 200, 0.0f, 0.5f, 0.0f);  // the item pictures' half size
-  ExpectCorners(Drawn(), 95, 197.5f, 127, 213.5f);
+  EXPECT_EQ(Corners(Drawn()), "95,197.5-127,213.5");
   s.RenderEx(100, 200, 0.0f, 2.0f, 3.0f);
-  ExpectCorners(Drawn(), 80, 185, 208, 281);
-}
+  EXPECT_EQ(Corners(Drawn()), "80,185-208,281");
 
-TEST_F(SpriteTest, RenderExRotatesEveryCornerAboutThePoint) {
-  hgeSprite s(kTex, 32, 16, 64, 32);
-  s.SetHotSpot(10, 5);
-  const float quarter = static_cast<float>(M_PI / 2);
-  s.RenderEx(100, 200, quarter, 1.0f);
-  // A quarter turn maps (dx, dy) to (-dy, dx).
-  const hgeQuad& q = Drawn();
+  s.RenderEx(100, 200, static_cast<float>(M_PI / 2), 1.0f);  // a quarter turn maps (dx, dy) to (-dy, dx)
   const float expected[4][2] = {{105, 190}, {105, 254}, {73, 254}, {73, 190}};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_NEAR(q.v[i].x, expected[i][0], 1e-3) << "corner " << i;
-    EXPECT_NEAR(q.v[i].y, expected[i][1], 1e-3) << "corner " << i;
+    EXPECT_NEAR(Drawn().v[i].x, expected[i][0], 1e-3) << "corner " << i;
+    EXPECT_NEAR(Drawn().v[i].y, expected[i][1], 1e-3) << "corner " << i;
   }
-  ExpectUV(q, 0.125f, 0.125f, 0.375f, 0.375f);
+  EXPECT_EQ(UV(Drawn()), "0.125,0.125-0.375,0.375");
 }
 
-TEST_F(SpriteTest, FlipsMirrorTheTextureAndOptionallyTheHotSpot) {
+// Guards texture coordinates: flips mirror them (and the hot spot when asked), a new rectangle keeps the
+// flips and optionally the drawn size, a new texture keeps the pixel rectangle (texture 0: pixels as is).
+TEST_F(SpriteTest, FlipsRectanglesAndTexturesKeepTheirPixels) {
   hgeSprite s(kTex, 32, 16, 64, 32);
-  s.SetFlip(true, false);
-  s.Render(0, 0);
-  ExpectUV(Drawn(), 0.375f, 0.125f, 0.125f, 0.375f);
-  s.SetFlip(false, true);
-  s.Render(0, 0);
-  ExpectUV(Drawn(), 0.125f, 0.375f, 0.375f, 0.125f);
-  s.SetFlip(false, false);
-  s.Render(0, 0);
-  ExpectUV(Drawn(), 0.125f, 0.125f, 0.375f, 0.375f);
-
+  const struct {
+    bool x, y;
+    const char* uv;
+  } flips[] = {{true, false, "0.375,0.125-0.125,0.375"},
+               {false, true, "0.125,0.375-0.375,0.125"},
+               {false, false, "0.125,0.125-0.375,0.375"}};
+  for (const auto& f : flips) {
+    s.SetFlip(f.x, f.y);
+    s.Render(0, 0);
+    EXPECT_EQ(UV(Drawn()), f.uv) << f.x << f.y;
+  }
   s.SetHotSpot(10, 5);
   s.SetFlip(true, false, true);
   s.Render(100, 100);
-  ExpectCorners(Drawn(), 46, 95, 110, 127);  // hot spot mirrored to x = 54
+  EXPECT_EQ(Corners(Drawn()), "46,95-110,127");  // hot spot mirrored to x = 54
   s.SetFlip(false, false, true);
   s.Render(100, 100);
-  ExpectCorners(Drawn(), 90, 95, 154, 127);  // and back
+  EXPECT_EQ(Corners(Drawn()), "90,95-154,127");
+
+  hgeSprite r(kTex, 32, 16, 64, 32);
+  r.SetFlip(true, false);
+  r.SetTextureRect(64, 32, 16, 8);
+  r.Render(0, 0);
+  EXPECT_EQ(Corners(Drawn()), "0,0-16,8");
+  EXPECT_EQ(UV(Drawn()), "0.3125,0.25-0.25,0.3125");
+  r.SetFlip(false, false);
+  r.SetTextureRect(128, 0, 32, 32, false);  // same drawn size, other pixels
+  r.Render(0, 0);
+  EXPECT_EQ(Corners(Drawn()), "0,0-16,8");
+  EXPECT_EQ(UV(Drawn()), "0.5,0-0.625,0.25");
+
+  hgeSprite t(kTex, 32, 16, 64, 32);
+  const struct {
+    HTEXTURE tex;
+    const char* uv;
+  } textures[] = {
+      {kBigTex, "0.0625,0.0625-0.1875,0.1875"}, {0, "32,16-96,48"}, {kTex, "0.125,0.125-0.375,0.375"}};
+  for (const auto& row : textures) {
+    t.SetTexture(row.tex);
+    t.Render(0, 0);
+    EXPECT_EQ(Drawn().tex, row.tex);
+    EXPECT_EQ(UV(Drawn()), row.uv) << row.tex;
+  }
 }
 
-TEST_F(SpriteTest, SetTextureRectMovesTheRectangleAndKeepsFlips) {
-  hgeSprite s(kTex, 32, 16, 64, 32);
-  s.SetFlip(true, false);
-  s.SetTextureRect(64, 32, 16, 8);
-  s.Render(0, 0);
-  ExpectCorners(Drawn(), 0, 0, 16, 8);
-  ExpectUV(Drawn(), 80.0f / 256, 0.25f, 64.0f / 256, 40.0f / 128);
-
-  s.SetFlip(false, false);
-  s.SetTextureRect(128, 0, 32, 32, false);  // same drawn size, other pixels
-  s.Render(0, 0);
-  ExpectCorners(Drawn(), 0, 0, 16, 8);
-  ExpectUV(Drawn(), 0.5f, 0.0f, 0.625f, 0.25f);
-}
-
-TEST_F(SpriteTest, SetTextureKeepsThePixelRectangle) {
-  hgeSprite s(kTex, 32, 16, 64, 32);
-  s.SetTexture(kBigTex);
-  s.Render(0, 0);
-  EXPECT_EQ(Drawn().tex, kBigTex);
-  ExpectUV(Drawn(), 32.0f / 512, 16.0f / 256, 96.0f / 512, 48.0f / 256);
-  s.SetTexture(0);
-  s.Render(0, 0);
-  ExpectUV(Drawn(), 32, 16, 96, 48);
-  s.SetTexture(kTex);
-  s.Render(0, 0);
-  ExpectUV(Drawn(), 0.125f, 0.125f, 0.375f, 0.375f);
-}
-
+// Guards SetColor: all vertices or one, indices outside 0..3 ignored.
 TEST_F(SpriteTest, SetColorChangesAllOrOneVertex) {
   hgeSprite s(kTex, 0, 0, 8, 8);
   s.SetColor(0x80FF0000);
   s.SetColor(0xFF00FF00, 2);
-  s.SetColor(0x12345678, 4);   // no such vertex: ignored
-  s.SetColor(0x12345678, -2);  // likewise
+  s.SetColor(0x12345678, 4);
+  s.SetColor(0x12345678, -2);
   s.Render(0, 0);
-  const hgeQuad& q = Drawn();
-  EXPECT_EQ(q.v[0].col, 0x80FF0000u);
-  EXPECT_EQ(q.v[1].col, 0x80FF0000u);
-  EXPECT_EQ(q.v[2].col, 0xFF00FF00u);
-  EXPECT_EQ(q.v[3].col, 0x80FF0000u);
+  const uint32_t expected[4] = {0x80FF0000u, 0x80FF0000u, 0xFF00FF00u, 0x80FF0000u};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Drawn().v[i].col, expected[i]) << i;
 }
 
 }  // namespace

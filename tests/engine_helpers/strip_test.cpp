@@ -18,89 +18,71 @@ class StripTest : public ::testing::Test {
     fake.SetTextureSize(kTex, 128, 128, 100, 100);
   }
 
-  // The frame's left and top edge in texture pixels, read back from the quad.
-  static void Origin(const hgeSpriteStrip& s, float* left, float* top) {
-    *left = s.GetQuad().v[0].tx * 128;
-    *top = s.GetQuad().v[0].ty * 128;
-  }
-
-  static void ExpectFrameAt(hgeSpriteStrip& s, int n, float left, float top) {
-    s.SetFrame(n);
-    float l, t;
-    Origin(s, &l, &t);
-    EXPECT_NEAR(l, left, 1e-3) << "frame " << n;
-    EXPECT_NEAR(t, top, 1e-3) << "frame " << n;
-  }
-
   FakeEngine fake;
 };
 
-TEST_F(StripTest, FramesRunRightThenWrapOntoRowsOfTheImageWidth) {
-  // Three 30-pixel columns fit the 100-pixel image (the 128-pixel texture would hold four).
+// A corner of the current frame in texture pixels.
+float U(const hgeSpriteStrip& s, int corner) {
+  return s.GetQuad().v[corner].tx * 128;
+}
+float V(const hgeSpriteStrip& s, int corner) {
+  return s.GetQuad().v[corner].ty * 128;
+}
+
+// Guards frame placement: frames run right and wrap onto rows as wide as the image (not the texture), a
+// strip starting inside a row wraps from its own start, the frame width is rounded for the column count,
+// and frame numbers wrap around the count both ways.
+TEST_F(StripTest, FramesWrapOntoRowsOfTheImageWidth) {
+  const struct {
+    int frames;
+    float x, y, w;
+    int set, frame;
+    float left, top;
+  } rows[] = {
+      {10, 0, 0, 30, 1, 1, 30, 0},   {10, 0, 0, 30, 2, 2, 60, 0},
+      {10, 0, 0, 30, 3, 3, 0, 20},   {10, 0, 0, 30, 7, 7, 30, 40},  // 3 columns of 30 in 100 pixels, not 4
+      {10, 0, 0, 30, 10, 0, 0, 0},   {10, 0, 0, 30, 13, 3, 0, 20},
+      {10, 0, 0, 30, -1, 9, 0, 60},  {10, 0, 0, 30, -11, 9, 0, 60},
+      {6, 40, 10, 30, 0, 0, 40, 10}, {6, 40, 10, 30, 1, 1, 70, 10},  // right edge at the image's edge
+      {6, 40, 10, 30, 2, 2, 0, 30},  {6, 40, 10, 30, 5, 5, 0, 50},
+      {6, 0, 0, 33.6f, 2, 2, 0, 20}, {6, 0, 0, 33.6f, 3, 3, 33.6f, 20},  // 2 columns of 34, not 3 of 33
+      {6, 0, 0, 33.6f, 4, 4, 0, 40},
+  };
+  for (const auto& row : rows) {
+    hgeSpriteStrip s(kTex, row.frames, 10.0f, row.x, row.y, row.w, 20);
+    s.SetFrame(row.set);
+    EXPECT_EQ(s.GetFrame(), row.frame) << row.x << " frame " << row.set;
+    EXPECT_NEAR(U(s, 0), row.left, 1e-3) << row.x << " frame " << row.set;
+    EXPECT_NEAR(V(s, 0), row.top, 1e-3) << row.x << " frame " << row.set;
+  }
   hgeSpriteStrip s(kTex, 10, 10.0f, 0, 0, 30, 20);
-  ExpectFrameAt(s, 1, 30, 0);
-  ExpectFrameAt(s, 2, 60, 0);
-  ExpectFrameAt(s, 3, 0, 20);
-  ExpectFrameAt(s, 7, 30, 40);
   s.SetFrame(7);
-  EXPECT_NEAR(s.GetQuad().v[2].tx * 128, 60, 1e-3);
-  EXPECT_NEAR(s.GetQuad().v[2].ty * 128, 60, 1e-3);
-}
-
-TEST_F(StripTest, FrameNumbersWrapAroundTheCount) {
-  hgeSpriteStrip s(kTex, 10, 10.0f, 0, 0, 30, 20);
-  s.SetFrame(10);
-  EXPECT_EQ(s.GetFrame(), 0);
-  s.SetFrame(13);
-  EXPECT_EQ(s.GetFrame(), 3);
-  ExpectFrameAt(s, -1, 0, 60);  // frame 9
-  EXPECT_EQ(s.GetFrame(), 9);
-  s.SetFrame(-11);
-  EXPECT_EQ(s.GetFrame(), 9);
-}
-
-TEST_F(StripTest, AStripStartingInsideARowWrapsFromItsOwnStart) {
-  hgeSpriteStrip s(kTex, 6, 10.0f, 40, 10, 30, 20);
-  ExpectFrameAt(s, 0, 40, 10);
-  ExpectFrameAt(s, 1, 70, 10);  // right edge exactly at the image's edge: still in the row
-  ExpectFrameAt(s, 2, 0, 30);   // [100 - 40] / 30 = 2 frames fit the first row
-  ExpectFrameAt(s, 5, 0, 50);
-}
-
-TEST_F(StripTest, FrameWidthIsRoundedForTheColumnArithmetic) {
-  // [33.6] = 34: two columns of 34 in 100 pixels (truncating to 33 would give three).
-  hgeSpriteStrip s(kTex, 6, 10.0f, 0, 0, 33.6f, 20);
-  ExpectFrameAt(s, 2, 0, 20);
-  ExpectFrameAt(s, 3, 33.6f, 20);
-  ExpectFrameAt(s, 4, 0, 40);
-}
-
-TEST_F(StripTest, FlipsAreAppliedToEveryNewFrame) {
-  hgeSpriteStrip s(kTex, 10, 10.0f, 0, 0, 30, 20);
-  s.SetFlip(true, false);
+  EXPECT_NEAR(U(s, 2), 60, 1e-3);
+  EXPECT_NEAR(V(s, 2), 60, 1e-3);
+  s.SetFlip(true, false);  // applied to every new frame
   s.SetFrame(1);
-  EXPECT_NEAR(s.GetQuad().v[0].tx * 128, 60, 1e-3);
-  EXPECT_NEAR(s.GetQuad().v[1].tx * 128, 30, 1e-3);
+  EXPECT_NEAR(U(s, 0), 60, 1e-3);
+  EXPECT_NEAR(U(s, 1), 30, 1e-3);
 }
 
+// Guards strips with no frames, frames rounding to zero pixels, or frames wider than the image: no division
+// by zero, and a frame with no whole column stays in its row.
 TEST_F(StripTest, DegenerateStripsNeverDivideByZero) {
   hgeSpriteStrip none(kTex, 0, 0.0f, 0, 0, 30, 20);
   none.SetFrame(5);
   EXPECT_EQ(none.GetFrame(), 0);
   EXPECT_FLOAT_EQ(none.GetSecondsPerFrame(), 0.0f);
 
-  hgeSpriteStrip thin(kTex, 4, 10.0f, 0, 0, 0.2f, 20);  // rounds to a zero-pixel frame
+  hgeSpriteStrip thin(kTex, 4, 10.0f, 0, 0, 0.2f, 20);
   thin.SetFrame(3);
   EXPECT_EQ(thin.GetFrame(), 3);
   EXPECT_TRUE(std::isfinite(thin.GetQuad().v[0].tx));
 
-  hgeSpriteStrip wide(kTex, 4, 10.0f, 0, 0, 150, 20);  // wider than the image: no whole column
+  hgeSpriteStrip wide(kTex, 4, 10.0f, 0, 0, 150, 20);
   wide.SetFrame(2);
   EXPECT_EQ(wide.GetFrame(), 2);
-  float left, top;
-  Origin(wide, &left, &top);
-  EXPECT_NEAR(left, 300, 1e-3);  // stays in its row
-  EXPECT_NEAR(top, 0, 1e-3);
+  EXPECT_NEAR(U(wide, 0), 300, 1e-3);
+  EXPECT_NEAR(V(wide, 0), 0, 1e-3);
 }
 
 }  // namespace
