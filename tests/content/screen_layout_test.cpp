@@ -34,8 +34,10 @@ class ScreenLayout : public ::testing::Test {
   content::IniFile ini = content::ReadIni("Data/dh.ini");
 
   double V(const std::string& key) const { return ini.Number(key); }
-  // The rectangle of the keys g_X, g_Y, g_W and g_H.
-  Box B(const std::string& g) const { return {V(g + "_X"), V(g + "_Y"), V(g + "_W"), V(g + "_H")}; }
+  // The rectangle of the keys g_X, g_Y, g_W and g_H (the menu names its corner g_POSX, g_POSY).
+  Box B(const std::string& g, const std::string& x = "_X", const std::string& y = "_Y") const {
+    return {V(g + x), V(g + y), V(g + "_W"), V(g + "_H")};
+  }
   // The panel's top edge, as the settings loader derives it.
   double Top() const { return 600 - V("INTER_INV_H"); }
   // A part of the inventory panel, offsets from the panel's corner.
@@ -98,10 +100,7 @@ TEST_F(ScreenLayout, EveryMessageFitsItsLineBeforeTheEquipmentSlots) {
 }
 
 TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {
-  const Box play = {V("MENU_NEWGAME_BUT_POSX"), V("MENU_NEWGAME_BUT_POSY"), V("MENU_NEWGAME_BUT_W"),
-                    V("MENU_NEWGAME_BUT_H")};
-  const Box quit = {V("MENU_EXIT_BUT_POSX"), V("MENU_EXIT_BUT_POSY"), V("MENU_EXIT_BUT_W"),
-                    V("MENU_EXIT_BUT_H")};
+  const Box play = B("MENU_NEWGAME_BUT", "_POSX", "_POSY"), quit = B("MENU_EXIT_BUT", "_POSX", "_POSY");
   EXPECT_TRUE(Inside(play, kScreen) && Inside(quit, kScreen) && !Overlap(play, quit)) << play << quit;
 
   const Box add = B("PASS_ADD"), start = B("PASS_START");
