@@ -1,15 +1,6 @@
 // Clicks on the map through whole game frames: moves, searches, put-downs, the pop-up list and fading.
-#include <gtest/gtest.h>
 
-#include "app/game_frame.h"
-#include "app/shell.h"
-#include "config/settings.h"
-#include "engine/sprite.h"
-#include "game/action_rules.h"
-#include "game/messages.h"
-#include "play_support.h"
-#include "screens/screen_fixture.h"
-#include "ui/hud_list.h"
+#include "play_actions/play_support.h"
 
 namespace {
 
@@ -54,6 +45,10 @@ class MapClicks : public ScreenTest {
   void Press() {
     fake.Press(HGEK_LBUTTON);
     Frame();
+    Release();
+  }
+
+  void Release() {
     fake.Lift(HGEK_LBUTTON);
     Frame();
   }
@@ -61,6 +56,7 @@ class MapClicks : public ScreenTest {
   static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
 };
 
+// A move charges the cheapest path and stops where the points run out, paying all of them.
 TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
   std::string floor(80, '0');
   floor[2 * 10 + 2] = floor[2 * 10 + 3] = '1';  // rough ground on the straight way
@@ -72,10 +68,7 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
 
   // Entering a cell and pressing in the same frame only brings the marks up to date.
   fake.SetMouse(32 * 4 + 16, 32 * 2 + 16);
-  fake.Press(HGEK_LBUTTON);
-  Frame();
-  fake.Lift(HGEK_LBUTTON);
-  Frame();
+  Press();
   EXPECT_EQ(s->actionPoints, 6);
   EXPECT_EQ(gameMap->cells[Cell(4, 2)].pathMark, 1);
 
@@ -101,6 +94,7 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
   EXPECT_EQ(s->actionPoints, 0);
 }
 
+// A search needs a neighbour with three points, finds the key at the threshold, and each spot once.
 TEST_F(MapClicks, ASearchNeedsANeighbourWithThreePointsAndFindsTheKeyAtTheThreshold) {
   std::string floor(80, '0');
   floor[0] = '4';
@@ -134,6 +128,8 @@ TEST_F(MapClicks, ASearchNeedsANeighbourWithThreePointsAndFindsTheKeyAtTheThresh
   EXPECT_EQ(gameMap->searchesMade, 1);
 }
 
+// Dragged items go to the member's own cell or to the member clicked on; the item picked from the pop-up
+// is handed over by identity even after the cell's list changed.
 TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   Start(std::string(80, '0'), {{2, 2}, {3, 2}});
   Person* s = team[0];
@@ -161,8 +157,7 @@ TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   ASSERT_EQ(dragState, DRAG_POPUP);
   fake.SetMouse(popupX + 5.0f, popupY + INTER_ITEM_SMALL_H + 5.0f);
   Frame();
-  fake.Lift(HGEK_LBUTTON);
-  Frame();
+  Release();
   ASSERT_EQ(dragState, DRAG_ITEM);
   EXPECT_EQ(draggedItem, knife);
   EXPECT_EQ(dragSource, SRC_GROUND);
@@ -194,6 +189,7 @@ TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   EXPECT_EQ(message, Phrases()[PHRASE_NOBODY_TO_HEAL]);
 }
 
+// A hiding sprite fades under the cursor, is counted once, and comes back to fully opaque.
 TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   SetSetting("MIN_TRANSPARENCY", "100");
   SetSetting("TRANSPARENCY_SPEED", "700");  // 7 alpha units a frame
@@ -221,6 +217,7 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   EXPECT_EQ(roof.sprite->GetColor(), 0xFFFFFFFFu);
 }
 
+// A broken path table is reported once and moves nobody.
 TEST_F(MapClicks, AMoveAlongABrokenPathTableIsReportedOnceAndChangesNothing) {
   Start(std::string(80, '0'), {{1, 1}});
   Person* s = team[0];

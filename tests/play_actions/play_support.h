@@ -1,20 +1,12 @@
-// What the play tests share: every item in play, queued action types, playing the queues out, clean-up.
+// What the play tests of both programs share: items in play, queued action types, playing out, clean-up.
 #pragma once
 
 #include <algorithm>
 #include <set>
-#include <string>
-#include <vector>
 
-#include "app/game_frame.h"
-#include "app/game_state.h"
-#include "app/shell.h"
-#include "game/item.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
+#include "screens/screen_fixture.h"
 
-// Every item carried by the team (bags and slots) or lying on the map, sorted; duplicates stay visible.
+// Every item carried by the team (bags and slots) or lying on the map, sorted; one held twice shows twice.
 inline std::vector<const Item*> ItemsInPlay() {
   std::vector<const Item*> all;
   for (const Person* p : team) {
@@ -28,9 +20,8 @@ inline std::vector<const Item*> ItemsInPlay() {
   return all;
 }
 
-// True when no item is held in two places at once.
-inline bool NoDuplicates(std::vector<const Item*> items) {
-  return std::adjacent_find(items.begin(), items.end()) == items.end();
+inline bool NoDuplicates(const std::vector<const Item*>& sorted) {
+  return std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
 }
 
 // The queued action types of a figure, front first.

@@ -1,21 +1,5 @@
 // Inventory commands: the press and drop tables with their slot rules and costs, cycling, the action button.
-#include "app/inventory.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <vector>
-
-#include "app/game_state.h"
-#include "app/play.h"
-#include "game/item.h"
-#include "game/messages.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
-#include "screens/screen_fixture.h"
-#include "ui/hud_list.h"
+#include "play_actions/play_support.h"
 
 namespace {
 
@@ -31,6 +15,11 @@ class InventoryTest : public ScreenTest {
     ScreenTest::SetUp();
     s = AddMember(4, 4);
     selectedMember = 0;
+  }
+
+  void TearDown() override {
+    FreePlay();
+    ScreenTest::TearDown();
   }
 
   static void Drag(Item* item, int source) {
@@ -58,6 +47,7 @@ class InventoryTest : public ScreenTest {
   Person* s = nullptr;
 };
 
+// A press picks the bag item covering the cell or the slot's item (left in place), or makes the hands active.
 TEST_F(InventoryTest, APressPicksTheBagItemCoveringTheCellOrTheSlotsItemOrTheHands) {
   Item* bag2 = Carry(s, DOCTORS_BAG);  // cells 1 and 2
   Item* knife = Carry(s, KNIFE);       // cell 3
@@ -73,10 +63,9 @@ TEST_F(InventoryTest, APressPicksTheBagItemCoveringTheCellOrTheSlotsItemOrTheHan
   for (const auto& [id, expected] : presses) {
     CancelDrag();
     PressHud(id);
-    EXPECT_EQ(draggedItem, expected.first) << id;
-    EXPECT_EQ(dragSource, expected.second) << id;
+    EXPECT_EQ(std::make_pair(draggedItem, dragSource), expected) << id;
   }
-  EXPECT_NE(s->holster, nullptr);  // a dragged slot item stays put until it is dropped
+  EXPECT_NE(s->holster, nullptr);
 
   Person* z = AddZombie(5, 4);
   s->active = knife;
@@ -88,6 +77,7 @@ TEST_F(InventoryTest, APressPicksTheBagItemCoveringTheCellOrTheSlotsItemOrTheHan
   EXPECT_TRUE(z->targetable);
 }
 
+// Taking from the ground costs one point and needs it; a full bag refuses without charging.
 TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   s->actionPoints = 2;
   Item* knife = DragFromGround(KNIFE);
@@ -102,17 +92,17 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_EQ(dragState, DRAG_NONE);
 
   Item* holster = DragFromGround(HOLSTER);
-  DropHud(HUD_ACTIVE_ITEM);
-  EXPECT_EQ(message, W("Требуется 1 очко действия"));
-  Drag(holster, SRC_GROUND);
-  message.clear();
-  DropHud(HUD_HOLSTER);
-  EXPECT_EQ(message, W("Требуется 1 очко действия"));
+  for (int id : {HUD_ACTIVE_ITEM, HUD_HOLSTER}) {
+    message.clear();
+    Drag(holster, SRC_GROUND);
+    DropHud(id);
+    EXPECT_EQ(message, W("Требуется 1 очко действия")) << id;
+  }
   EXPECT_EQ(s->holster, nullptr);
   EXPECT_EQ(s->bagCapacity, 4);
   EXPECT_EQ(Ground(), Items{holster});
 
-  s->actionPoints = 1;  // a full bag refuses without charging
+  s->actionPoints = 1;
   Carry(s, DOCTORS_BAG);
   Carry(s, NAILS);
   Drag(holster, SRC_GROUND);
@@ -121,6 +111,8 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_EQ(Ground(), Items{holster});
 }
 
+// Slots take only their kind, for free from the bag, and only an item that really is in the bag; a
+// backpack widens the bag at once, and comes off only while its room is free.
 TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnce) {
   s->actionPoints = 1;
   Item* pack = Carry(s, BACKPACK);
@@ -128,15 +120,18 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
   Item* nails = Carry(s, NAILS);
   Drag(knife, SRC_BAG);
   DropHud(HUD_ARMOUR);  // the wrong kind: silently nothing
+  Ground().push_back(new Item(ARMOUR));
+  Drag(Ground().back(), SRC_BAG);  // claims to come from the bag
+  DropHud(HUD_ARMOUR);
+  EXPECT_EQ(s->armour, nullptr);
+  EXPECT_EQ(Ground().size(), 1u);
   Drag(pack, SRC_BAG);
   DropHud(HUD_BACKPACK);
-  EXPECT_EQ(s->armour, nullptr);
   EXPECT_EQ(s->backpack, pack);
   EXPECT_EQ(s->bagCapacity, 7);
   EXPECT_EQ(s->bag, (Items{knife, nails}));
   EXPECT_EQ(message, W("Рюкзак"));
 
-  // The room it gives takes the next pick-up; taking the backpack off again needs that room free.
   Carry(s, JACKET);
   Item* bag2 = DragFromGround(DOCTORS_BAG);
   DropHud(HUD_BAG_FIRST);
@@ -144,8 +139,10 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
   Drag(pack, SRC_BACKPACK);
   DropHud(HUD_BAG_FIRST);
   EXPECT_EQ(s->backpack, pack);
-  s->RemoveFromBag(bag2);
-  s->RemoveFromBag(s->bag.back());
+  for (int i = 0; i < 2; ++i) {
+    Ground().push_back(s->bag.back());
+    s->RemoveFromBag(s->bag.back());
+  }
   Drag(pack, SRC_BACKPACK);
   DropHud(HUD_BAG_FIRST);
   EXPECT_EQ(s->backpack, nullptr);
@@ -154,7 +151,9 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
   EXPECT_EQ(s->actionPoints, 0);  // only the pick-up from the ground was paid for
 }
 
-TEST_F(InventoryTest, CyclingWrapsAroundKeepsASingleActionAndMarksTargets) {
+// Cycling wraps around, leaves single-action items alone and marks targets again; the action button
+// needs points, then reloads, waits for an apply target or tries the car.
+TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   Person* z = AddZombie(4, 1);  // three cells away: a shot reaches it, a blow does not
   Item* revolver = s->active = Carry(s, REVOLVER);
   gameMap->MarkTargets();
@@ -171,10 +170,8 @@ TEST_F(InventoryTest, CyclingWrapsAroundKeepsASingleActionAndMarksTargets) {
     CycleAction();
     EXPECT_EQ(s->active->selectedAction, before) << type;
   }
-}
 
-TEST_F(InventoryTest, TheActionButtonNeedsPointsThenReloadsAppliesOrTriesTheCar) {
-  Item* revolver = s->active = Carry(s, REVOLVER);
+  s->active = revolver;
   Carry(s, CARTRIDGES);
   revolver->selectedAction = 2;  // reload
   revolver->loaded = 5;
@@ -185,15 +182,12 @@ TEST_F(InventoryTest, TheActionButtonNeedsPointsThenReloadsAppliesOrTriesTheCar)
   s->actionPoints = 2;
   UseActiveItem();
   EXPECT_EQ(revolver->loaded, 6);
-  EXPECT_EQ(s->bag, Items{revolver});
   EXPECT_EQ(s->actionPoints, 1);
-
   s->active = Carry(s, PAINKILLER);
   UseActiveItem();
   EXPECT_EQ(dragState, DRAG_APPLY);
   EXPECT_EQ(s->actionPoints, 1);  // paid when the target is chosen
   CancelDrag();
-
   s->active = s->keys = new Item(KEYS);
   s->skills = {19};
   UseActiveItem();
@@ -201,21 +195,9 @@ TEST_F(InventoryTest, TheActionButtonNeedsPointsThenReloadsAppliesOrTriesTheCar)
   EXPECT_EQ(s->actionPoints, 1);
 }
 
-// How often each item is kept somewhere: bags, slots and the ground.
-std::map<Item*, int> Census() {
-  std::map<Item*, int> seen;
-  for (Person* p : team) {
-    for (Item* item : p->bag) ++seen[item];
-    for (Item* item : {p->armour, p->keys, p->backpack, p->holster}) {
-      if (item != nullptr) ++seen[item];
-    }
-  }
-  for (const map_cell_struct& c : gameMap->cells) {
-    for (Item* item : c.items) ++seen[item];
-  }
-  return seen;
-}
-
+// No press and drop, from either member's side and from the ground, loses or duplicates an item; the bag's
+// load stays within its room and the active item is always one the member holds. Without a living
+// selection no command changes anything.
 TEST_F(InventoryTest, NoPressAndDropLosesOrDuplicatesAnItem) {
   Person* other = AddMember(4, 5);
   s->backpack = new Item(BACKPACK);
@@ -226,11 +208,10 @@ TEST_F(InventoryTest, NoPressAndDropLosesOrDuplicatesAnItem) {
   other->bagCapacity = 5;
   Carry(other, NAILS);
   for (int type : {BACKPACK, HOLSTER, KNIFE, KEYS, ARMOUR}) Ground().push_back(new Item(type));
-  const std::map<Item*, int> start = Census();
+  const auto start = ItemsInPlay();
+  ASSERT_TRUE(NoDuplicates(start));
 
-  // Every press that picks something up, and picks from the ground, against every drop target, from
-  // both members' side.
-  std::vector<int> presses = {HUD_BACKPACK, HUD_ARMOUR, HUD_HOLSTER, HUD_KEYS, 0};
+  std::vector<int> presses = {HUD_BACKPACK, HUD_ARMOUR, HUD_HOLSTER, HUD_KEYS, 0};  // 0: from the ground
   for (int id = HUD_BAG_FIRST; id < HUD_BAG_FIRST + 8; ++id) presses.push_back(id);
   for (int round = 0; round < 4; ++round, selectedMember = 1 - selectedMember) {
     for (int press : presses) {
@@ -244,20 +225,36 @@ TEST_F(InventoryTest, NoPressAndDropLosesOrDuplicatesAnItem) {
         }
         if (dragState != DRAG_ITEM) continue;
         DropHud(drop);
-        const std::map<Item*, int> now = Census();
-        ASSERT_EQ(now.size(), start.size()) << press << " onto " << drop;
-        for (const auto& [item, count] : now) ASSERT_EQ(count, 1) << press << " onto " << drop;
+        ASSERT_EQ(ItemsInPlay(), start) << press << " onto " << drop;
         for (const Person* p : team) {
           int load = 0;
           for (const Item* item : p->bag) load += item->size;
           ASSERT_EQ(p->bagLoad, load);
           ASSERT_LE(p->bagLoad, p->bagCapacity);
-          const Item* a = p->active;  // always an item the member still holds
+          const Item* a = p->active;
           ASSERT_TRUE(a == p->hands || a == p->armour || a == p->keys || a == p->backpack ||
                       a == p->holster || std::count(p->bag.begin(), p->bag.end(), a) == 1);
         }
       }
     }
+  }
+
+  s->alive = 0;
+  for (const int selection : {-1, 0, 2}) {  // nobody, a dead member, past the team
+    selectedMember = selection;
+    const Item* active = s->active;
+    const int action = active->selectedAction;
+    for (int id = HUD_PHOTO_FIRST; id <= HUD_END_TURN; ++id) {
+      if (id >= HUD_PANEL) PressHud(id);  // a press on a photo selects its member
+      Drag(s->bag.empty() ? s->hands : s->bag.front(), SRC_BAG);
+      DropHud(id);
+      CycleAction();
+      UseActiveItem();
+    }
+    EXPECT_EQ(ItemsInPlay(), start);
+    EXPECT_EQ(s->active, active);
+    EXPECT_EQ(active->selectedAction, action);
+    EXPECT_EQ(dragState, DRAG_NONE);
   }
 }
 

@@ -1,16 +1,6 @@
 // The zombies' turn: entry at the edge, the planner's blows and steps, and the start of the next turn.
-#include <gtest/gtest.h>
 
-#include <vector>
-
-#include "app/game_state.h"
-#include "app/play.h"
-#include "app/shell.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
-#include "screens/screen_fixture.h"
-#include "ui/hud_list.h"
+#include "play_actions/play_support.h"
 
 namespace {
 
@@ -32,15 +22,13 @@ class ZombieTurnTest : public ScreenTest {
     return z;
   }
 
-  static V Types(const Person* p) {
-    V types;
-    for (const person_action_struct& a : p->actions) types.push_back(a.type);
-    return types;
+  void TearDown() override {
+    FreePlay();
+    ScreenTest::TearDown();
   }
-
-  static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
 };
 
+// Only the first neighbour strikes; the second side-steps and holds its new cell at once.
 TEST_F(ZombieTurnTest, OnlyTheFirstNeighbourStrikesTheSecondSideStepsAndHoldsItsNewCellAtOnce) {
   Person* m = AddMember(4, 4);
   Person* a = Zombie(4, 3, 3);  // above the member, facing it
@@ -60,6 +48,7 @@ TEST_F(ZombieTurnTest, OnlyTheFirstNeighbourStrikesTheSecondSideStepsAndHoldsIts
   EXPECT_EQ(screenState, PHASE_ZOMBIES_ACTING);
 }
 
+// A zombie's turns delay its victim and every zombie planned after it.
 TEST_F(ZombieTurnTest, TurnsDelayTheVictimAndEveryLaterZombie) {
   Person* m = AddMember(4, 4);
   Person* a = Zombie(4, 3, 1);  // next to the member but facing away: two right turns
@@ -77,6 +66,7 @@ TEST_F(ZombieTurnTest, TurnsDelayTheVictimAndEveryLaterZombie) {
   EXPECT_FLOAT_EQ(c->actions[0].p1, 0.6f);
 }
 
+// A neighbour without a victim steps instead of striking; a blocked zombie keeps its points.
 TEST_F(ZombieTurnTest, ANeighbourWithoutVictimStepsInsteadAndABlockedZombieKeepsItsPoints) {
   Person* m = AddMember(0, 6);
   AddMember(8, 1);
@@ -97,11 +87,16 @@ TEST_F(ZombieTurnTest, ANeighbourWithoutVictimStepsInsteadAndABlockedZombieKeeps
   EXPECT_EQ(Types(m), (V{1, 2, 0}));
 }
 
+// A new zombie enters only on free open edge ground away from the placed members.
 TEST_F(ZombieTurnTest, ANewZombieEntersOnlyOnFreeOpenEdgeGroundAwayFromTheTeam) {
   std::string floor(80, '0');
   floor[3 * 10 + 9] = '1';  // (9, 3) is rough ground
   UseMap(TestMapFile(10, 8, floor));
   AddMember(1, 1);
+  team.push_back(new Person(HTEXTURE{0}, 0, 11, 0, 0));  // never placed, as the start leaves one without room
+  team.back()->cell = -1;
+  team.back()->alive = 0;
+  team.back()->y = 5;  // its position says nothing, though it lies next to (0, 6)
   Person* earlier = AddZombie(5, 7);
   earlier->actionPoints = 0;
   gameMap->zombieCount = 2;
@@ -124,6 +119,7 @@ TEST_F(ZombieTurnTest, ANewZombieEntersOnlyOnFreeOpenEdgeGroundAwayFromTheTeam) 
   EXPECT_EQ(zombies.size(), 2u);
 }
 
+// The random entry search is bounded: a scan finds the last free cell, a full edge skips the entry.
 TEST_F(ZombieTurnTest, AnEdgeWithoutRoomEndsTheSearchAndSkipsTheEntry) {
   // Only (9, 7) is open ground on the edge; the random draws keep missing it, the scan finds it.
   std::string floor(80, '1');
@@ -140,6 +136,7 @@ TEST_F(ZombieTurnTest, AnEdgeWithoutRoomEndsTheSearchAndSkipsTheEntry) {
   EXPECT_EQ(zombies.size(), 1u);
 }
 
+// The next turn refills points by life or in full and counts the painkiller down; the dead get nothing.
 TEST_F(ZombieTurnTest, TheNextTurnRefillsByLifeOrInFullAndCountsThePainkillerDown) {
   struct Case {
     int points, life, painkiller, skill, first, second;  // points after one turn and after the next
@@ -166,6 +163,7 @@ TEST_F(ZombieTurnTest, TheNextTurnRefillsByLifeOrInFullAndCountsThePainkillerDow
   EXPECT_EQ(screenState, PHASE_INPUT);
 }
 
+// E hands the turn to the zombies, who play it out and give it back with points refilled.
 TEST_F(ZombieTurnTest, EHandsTheTurnToTheZombiesWhoGiveItBackWithPointsRefilled) {
   Person* m = AddMember(2, 4);
   m->actionPoints = 1;

@@ -1,18 +1,6 @@
-// The game frame: Escape, function keys, member keys, the end of the turn, drags, the display and blinking.
-#include "app/game_frame.h"
+// The game frame: Escape, member keys and photos, the end of the turn, drags, the display and blinking.
 
-#include <gtest/gtest.h>
-
-#include "app/game_state.h"
-#include "app/shell.h"
-#include "engine/sprite.h"
-#include "game/item.h"
-#include "game/messages.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
 #include "screen_fixture.h"
-#include "ui/hud_list.h"
 
 namespace {
 
@@ -28,49 +16,48 @@ class GameFrameTest : public ScreenTest {
     fake.SetMouse(300, 200);  // over the map
   }
 
-  // Runs one game frame only; true when it asks to stop.
-  bool Frame() {
+  // Runs one game frame only, with `key` down in it; true when it asks to stop.
+  bool Frame(int key = 0) {
+    if (key != 0) fake.Press(key);
     const bool stop = GameFrame();
     fake.NextFrame();
+    if (key != 0) fake.Lift(key);
     return stop;
   }
 };
 
+// Escape quits from every phase, even while figures move.
 TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseEvenWhileFiguresMove) {
   team[0]->actions = {{1, 10.0f, 0}};
   for (int phase = 0; phase < 4; ++phase) {
     screenState = phase;
-    fake.Press(HGEK_ESCAPE);
-    EXPECT_TRUE(Frame()) << phase;
-    fake.Lift(HGEK_ESCAPE);
+    EXPECT_TRUE(Frame(HGEK_ESCAPE)) << phase;
   }
 }
 
-TEST_F(GameFrameTest, TheMemberKeysSelectLivingMembersAndAreReadBeforeTheTurnEnds) {
-  fake.Press(HGEK_2);
-  Frame();
+// Keys 1-4 and photos select living members only; the key is obeyed before a turn without points ends.
+TEST_F(GameFrameTest, TheMemberKeysAndPhotosSelectLivingMembersBeforeTheTurnEnds) {
+  Frame(HGEK_2);
   EXPECT_EQ(selectedMember, 1);
   EXPECT_EQ(message, team[1]->DisplayName());
-  fake.Lift(HGEK_2);
-  fake.Press(HGEK_4);  // no fourth member
-  Frame();
+  Frame(HGEK_4);  // no fourth member
   EXPECT_EQ(selectedMember, 1);
   team[0]->alive = 0;
-  fake.Press(HGEK_1);  // a dead member cannot be chosen
-  Frame();
+  Frame(HGEK_1);  // a dead member cannot be chosen
   EXPECT_EQ(selectedMember, 1);
   team[0]->alive = 1;
-
-  // Nobody has points left: the turn ends by itself, but the key of this frame is still obeyed first.
-  team[0]->actionPoints = 0;
-  team[1]->actionPoints = 0;
-  fake.Press(HGEK_1);
-  Frame();
+  fake.SetMouse(710, 25);  // the first photo
+  Frame(HGEK_LBUTTON);
   EXPECT_EQ(selectedMember, 0);
+
+  team[0]->actionPoints = team[1]->actionPoints = 0;
+  Frame(HGEK_2);
+  EXPECT_EQ(selectedMember, 1);
   EXPECT_EQ(screenState, 2);
 }
 
-TEST_F(GameFrameTest, AHeldRightButtonKeepsCancellingAnyDrag) {
+// A held right button cancels any drag; releasing the left one over end-turn ends the turn mid-drag.
+TEST_F(GameFrameTest, TheRightButtonCancelsDragsAndEndTurnWorksMidDrag) {
   Item* item = new Item(13);
   fake.Press(HGEK_RBUTTON);
   for (int state : {DRAG_ITEM, DRAG_APPLY, DRAG_POPUP}) {
@@ -82,9 +69,8 @@ TEST_F(GameFrameTest, AHeldRightButtonKeepsCancellingAnyDrag) {
     EXPECT_EQ(draggedItem, nullptr);
     EXPECT_EQ(dragSource, 0);
   }
-}
-
-TEST_F(GameFrameTest, ReleasingTheLeftButtonOverEndTurnEndsTheTurnEvenMidDrag) {
+  delete item;
+  fake.held.clear();
   dragState = DRAG_ITEM;
   draggedItem = team[0]->hands;
   dragSource = 1;
@@ -96,17 +82,18 @@ TEST_F(GameFrameTest, ReleasingTheLeftButtonOverEndTurnEndsTheTurnEvenMidDrag) {
   EXPECT_EQ(screenState, 2);
 }
 
+// Over the display the map is not analysed, but a photo inside a scrolling band still scrolls.
 TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysedButAPhotoKeepsEdgeScrolling) {
   gameMap->cursorX = -5;
   fake.SetMouse(100, 520);  // over the inventory panel of the selected member
   Frame();
   EXPECT_EQ(gameMap->cursorX, -5);
-  fake.SetMouse(100, 100);  // over the map
+  fake.SetMouse(100, 100);
   Frame();
   EXPECT_EQ(gameMap->cursorX, 3);
 
   SetSetting("SCROLLING_ZONE", "80");
-  UseMap(TestMapFile(40, 30, std::string(1200, '0')));  // a map wider than the screen; bands come with it
+  UseMap(TestMapFile(40, 30, std::string(1200, '0')));  // wider than the screen; bands come with it
   team.clear();
   AddMember(2, 2);
   selectedMember = 0;
@@ -116,28 +103,17 @@ TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysedButAPhotoKeepsEdgeScrolli
   EXPECT_GT(gameMap->scrollX, 0.0f);
 }
 
-TEST_F(GameFrameTest, APressOnAPhotoSelectsThatMember) {
-  fake.SetMouse(710, 20 + 110 + 5);
-  fake.Press(HGEK_LBUTTON);
-  Frame();
-  EXPECT_EQ(selectedMember, 1);
-}
-
+// Targetable zombies go white, pink, red, pink, white once a second; no frame time, however long, stalls it.
 TEST(ZombieBlink, TargetableZombiesGoWhiteRedWhiteOnceASecond) {
   Person z(HTEXTURE{0});
   z.targetable = 1;
   zombies = {&z};
-  const std::pair<float, uint32_t> steps[] = {{0.25f, 0xFFFF7F7Fu},
-                                              {0.25f, 0xFFFF0000u},
-                                              {0.25f, 0xFFFF7F7Fu},
-                                              {0.25f, 0xFFFFFFFFu},
-                                              {0.25f, 0xFFFF7F7Fu}};
-  for (const auto& [dt, colour] : steps) {
-    BlinkTargets(dt);
+  for (uint32_t colour : {0xFFFF7F7Fu, 0xFFFF0000u, 0xFFFF7F7Fu, 0xFFFFFFFFu, 0xFFFF7F7Fu}) {
+    BlinkTargets(0.25f);
     EXPECT_EQ(z.sprite->GetColor(), colour) << z.pulse;
     EXPECT_EQ(static_cast<uint32_t>(z.tint), colour);
   }
-  BlinkTargets(1e30f);  // no frame time, however long, stalls the frame
+  BlinkTargets(1e30f);
   EXPECT_GE(z.pulse, 0.0f);
   EXPECT_LE(z.pulse, 1.0f);
   z.targetable = 0;
@@ -147,17 +123,9 @@ TEST(ZombieBlink, TargetableZombiesGoWhiteRedWhiteOnceASecond) {
   zombies.clear();
 }
 
-TEST_F(GameFrameTest, AZombieTheSelectedMemberCanHitBlinksDuringInput) {
+// The team's actions play; input returns with targets marked, and they blink during input.
+TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsBlinking) {
   Person* z = AddZombie(3, 2);  // next to member 0, who has bare hands
-  gameMap->MarkTargets();
-  ASSERT_TRUE(z->targetable);
-  fake.delta = 0.25f;
-  Frame();
-  EXPECT_EQ(z->sprite->GetColor(), 0xFFFF7F7Fu);
-}
-
-TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsMarked) {
-  Person* z = AddZombie(3, 2);
   team[0]->actions = {{0, 0, 0}};
   screenState = 1;
   Frame();
@@ -165,6 +133,9 @@ TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsMarked) {
   Frame();
   EXPECT_EQ(screenState, 0);
   EXPECT_TRUE(z->targetable);
+  fake.delta = 0.25f;
+  Frame();
+  EXPECT_EQ(z->sprite->GetColor(), 0xFFFF7F7Fu);
 }
 
 }  // namespace

@@ -1,35 +1,50 @@
 // The game screen's drawing order and positions, read back from the recorded quads.
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "app/game_state.h"
-#include "app/shell.h"
-#include "config/settings.h"
-#include "engine/font.h"
-#include "engine/sprite.h"
-#include "engine/strip.h"
-#include "game/item.h"
-#include "game/messages.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
 #include "screen_fixture.h"
-#include "ui/game_screen.h"
-#include "ui/hud_list.h"
-#include "ui/resources.h"
-#include "ui/smart_gui.h"
 
 namespace {
 
 // Item types of the catalogue used here.
 constexpr int kCarKeys = 0, kHands = 1, kArmour = 4, kKnife = 13, kRifle = 33, kAmmoBox = 36;
 
+using Labels = std::vector<std::string>;
+
+std::string It(int type) {
+  return "item" + std::to_string(type);
+}
+
+bool Same(const hgeQuad& q, const hgeSprite* s) {
+  return s != nullptr && q.tex == s->GetTexture() && q.v[0].tx == s->GetQuad().v[0].tx &&
+         q.v[0].ty == s->GetQuad().v[0].ty;
+}
+
+// Names the picture a quad shows; everything not on the display counts as the map.
+std::string Label(const hgeQuad& q) {
+  for (size_t i = 0; i < photos.size(); ++i) {
+    if (Same(q, photos[i])) return "photo" + std::to_string(i);
+  }
+  if (Same(q, selectionPicture)) return "selection";
+  if (q.tex == personTexture && q.v[0].ty == 800.0f / 1024) return "lifebar";
+  if (Same(q, inventoryPanel)) return "panel";
+  for (int k = 0; k < 2; ++k) {
+    if (Same(q, smallFrame[k])) return "small" + std::to_string(k);
+    if (Same(q, bigFrame[k])) return "big" + std::to_string(k);
+  }
+  if (Same(q, endTurnButton)) return "end";
+  if (Same(q, healToken)) return "heal";
+  for (size_t t = 0; t < itemPictures.size(); ++t) {
+    if (Same(q, itemPictures[t])) return It(static_cast<int>(t));
+  }
+  if (q.tex == font1->GetSprite('0')->GetTexture()) return "font1";
+  if (q.tex == font2->GetSprite('0')->GetTexture()) return "font2";
+  return "map";
+}
+
 class GameRenderTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
+    ASSERT_TRUE(font1->GetSprite('0') != nullptr && font2->GetSprite('0') != nullptr) << "no Data/font.fnt";
     member = AddMember(2, 2);
     dead = AddMember(5, 5);
     member->photo = 2;
@@ -52,22 +67,14 @@ class GameRenderTest : public ScreenTest {
     fake.SetMouse(300, 200);
   }
 
-  // Renders one frame and names every quad drawn to the screen.
-  std::vector<std::string> Render() {
+  // Renders one frame; the labels from the first display picture on, runs of equal labels merged.
+  Labels Render() {
     fake.ClearRecords();
     GameRender();
-    std::vector<std::string> labels;
-    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) labels.push_back(Label(q));
-    return labels;
-  }
-
-  // The labels from the first head-up display picture on, runs of equal labels merged into one.
-  static std::vector<std::string> HudPart(const std::vector<std::string>& labels) {
-    std::vector<std::string> out;
-    bool started = false;
-    for (const std::string& l : labels) {
-      started = started || l != "map";
-      if (started && (out.empty() || out.back() != l)) out.push_back(l);
+    Labels out;
+    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) {
+      const std::string l = Label(q);
+      if ((!out.empty() || l != "map") && (out.empty() || out.back() != l)) out.push_back(l);
     }
     return out;
   }
@@ -88,67 +95,28 @@ class GameRenderTest : public ScreenTest {
     return n;
   }
 
-  // The glyph texture of a font read from Data/font.fnt (the tests run in the source folder).
-  static HTEXTURE FontTexture(const hgeFont* font) {
-    const hgeSprite* zero = font->GetSprite('0');
-    EXPECT_NE(zero, nullptr) << "Data/font.fnt was not read";
-    return zero != nullptr ? zero->GetTexture() : HTEXTURE{0xFFFFFFFF};
-  }
-
-  static bool Same(const hgeQuad& q, const hgeSprite* s) {
-    return s != nullptr && q.tex == s->GetTexture() && q.v[0].tx == s->GetQuad().v[0].tx &&
-           q.v[0].ty == s->GetQuad().v[0].ty;
-  }
-
-  static std::string Label(const hgeQuad& q) {
-    for (size_t i = 0; i < photos.size(); ++i) {
-      if (Same(q, photos[i])) return "photo" + std::to_string(i);
-    }
-    if (Same(q, selectionPicture)) return "selection";
-    if (q.tex == personTexture && q.v[0].ty == 800.0f / 1024) return "lifebar";
-    if (Same(q, inventoryPanel)) return "panel";
-    for (int k = 0; k < 2; ++k) {
-      if (Same(q, smallFrame[k])) return "small" + std::to_string(k);
-      if (Same(q, bigFrame[k])) return "big" + std::to_string(k);
-    }
-    if (Same(q, endTurnButton)) return "end";
-    if (Same(q, healToken)) return "heal";
-    for (size_t t = 0; t < itemPictures.size(); ++t) {
-      if (Same(q, itemPictures[t])) return "item" + std::to_string(t);
-    }
-    if (q.tex == FontTexture(font1)) return "font1";
-    if (q.tex == FontTexture(font2)) return "font2";
-    return "map";
-  }
-
   Person* member = nullptr;
   Person* dead = nullptr;
   Item* knife = nullptr;
   Item* rifle = nullptr;
 };
 
-std::string It(int type) {
-  return "item" + std::to_string(type);
-}
-
+// The display is drawn over the map in its order; bag cells follow the item sizes.
 TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
   dragState = DRAG_ITEM;
   draggedItem = knife;
-  const std::vector<std::string> labels = Render();
-  ASSERT_FALSE(labels.empty());
-  EXPECT_EQ(labels.front(), "map");  // the figures of the map come first
-  const std::vector<std::string> expected = {
-      "photo2",   "font1",     "selection",
-      "lifebar",  "photo5",    "lifebar",  // photos, the dead one without points
-      "panel",    "small0",    It(kKnife),
-      "big1",     It(kRifle),  "small0",  // bag: knife, active rifle, empty cell
-      "big0",     It(kArmour), "big0",
-      It(kHands), "small0",    It(kCarKeys),  // armour, hands, keys slots
-      It(kRifle), "font1",     "font2",       // active item, its numbers, message
-      "end",      It(kKnife)};                // end-turn button, dragged item
-  EXPECT_EQ(HudPart(labels), expected);
+  const Labels expected = {"photo2",   "font1",     "selection",
+                           "lifebar",  "photo5",    "lifebar",  // photos, the dead one without points
+                           "panel",    "small0",    It(kKnife),
+                           "big1",     It(kRifle),  "small0",  // bag: knife, active rifle, empty cell
+                           "big0",     It(kArmour), "big0",
+                           It(kHands), "small0",    It(kCarKeys),  // armour, hands, keys slots
+                           It(kRifle), "font1",     "font2",       // active item, its numbers, message
+                           "end",      It(kKnife)};                // end-turn button, dragged item
+  EXPECT_EQ(Render(), expected);
+  EXPECT_EQ(Label(fake.Gfx_GetRecordedQuads().at(0)), "map");  // the figures of the map come first
 
-  // Bag cells follow the item sizes: the rifle takes cells 1 and 2, the empty cell is cell 3.
+  // The rifle takes bag cells 1 and 2, the empty cell is cell 3.
   const std::vector<hgeQuad> rifles = QuadsOf(itemPictures[kRifle]);
   ASSERT_EQ(rifles.size(), 2u);
   EXPECT_EQ(rifles[0].v[0].x, 20 + 10 + 44);
@@ -159,10 +127,10 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
   ASSERT_EQ(QuadsOf(smallFrame[0]).size(), 3u);                     // knife, empty cell, keys
   EXPECT_EQ(QuadsOf(smallFrame[0])[1].v[0].x, 20 + 10 + 3 * 44);    // after the knife's frame
   EXPECT_EQ(QuadsOf(itemPictures[kKnife]).back().v[0].x, 300 + 5);  // the dragged item follows the mouse
-  // A firearm shows its range at the top and loaded / capacity at the bottom of the active cell.
-  EXPECT_EQ(GlyphsAt(470 + 10 + 80 - 15), 4);  // "7/10"
+  EXPECT_EQ(GlyphsAt(470 + 10 + 80 - 15), 4);  // a firearm's "7/10" at the bottom of the active cell
 }
 
+// A one-cell active item sits one cell right; a count shows only for a bag item above zero.
 TEST_F(GameRenderTest, ASmallActiveItemSitsOneCellRightAndABagItemShowsItsCountOnlyAboveZero) {
   member->active = knife;
   Render();
@@ -170,76 +138,70 @@ TEST_F(GameRenderTest, ASmallActiveItemSitsOneCellRightAndABagItemShowsItsCountO
   ASSERT_EQ(knives.size(), 2u);
   EXPECT_EQ(knives[1].v[0].x, 20 + 380 + 44);
   EXPECT_EQ(GlyphsAt(545), 0);  // a hand weapon has no numbers
-
   Item* box = new Item(kAmmoBox);
   member->bag.push_back(box);
   member->active = box;
-  box->loaded = 0;
-  Render();
-  EXPECT_EQ(GlyphsAt(545), 0);
-  box->loaded = 3;
-  Render();
-  EXPECT_EQ(GlyphsAt(545), 1);
+  for (int loaded : {0, 3}) {
+    box->loaded = static_cast<int16_t>(loaded);
+    Render();
+    EXPECT_EQ(GlyphsAt(545), loaded > 0 ? 1 : 0);
+  }
 }
 
+// In the zombies' phases only the map is drawn, and the developer overlay when LOGO is 0.
 TEST_F(GameRenderTest, DuringTheZombiesTurnOnlyTheMapAndTheDeveloperOverlayAreDrawn) {
   for (int phase : {2, 3}) {
     screenState = phase;
     LOGO = 1;
-    for (const std::string& l : Render()) EXPECT_EQ(l, "map") << phase;
+    EXPECT_EQ(Render(), Labels{}) << phase;
     LOGO = 0;
-    const std::vector<std::string> part = HudPart(Render());
-    EXPECT_EQ(part, (std::vector<std::string>{"font1"}));
+    EXPECT_EQ(Render(), Labels{"font1"}) << phase;
   }
 }
 
+// Without a living selection there is no panel, but photos, the button and the pointer remain.
 TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelButPhotosButtonAndPointerRemain) {
   selectedMember = -1;
   dragState = DRAG_APPLY;
   fake.SetMouse(100, 120);
-  EXPECT_EQ(HudPart(Render()),
-            (std::vector<std::string>{"photo2", "font1", "lifebar", "photo5", "lifebar", "end", "heal"}));
+  EXPECT_EQ(Render(), (Labels{"photo2", "font1", "lifebar", "photo5", "lifebar", "end", "heal"}));
   EXPECT_EQ(QuadsOf(healToken)[0].v[0].x, 110);
   EXPECT_EQ(QuadsOf(healToken)[0].v[0].y, 130);
-
   selectedMember = 1;  // the dead one
   for (const std::string& l : Render()) EXPECT_NE(l, "panel");
 }
 
+// The open pop-up lists the cell's items down from its corner, each in its frame.
 TEST_F(GameRenderTest, TheOpenPopUpListsTheCellsItemsDownFromItsCorner) {
   const int cell = gameMap->CellIndex(2, 2);
   gameMap->cells[cell].items = {new Item(kRifle), new Item(kKnife)};
   BuildPopupList(cell, 100, 100);
   dragState = DRAG_POPUP;
-  const std::vector<std::string> part = HudPart(Render());
-  const std::vector<std::string> tail(part.end() - 5, part.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"end", "big0", It(kRifle), "small0", It(kKnife)}));
+  const Labels part = Render();
+  EXPECT_EQ(Labels(part.end() - 5, part.end()), (Labels{"end", "big0", It(kRifle), "small0", It(kKnife)}));
   EXPECT_EQ(QuadsOf(itemPictures[kKnife]).back().v[0].y, 102 + 40);
   EXPECT_EQ(QuadsOf(itemPictures[kKnife]).back().v[0].x, 102);
 }
 
-TEST_F(GameRenderTest, LifeBarsWrapAndUnknownPhotosFallBackToTheFirst) {
+// Life bars wrap, unknown photos fall back to the first; after a reload the display moves at once while its
+// rectangles stay until they are built again.
+TEST_F(GameRenderTest, LifeBarsWrapUnknownPhotosFallBackAndAReloadMovesTheDisplay) {
   dead->alive = 1;
   dead->life = 7;  // five frames: 7 wraps to 2
   member->life = -1;
   member->photo = 40;
-  Render();
+  EXPECT_EQ(Render()[0], "photo0");
   EXPECT_EQ(lifeBar->GetFrame(), 2);
   std::vector<float> frames;
   for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) {
     if (Label(q) == "lifebar") frames.push_back(q.v[0].tx * 1024 / 60);
   }
   EXPECT_EQ(frames, (std::vector<float>{4, 2}));  // -1 counts back from the end
-  EXPECT_EQ(HudPart(Render())[0], "photo0");
 
   dead->alive = 0;
   SetSetting("PASS_PHOTO_NUM", "9");  // a reload names a dead picture the list does not have
-  EXPECT_EQ(HudPart(Render())[4], "photo0");
-}
-
-TEST_F(GameRenderTest, AfterAReloadTheDisplayMovesAtOnceWhileItsRectanglesStay) {
   SetSetting("INTER_INV_X", "40");
-  Render();
+  EXPECT_EQ(Render()[4], "photo0");
   EXPECT_EQ(QuadsOf(inventoryPanel)[0].v[0].x, 40);
   EXPECT_EQ(hudGui->HitTest(25, 580), HUD_PANEL);
 }

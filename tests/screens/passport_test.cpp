@@ -1,16 +1,6 @@
 // Passport cards: the word wrap of the description, the skills and items lines, and what a card paints.
-#include "ui/passport.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "engine/font.h"
-#include "engine/sprite.h"
-#include "game/item.h"
-#include "game/person.h"
 #include "screen_fixture.h"
-#include "ui/resources.h"
 
 namespace {
 
@@ -36,21 +26,23 @@ class Passport : public ScreenTest {
   std::unique_ptr<hgeFont> font;
 };
 
-TEST_F(Passport, ParagraphsThatFitStayAsTheyAreWithTheirOwnBreaks) {
-  EXPECT_EQ(Wrap("abc def\nghi", 70), "abc def\nghi");
-  EXPECT_EQ(Wrap("abc\n", 30), "abc\n");
-  EXPECT_EQ(Wrap("", 30), "");
-}
-
+// Wrapping breaks only at spaces before the word that would pass the width, paragraph by paragraph.
 TEST_F(Passport, LongParagraphsBreakOnlyAtSpacesBeforeTheWordThatWouldPassTheWidth) {
-  // "aaaa " ends at 50, "bbbb" would end at 90 <= 95; "cccc" would end at 140.
-  EXPECT_EQ(Wrap("aaaa bbbb cccc", 95), "aaaa bbbb \ncccc");
-  // The word that just fits stays on the line; each paragraph is wrapped on its own.
-  EXPECT_EQ(Wrap("ab\ncccc dddd eeee\nz", 90), "ab\ncccc dddd \neeee\nz");
-  // An over-wide first word starts with a break, and is not split.
-  EXPECT_EQ(Wrap("aaaaaaaaaaaa b", 50), "\naaaaaaaaaaaa \nb");
+  struct Case {
+    const char* text;
+    float width;
+    const char* wrapped;
+  };
+  for (const Case& c : {Case{"abc def\nghi", 70, "abc def\nghi"},  // fits: its own breaks only
+                        Case{"abc\n", 30, "abc\n"}, Case{"", 30, ""},
+                        Case{"aaaa bbbb cccc", 95, "aaaa bbbb \ncccc"},  // "cccc" would end at 140
+                        Case{"ab\ncccc dddd eeee\nz", 90, "ab\ncccc dddd \neeee\nz"},  // "dddd" just fits
+                        Case{"aaaaaaaaaaaa b", 50, "\naaaaaaaaaaaa \nb"}}) {           // too wide: not split
+    EXPECT_EQ(Wrap(c.text, c.width), c.wrapped) << c.text;
+  }
 }
 
+// Slots are not listed among the items; empty lists say so.
 TEST_F(Passport, TheSkillsAndItemsLinesNameEveryEntryOrSayThereIsNone) {
   Person p(HTEXTURE{0}, 0, 11, 0, 0);
   EXPECT_EQ(SkillsLine(p), W("Навыки: нет"));
@@ -63,6 +55,7 @@ TEST_F(Passport, TheSkillsAndItemsLinesNameEveryEntryOrSayThereIsNone) {
   EXPECT_EQ(ItemsLine(p), W("С собой: ") + ItemName(13) + ", " + ItemName(33));
 }
 
+// The card paints its blank, the photo and the text lines at the layout's offsets.
 TEST_F(Passport, ACardPaintsTheBlankThePhotoAndFourTextsAtTheirOffsets) {
   Person p(HTEXTURE{0}, 2, 11, 3, 0);
   p.description = W("Профессия");

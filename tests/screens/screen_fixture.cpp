@@ -8,17 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/game_state.h"
-#include "app/shell.h"
-#include "config/settings.h"
 #include "engine/text.h"
-#include "game/messages.h"
-#include "game/person.h"
-#include "game/random.h"
-#include "game/roster.h"
-#include "map/map.h"
 #include "map/mouse.h"
-#include "ui/resources.h"
 
 namespace {
 
@@ -116,7 +107,7 @@ void ScreenTest::SetUp() {
   selectedMember = -1;
   screenState = 0;
   screenTimer = 0.0f;
-  mouseX = 400;
+  mouseX = 400;  // the game frame's copy of the mouse
   mouseY = 300;
   CancelDrag();
   message.clear();
@@ -177,6 +168,12 @@ bool ScreenTest::RunFrame() {
   const bool stop = f.System_GetState(HGE_FRAMEFUNC)();
   if (!stop) f.System_GetState(HGE_RENDERFUNC)();
   f.NextFrame();
+  return stop;
+}
+
+bool ScreenTest::GameFrameOnly() {
+  const bool stop = GameFrame();
+  Fake().NextFrame();
   return stop;
 }
 

@@ -1,27 +1,13 @@
 // The team-selection screen driven by clicks: the offer, the pick, the flight, the buttons, the start.
-#include "ui/team_screen.h"
 
-#include <gtest/gtest.h>
-
-#include "app/screens.h"
-#include "app/shell.h"
-#include "config/settings.h"
-#include "engine/gui.h"
-#include "engine/sprite.h"
-#include "game/messages.h"
-#include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
 #include "screen_fixture.h"
-#include "ui/resources.h"
 
 namespace {
 
-// Button centres of the test layout.
-constexpr float kAddX = 350, kAddY = 520;      // add (4) and start over (6)
-constexpr float kStartX = 500, kStartY = 520;  // start (3) and its stand-by look (5)
-constexpr float kCard1X = 400, kCard1Y = 200;
-constexpr float kCard2X = 650, kCard2Y = 200;
+// Button and card centres of the test layout; add and start over share a place, as do start and stand-by.
+constexpr float kAddX = 350, kAddY = 520, kStartX = 500, kStartY = 520;
+constexpr float kCardX[] = {400, 650}, kCardY = 200;
+constexpr uint32_t kWhite = 0xFFFFFFFFu, kHalf = 127u * 0x01010101u;
 
 class TeamScreen : public ScreenTest {
  protected:
@@ -31,20 +17,28 @@ class TeamScreen : public ScreenTest {
     fake.delta = 0.125f;  // exact in binary: the timed states end on known frames
   }
 
-  bool Visible(int id) { return teamButtons->GetCtrl(id)->bVisible && teamButtons->GetCtrl(id)->bEnabled; }
-  bool Hidden(int id) { return !teamButtons->GetCtrl(id)->bVisible && !teamButtons->GetCtrl(id)->bEnabled; }
+  // The buttons shown and enabled, in id order from start to start over.
+  static std::vector<int> Buttons() {
+    std::vector<int> on;
+    for (int id : {BTN_START, BTN_ADD, BTN_STANDBY, BTN_START_OVER}) {
+      const hgeGUIObject* c = teamButtons->GetCtrl(id);
+      EXPECT_EQ(c->bVisible, c->bEnabled) << id;
+      if (c->bVisible) on.push_back(id);
+    }
+    return on;
+  }
 
   // Adds a member through the whole animation: add, wait for the cards, pick one, wait for the flight.
-  Person* Recruit(int card) {
+  static Person* Recruit(int card) {
     Click(kAddX, kAddY);
-    for (int i = 0; i < 10 && screenState != 2; ++i) RunFrame();
-    Person* picked = candidates[card - 1];
-    Click(card == 1 ? kCard1X : kCard2X, card == 1 ? kCard1Y : kCard2Y);
-    for (int i = 0; i < 10 && screenState != 0; ++i) RunFrame();
+    for (int i = 0; i < 10 && screenState != TEAM_CHOOSE; ++i) RunFrame();
+    Person* picked = candidates[card];
+    Click(kCardX[card], kCardY);
+    for (int i = 0; i < 10 && screenState != TEAM_WAIT; ++i) RunFrame();
     return picked;
   }
 
-  // Colour of the last quad drawn with `sprite`'s texture and picture rectangle in the last screen scene.
+  // Whether `sprite`'s picture was drawn at (x, y) in the last screen scene.
   static bool Drawn(const hgeSprite* sprite, float x, float y) {
     for (const hgeQuad& q : Fake().Gfx_GetRecordedQuads()) {
       if (q.tex == sprite->GetTexture() && q.v[0].tx == sprite->GetQuad().v[0].tx &&
@@ -56,66 +50,50 @@ class TeamScreen : public ScreenTest {
   }
 };
 
-TEST_F(TeamScreen, EntryEmptiesTheTeamAndShowsAddAndTheStandByStart) {
-  team.push_back(new Person(HTEXTURE{0}, 0, 11, 0, 0));
-  StartTeamSelection();
-  EXPECT_EQ(currentScreen, Screen::Team);
-  EXPECT_TRUE(team.empty());
-  EXPECT_EQ(screenState, 0);
-  EXPECT_EQ(screenTimer, 0.0f);
-  EXPECT_TRUE(Visible(4));
-  EXPECT_TRUE(Visible(5));
-  EXPECT_TRUE(Hidden(3));
-  EXPECT_TRUE(Hidden(6));
-  EXPECT_EQ(messageFont, font2);
-  EXPECT_NE(font1, font2);
-}
-
+// The offer fades in, the picked card flies to the column and is copied into its slot, the other fades out.
 TEST_F(TeamScreen, TheOfferFadesInThePickedCardFliesIntoTheColumnAndTheOtherFadesOut) {
   Click(kAddX, kAddY);
-  ASSERT_EQ(screenState, 1);
+  ASSERT_EQ(screenState, TEAM_SHOW);
   ASSERT_NE(candidates[0], nullptr);
   ASSERT_NE(candidates[1], nullptr);
   EXPECT_NE(candidates[0]->firstName, candidates[1]->firstName);
   EXPECT_EQ(OpenOffer().size(), 2u);
-  // Both cards were painted onto the card surface, in scenes of their own.
-  int cardScenes = 0;
+  int cardScenes = 0;  // both cards are painted onto the card surface, in scenes of their own
   for (const FakeEngine::Scene& s : fake.scenes) cardScenes += s.target == cardSurface && s.ended;
   EXPECT_EQ(cardScenes, 2);
   EXPECT_EQ(cardSlots[4]->GetColor(), 0u);
 
-  RunFrame();                                 // 0.125 of 0.5 s
-  RunFrame();                                 // halfway
+  RunFrame();
+  RunFrame();                                 // halfway through 0.5 s
   EXPECT_EQ(dimQuad->GetColor(), 85u << 24);  // floor(170 * 0.5)
-  EXPECT_EQ(changeOne->GetColor(), 127u * 0x01010101u);
-  EXPECT_EQ(cardSlots[5]->GetColor(), 127u * 0x01010101u);
+  EXPECT_EQ(changeOne->GetColor(), kHalf);
+  EXPECT_EQ(cardSlots[5]->GetColor(), kHalf);
   EXPECT_TRUE(Drawn(cardSlots[4], 300, 150));
   EXPECT_TRUE(Drawn(cardSlots[5], 550, 150));
   RunFrame();
-  RunFrame();  // 0.5 s: the choice
-  EXPECT_EQ(screenState, 2);
-  EXPECT_EQ(cardSlots[4]->GetColor(), 0xFFFFFFFFu);
+  RunFrame();
+  RunFrame();  // nothing picked yet
+  EXPECT_EQ(screenState, TEAM_CHOOSE);
+  EXPECT_EQ(cardSlots[4]->GetColor(), kWhite);
   EXPECT_EQ(dimQuad->GetColor(), 170u << 24);
 
-  RunFrame();  // nothing picked yet
-  EXPECT_EQ(screenState, 2);
   Person* picked = candidates[1];
-  Click(kCard2X, kCard2Y);
-  ASSERT_EQ(screenState, 3);
+  Click(kCardX[1], kCardY);
+  ASSERT_EQ(screenState, TEAM_ADD);
   EXPECT_EQ(chosenCandidate, 2);
   RunFrame();
-  RunFrame();  // halfway from (550, 150) to the team column's first place (10, 10)
+  RunFrame();  // halfway from (550, 150) to the column's first place (10, 10)
   EXPECT_FLOAT_EQ(movingCardX, 280);
   EXPECT_FLOAT_EQ(movingCardY, 80);
   EXPECT_TRUE(Drawn(cardSlots[5], 280, 80));
   EXPECT_TRUE(Drawn(cardSlots[4], 300, 150));  // the card not picked stays in its place
-  EXPECT_EQ(cardSlots[4]->GetColor(), 127u * 0x01010101u);
+  EXPECT_EQ(cardSlots[4]->GetColor(), kHalf);
   EXPECT_TRUE(team.empty());
 
   fake.ClearRecords();
   RunFrame();
   RunFrame();  // arrived: the card is copied into team slot 0 and the candidate joins
-  EXPECT_EQ(screenState, 4);
+  EXPECT_EQ(screenState, TEAM_SETTLE);
   ASSERT_EQ(team.size(), 1u);
   EXPECT_EQ(team[0], picked);
   ASSERT_EQ(fake.scenes.size(), 3u);  // the copy, then two renders
@@ -123,64 +101,64 @@ TEST_F(TeamScreen, TheOfferFadesInThePickedCardFliesIntoTheColumnAndTheOtherFade
   ASSERT_EQ(fake.scenes[1].quads.size(), 1u);
   EXPECT_EQ(fake.scenes[1].quads[0].v[0].y, 0.0f);
   EXPECT_EQ(fake.scenes[1].quads[0].v[0].ty, cardSlots[5]->GetQuad().v[0].ty);
-
-  RunFrame();  // settle
-  EXPECT_EQ(screenState, 0);
+  RunFrame();
+  EXPECT_EQ(screenState, TEAM_WAIT);
   EXPECT_TRUE(OpenOffer().empty());
-  EXPECT_EQ(cardSlots[4]->GetColor(), 0xFFFFFFFFu);
-  EXPECT_EQ(changeOr->GetColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(cardSlots[4]->GetColor(), kWhite);
+  EXPECT_EQ(changeOr->GetColor(), kWhite);
   EXPECT_TRUE(Drawn(cardSlots[0], 10, 10));
 }
 
+// Entry empties the team; one member cannot start, two can, four turn add into start over.
 TEST_F(TeamScreen, OneMemberCannotStartTwoCanAndFourBringTheStartOver) {
-  Recruit(1);
-  EXPECT_TRUE(Visible(5));
-  EXPECT_TRUE(Hidden(3));
+  team.push_back(new Person(HTEXTURE{0}, 0, 11, 0, 0));
+  StartTeamSelection();
+  EXPECT_EQ(currentScreen, Screen::Team);
+  EXPECT_TRUE(team.empty());
+  EXPECT_EQ(messageFont, font2);
+  EXPECT_EQ(Buttons(), (std::vector<int>{BTN_ADD, BTN_STANDBY}));
+  Recruit(0);
+  EXPECT_EQ(Buttons(), (std::vector<int>{BTN_ADD, BTN_STANDBY}));
   Click(kStartX, kStartY);  // the stand-by look does nothing
   EXPECT_EQ(currentScreen, Screen::Team);
-  EXPECT_EQ(screenState, 0);
+  EXPECT_EQ(screenState, TEAM_WAIT);
 
-  Recruit(2);
-  EXPECT_TRUE(Visible(3));
-  EXPECT_TRUE(Hidden(5));
-  EXPECT_TRUE(Visible(4));
   Recruit(1);
-  Recruit(2);
+  EXPECT_EQ(Buttons(), (std::vector<int>{BTN_START, BTN_ADD}));
+  Recruit(0);
+  Recruit(1);
   ASSERT_EQ(team.size(), 4u);
-  EXPECT_TRUE(Visible(6));
-  EXPECT_TRUE(Hidden(4));
+  EXPECT_EQ(Buttons(), (std::vector<int>{BTN_START, BTN_START_OVER}));
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(Drawn(cardSlots[i], 10, 10 + i * 110.0f)) << i;
 
-  Click(kAddX, kAddY);  // now the start-over button
+  Click(kAddX, kAddY);  // start over
   EXPECT_TRUE(team.empty());
-  EXPECT_EQ(screenState, 0);
-  EXPECT_TRUE(Visible(4));
-  EXPECT_TRUE(Visible(5));
-  EXPECT_TRUE(Hidden(3));
-  EXPECT_TRUE(Hidden(6));
-  Recruit(2);  // a new team starts from slot 0 again
+  EXPECT_EQ(Buttons(), (std::vector<int>{BTN_ADD, BTN_STANDBY}));
+  Recruit(1);  // a new team starts from slot 0 again
   EXPECT_EQ(team.size(), 1u);
   EXPECT_TRUE(Drawn(cardSlots[0], 10, 10));
 }
 
+// Zero durations end their states in the first frame instead of dividing by zero.
 TEST_F(TeamScreen, ZeroDurationsEndTheirStatesInTheFirstFrame) {
   SetSetting("PASS_T_SHOW_TWO", "0");
   SetSetting("PASS_T_ADD_ONE", "0");
   Click(kAddX, kAddY);
   RunFrame();
-  EXPECT_EQ(screenState, 2);
-  EXPECT_EQ(cardSlots[5]->GetColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(screenState, TEAM_CHOOSE);
+  EXPECT_EQ(cardSlots[5]->GetColor(), kWhite);
   EXPECT_EQ(dimQuad->GetColor(), 170u << 24);
-  Click(kCard1X, kCard1Y);
+  Click(kCardX[0], kCardY);
   RunFrame();
-  EXPECT_EQ(screenState, 4);
+  EXPECT_EQ(screenState, TEAM_SETTLE);
   EXPECT_EQ(team.size(), 1u);
   EXPECT_FLOAT_EQ(movingCardX, 10);
   EXPECT_EQ(cardSlots[5]->GetColor(), 0u);  // the card not picked has faded out, then comes back
   RunFrame();
-  EXPECT_EQ(cardSlots[5]->GetColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(cardSlots[5]->GetColor(), kWhite);
 }
 
+// The dimming quad exists only with LOGO 1.
 TEST_F(TeamScreen, WithoutLogoOneThereIsNoDimming) {
   LOGO = 0;
   StartTeamSelection();
@@ -196,18 +174,17 @@ TEST_F(TeamScreen, WithoutLogoOneThereIsNoDimming) {
   EXPECT_NE(dimQuad, nullptr);
 }
 
+// Start places the team and hands over to the game screen with the first member selected.
 TEST_F(TeamScreen, StartPlacesTheTeamAndHandsOverToTheGameScreen) {
   UseMap(TestMapFile(12, 10, std::string(120, '0'), 6));
+  Recruit(0);
   Recruit(1);
-  Recruit(2);
   Click(kStartX, kStartY);
   EXPECT_EQ(currentScreen, Screen::Game);
   EXPECT_EQ(screenState, 0);
   EXPECT_EQ(selectedMember, 0);
   EXPECT_EQ(message, team[0]->DisplayName());
-  EXPECT_EQ(gameMap->searchesMade, 0);
-  EXPECT_GE(gameMap->searchThreshold, 2);
-  EXPECT_EQ(zombies.size(), 2u);  // the first half of the zombies is placed
+  EXPECT_EQ(zombies.size(), 2u);
   for (const Person* p : team) EXPECT_EQ(gameMap->cells[p->cell].memberHere, p == team[0] ? 0 : 1);
 }
 

@@ -9,28 +9,15 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
-std::string Lower(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-uint32_t BigEndian32(const unsigned char* p) {
-  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | uint32_t{p[3]};
-}
-
-// Width and height from a PNG's IHDR chunk; false when the bytes are not a PNG.
-bool PngSize(const unsigned char* data, size_t size, int* w, int* h) {
-  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (size < 24 || std::memcmp(data, kSignature, 8) != 0 || std::memcmp(data + 12, "IHDR", 4) != 0) {
-    return false;
+std::pair<std::string, std::string> IniKey(std::string section, std::string key) {
+  for (std::string* s : {&section, &key}) {
+    for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
-  *w = static_cast<int>(BigEndian32(data + 16));
-  *h = static_cast<int>(BigEndian32(data + 20));
-  return true;
+  return {section, key};
 }
 
 bool ReadFile(const std::string& name, std::string* content) {
@@ -40,75 +27,43 @@ bool ReadFile(const std::string& name, std::string* content) {
   return true;
 }
 
+// Width and height from a PNG's IHDR chunk; false when the bytes are not a PNG.
+bool PngSize(const std::string& data, int* w, int* h) {
+  static const char kSignature[] = "\x89PNG\r\n\x1A\n";
+  if (data.size() < 24 || data.compare(0, 8, kSignature, 8) != 0 || data.compare(12, 4, "IHDR") != 0) {
+    return false;
+  }
+  auto be32 = [&](size_t at) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(data[at + i]);
+    return static_cast<int>(v);
+  };
+  *w = be32(16);
+  *h = be32(20);
+  return true;
+}
+
 }  // namespace
 
 FakeEngine::FakeEngine() {
-  intStates[HGE_SCREENWIDTH] = 800;
-  intStates[HGE_SCREENHEIGHT] = 600;
-  intStates[HGE_SCREENBPP] = 32;
-  intStates[HGE_FPS] = 100;
-}
-
-FakeEngine::~FakeEngine() {
-  hgeInstall(nullptr);
+  intStates = {{HGE_SCREENWIDTH, 800}, {HGE_SCREENHEIGHT, 600}, {HGE_SCREENBPP, 32}, {HGE_FPS, 100}};
 }
 
 void FakeEngine::SetTextureSize(HTEXTURE tex, int w, int h, int originalW, int originalH) {
-  Texture& t = textures[tex];
-  t.width = w;
-  t.height = h;
-  t.originalWidth = originalW < 0 ? w : originalW;
-  t.originalHeight = originalH < 0 ? h : originalH;
+  textures[tex] = {"", w, h, originalW < 0 ? w : originalW, originalH < 0 ? h : originalH};
   nextHandle = std::max(nextHandle, tex + 1);
 }
 
-void FakeEngine::SetImageSize(const std::string& file, int w, int h) {
-  imageSizes[file] = {w, h};
-}
-
-void FakeEngine::SetFile(const std::string& file, const std::string& content) {
-  files[file] = content;
-}
-
 void FakeEngine::SetIni(const std::string& section, const std::string& k, const std::string& value) {
-  ini[{Lower(section), Lower(k)}] = value;
-}
-
-void FakeEngine::Press(int k) {
-  SetKey(k, true, false, true);
-}
-
-void FakeEngine::Lift(int k) {
-  SetKey(k, false, true, false);
-}
-
-void FakeEngine::SetKey(int k, bool down, bool up, bool isHeld) {
-  if (down)
-    wentDown.insert(k);
-  else
-    wentDown.erase(k);
-  if (up)
-    wentUp.insert(k);
-  else
-    wentUp.erase(k);
-  if (isHeld)
-    held.insert(k);
-  else
-    held.erase(k);
+  ini[IniKey(section, k)] = value;
 }
 
 void FakeEngine::NextFrame() {
   wentDown.clear();
   wentUp.clear();
-  wheel = 0;
-  key = 0;
-  chr = 0;
+  wheel = key = chr = 0;
   time += delta;
   ++frame;
-}
-
-void FakeEngine::QueueRandomInts(std::initializer_list<int> values) {
-  randomQueue.insert(randomQueue.end(), values.begin(), values.end());
 }
 
 void FakeEngine::ClearRecords() {
@@ -121,14 +76,13 @@ void FakeEngine::ClearRecords() {
 }
 
 bool FakeEngine::System_Start() {
-  // Frame 1 keeps the input the test set up; later frames start with NextFrame.
   for (int i = 0; i < startFrameLimit && funcStates[HGE_FRAMEFUNC] != nullptr; ++i) {
     if (i == 0) {
       ++frame;
     } else {
       NextFrame();
     }
-    bool stop = funcStates[HGE_FRAMEFUNC]();
+    const bool stop = funcStates[HGE_FRAMEFUNC]();
     if (funcStates[HGE_RENDERFUNC] != nullptr) funcStates[HGE_RENDERFUNC]();
     if (afterFrame != nullptr) afterFrame(frame);
     if (stop) break;
@@ -145,17 +99,12 @@ void FakeEngine::System_Log(const char* format, ...) {
   log.push_back(buffer);
 }
 
-void FakeEngine::System_SetState(hgeStringState state, const char* value) {
-  stringStates[state] = value != nullptr ? value : "";
-}
-
 void* FakeEngine::Resource_Load(const char* filename, uint32_t* size) {
   if (size != nullptr) *size = 0;
-  if (filename == nullptr) return nullptr;
   std::string content;
-  auto it = files.find(filename);
-  if (it != files.end()) {
-    content = it->second;
+  if (filename == nullptr) return nullptr;
+  if (files.count(filename) != 0) {
+    content = files[filename];
   } else if (!ReadFile(filename, &content)) {
     return nullptr;
   }
@@ -174,47 +123,34 @@ void FakeEngine::Resource_Free(void* res) {
 }
 
 int FakeEngine::Ini_GetInt(const char* section, const char* name, int def) {
-  auto it = ini.find({Lower(section), Lower(name)});
-  if (it == ini.end() || it->second.empty()) return def;
-  return static_cast<int>(std::strtol(it->second.c_str(), nullptr, 10));
+  auto it = ini.find(IniKey(section, name));
+  return it == ini.end() || it->second.empty()
+             ? def
+             : static_cast<int>(std::strtol(it->second.c_str(), nullptr, 10));
 }
 
 float FakeEngine::Ini_GetFloat(const char* section, const char* name, float def) {
-  auto it = ini.find({Lower(section), Lower(name)});
-  if (it == ini.end() || it->second.empty()) return def;
-  return std::strtof(it->second.c_str(), nullptr);
+  auto it = ini.find(IniKey(section, name));
+  return it == ini.end() || it->second.empty() ? def : std::strtof(it->second.c_str(), nullptr);
 }
 
-void FakeEngine::Random_Seed(int seed) {
-  randomState = static_cast<uint32_t>(seed);
+uint32_t FakeEngine::Next() {
+  randomState = randomState * 214013u + 2531011u;
+  return (randomState >> 16) & 0x7FFF;
 }
 
 int FakeEngine::Random_Int(int min, int max) {
   if (!randomQueue.empty()) {
-    int value = randomQueue.front();
+    const int value = randomQueue.front();
     randomQueue.pop_front();
     return value;
   }
-  if (max <= min) return min;
-  randomState = randomState * 214013u + 2531011u;
-  uint32_t r = (randomState >> 16) & 0x7FFF;
-  return min + static_cast<int>(r % static_cast<uint32_t>(max - min + 1));
-}
-
-float FakeEngine::Random_Float(float min, float max) {
-  randomState = randomState * 214013u + 2531011u;
-  float r = static_cast<float>((randomState >> 16) & 0x7FFF) / 32768.0f;
-  return min + r * (max - min);
+  return max <= min ? min : min + static_cast<int>(Next() % static_cast<uint32_t>(max - min + 1));
 }
 
 HEFFECT FakeEngine::Effect_Load(const char* filename, uint32_t) {
   loadedEffects.push_back(filename != nullptr ? filename : "");
   return static_cast<HEFFECT>(loadedEffects.size());
-}
-
-HCHANNEL FakeEngine::Effect_Play(HEFFECT eff) {
-  playedEffects.push_back(eff);
-  return static_cast<HCHANNEL>(playedEffects.size());
 }
 
 HCHANNEL FakeEngine::Effect_PlayEx(HEFFECT eff, int, int, float, bool loop) {
@@ -223,24 +159,13 @@ HCHANNEL FakeEngine::Effect_PlayEx(HEFFECT eff, int, int, float, bool loop) {
   return static_cast<HCHANNEL>(playedEffects.size());
 }
 
-void FakeEngine::Input_GetMousePos(float* x, float* y) {
-  if (x != nullptr) *x = mouseX;
-  if (y != nullptr) *y = mouseY;
-}
-
 bool FakeEngine::Gfx_BeginScene(HTARGET target) {
-  Scene scene;
-  scene.target = target;
-  scenes.push_back(scene);
+  scenes.push_back({target, {}, false});
   return true;
 }
 
 void FakeEngine::Gfx_EndScene() {
   if (!scenes.empty()) scenes.back().ended = true;
-}
-
-void FakeEngine::Gfx_Clear(uint32_t color) {
-  if (!scenes.empty() && !scenes.back().ended) scenes.back().clears.push_back(color);
 }
 
 void FakeEngine::Gfx_RenderQuad(const hgeQuad* quad) {
@@ -250,48 +175,29 @@ void FakeEngine::Gfx_RenderQuad(const hgeQuad* quad) {
 }
 
 HTEXTURE FakeEngine::NewTexture(const Texture& info) {
-  HTEXTURE handle = nextHandle++;
-  textures[handle] = info;
-  return handle;
+  textures[nextHandle] = info;
+  return nextHandle++;
 }
 
 HTARGET FakeEngine::Target_Create(int width, int height, bool) {
-  Texture info;
-  info.width = info.originalWidth = width;
-  info.height = info.originalHeight = height;
-  HTEXTURE tex = NewTexture(info);
-  HTARGET target = static_cast<HTARGET>(targets.size() + 1);
-  targets[target] = tex;
+  const HTARGET target = static_cast<HTARGET>(targets.size() + 1);
+  targets[target] = NewTexture({"", width, height, width, height});
   return target;
 }
 
-HTEXTURE FakeEngine::Target_GetTexture(HTARGET target) {
-  auto it = targets.find(target);
-  return it != targets.end() ? it->second : 0;
-}
-
-HTEXTURE FakeEngine::Texture_Load(const char* filename, uint32_t size, bool) {
-  Texture info;
+HTEXTURE FakeEngine::Texture_Load(const char* filename, uint32_t, bool) {
+  Texture info{filename != nullptr ? filename : "", 1, 1, 1, 1};
   int w = 0, h = 0;
+  std::string content;
   bool loaded = false;
-  if (size > 0 && filename != nullptr) {
-    // With a size the "file name" is the image itself, in memory.
-    loaded = PngSize(reinterpret_cast<const unsigned char*>(filename), size, &w, &h);
-  } else if (filename != nullptr) {
-    info.name = filename;
-    auto it = imageSizes.find(filename);
-    std::string content;
-    if (it != imageSizes.end()) {
-      w = it->second.first;
-      h = it->second.second;
-      loaded = true;
-    } else if (ReadFile(filename, &content)) {
-      loaded = PngSize(reinterpret_cast<const unsigned char*>(content.data()), content.size(), &w, &h);
-    }
+  if (imageSizes.count(info.name) != 0) {
+    std::tie(w, h) = imageSizes[info.name];
+    loaded = true;
+  } else if (ReadFile(info.name, &content)) {
+    loaded = PngSize(content, &w, &h);
   }
   if (loaded) {
-    info.width = info.originalWidth = w;
-    info.height = info.originalHeight = h;
+    info = {info.name, w, h, w, h};
   } else {
     failedTextures.push_back(info.name);
   }
@@ -321,7 +227,7 @@ int FakeEngine::Gfx_GetDrawCalls() {
   const std::vector<hgeQuad>& last = Gfx_GetRecordedQuads();
   int calls = 0;
   for (size_t i = 0; i < last.size(); ++i) {
-    if (i == 0 || last[i].tex != last[i - 1].tex || last[i].blend != last[i - 1].blend) ++calls;
+    calls += i == 0 || last[i].tex != last[i - 1].tex || last[i].blend != last[i - 1].blend;
   }
   return calls;
 }

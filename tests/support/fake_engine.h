@@ -1,14 +1,5 @@
 // FakeEngine: a recording stand-in for the engine interface, for unit tests that need no backend.
-//
-// Usage:
-//   FakeEngine fake;
-//   hgeInstall(&fake);                 // hgeCreate(HGE_VERSION) now hands out `fake`
-//   fake.SetTextureSize(tex, 256, 128);
-//   fake.Press(HGEK_LBUTTON);          // went down this frame and held
-//   ... code under test ...
-//   fake.NextFrame();                  // went-down / went-up flags, wheel, key and char are cleared
-//
-// The fake is never deleted by Release (the test owns it); its destructor calls hgeInstall(nullptr).
+// hgeInstall(&fake) makes hgeCreate hand it out; Release never deletes it; its destructor uninstalls it.
 #pragma once
 
 #include <cstdint>
@@ -24,150 +15,123 @@
 
 class FakeEngine : public HGE {
  public:
-  // One scene between Gfx_BeginScene and Gfx_EndScene.
+  // One scene between Gfx_BeginScene and Gfx_EndScene (target 0: the screen).
   struct Scene {
-    HTARGET target = 0;            // 0: the screen
-    std::vector<uint32_t> clears;  // colours passed to Gfx_Clear
-    std::vector<hgeQuad> quads;    // quads drawn in the scene
-    bool ended = false;            // Gfx_EndScene was called
+    HTARGET target = 0;
+    std::vector<hgeQuad> quads;
+    bool ended = false;
   };
-  // Size of one texture handle: current (in memory) and original (of the image file).
+  // A texture handle's size in memory and of its image file; name is "" for targets and made-up handles.
   struct Texture {
-    std::string name;  // file name, "" for render targets and handles the test made up
+    std::string name;
     int width = 1, height = 1;
     int originalWidth = 1, originalHeight = 1;
   };
 
   FakeEngine();
-  ~FakeEngine() override;
+  ~FakeEngine() override { hgeInstall(nullptr); }
   FakeEngine(const FakeEngine&) = delete;
   FakeEngine& operator=(const FakeEngine&) = delete;
 
   // ---- What the test sets ----
-
-  // Sets the size of a handle (the original size defaults to the same).
+  // The original size defaults to the current one.
   void SetTextureSize(HTEXTURE tex, int w, int h, int originalW = -1, int originalH = -1);
-  // Makes Texture_Load(file) succeed with this size even when the file does not exist.
-  void SetImageSize(const std::string& file, int w, int h);
-  // Makes Resource_Load(file) return `content` (checked before the real file system).
-  void SetFile(const std::string& file, const std::string& content);
-  // Sets an ini value; names are case-insensitive as in a real profile file.
+  // Texture_Load(file) succeeds with this size even when the file does not exist.
+  void SetImageSize(const std::string& file, int w, int h) { imageSizes[file] = {w, h}; }
+  // Resource_Load(file) returns `content` (checked before the real file system).
+  void SetFile(const std::string& file, const std::string& content) { files[file] = content; }
+  // Names are case-insensitive as in a real profile file.
   void SetIni(const std::string& section, const std::string& key, const std::string& value);
-  // Mouse for the current frame.
-  void SetMouse(float x, float y) {
-    mouseX = x;
-    mouseY = y;
-  }
-  // Key went down this frame and is held.
-  void Press(int key);
-  // Key went up this frame and is no longer held.
-  void Lift(int key);
-  // Sets the three flags of one key directly.
-  void SetKey(int key, bool wentDown, bool wentUp, bool held);
-  // Starts the next frame: clears went-down / went-up flags, wheel, key and char; advances `frame`.
+  void SetMouse(float x, float y) { mouseX = x, mouseY = y; }
+  // The key went down this frame and is held / went up this frame and is no longer held.
+  void Press(int k) { wentDown.insert(k), wentUp.erase(k), held.insert(k); }
+  void Lift(int k) { wentDown.erase(k), wentUp.insert(k), held.erase(k); }
+  // Clears went-down / went-up flags, wheel, key and char; advances time and frame.
   void NextFrame();
-  // Queues results that Random_Int returns (in order) before its own generator is used again.
-  void QueueRandomInts(std::initializer_list<int> values);
+  // Results Random_Int returns, in order, before its own generator is used again.
+  void QueueRandomInts(std::initializer_list<int> values) { randomQueue.insert(randomQueue.end(), values); }
   // Forgets every recorded quad, scene, log line, error box and played effect.
   void ClearRecords();
 
   // ---- What the test reads (and may set directly) ----
-
-  int refs = 0;                              // references taken with hgeCreate / AddRef and not released
-  std::vector<std::string> log;              // System_Log lines, formatted, without newline
-  std::vector<std::string> errorBoxes;       // System_ErrorBox texts
-  std::vector<hgeQuad> quads;                // every quad drawn, inside a scene or not
-  std::vector<Scene> scenes;                 // every scene begun
-  std::map<HTEXTURE, Texture> textures;      // every handle the fake knows
-  std::vector<std::string> failedTextures;   // file names whose Texture_Load failed
-  int texturesFreed = 0;                     // Texture_Free calls
-  std::vector<std::string> loadedEffects;    // file names passed to Effect_Load, in order
-  std::vector<HEFFECT> playedEffects;        // Effect_Play / Effect_PlayEx calls, in order
-  std::vector<HEFFECT> loopedEffects;        // Effect_PlayEx calls with loop set
-  int effectsFreed = 0;                      // Effect_Free calls
-  int openResources = 0;                     // Resource_Load results not yet freed
-
-  float mouseX = 400.0f, mouseY = 300.0f;  // Input_GetMousePos (the screen centre at first)
-  int wheel = 0;                           // Input_GetMouseWheel
-  bool mouseOver = true;                   // Input_IsMouseOver
-  int key = 0;                             // Input_GetKey
-  int chr = 0;                             // Input_GetChar
-  std::set<int> wentDown, wentUp, held;    // Input_KeyDown / Input_KeyUp / Input_GetKeyState
-
-  float delta = 0.01f;         // Timer_GetDelta
-  float time = 0.0f;           // Timer_GetTime
-  int fps = 100;               // Timer_GetFPS
-  int frame = 0;               // System_GetFrame
-  bool initiateResult = true;  // what System_Initiate returns
-  int startFrameLimit = 1000;  // System_Start stops after this many frames at the latest
+  int refs = 0;                             // hgeCreate / AddRef references not released
+  std::vector<std::string> log;             // System_Log lines, formatted, without newline
+  std::vector<std::string> errorBoxes;      // System_ErrorBox texts
+  std::vector<hgeQuad> quads;               // every quad drawn, inside a scene or not
+  std::vector<Scene> scenes;                // every scene begun
+  std::map<HTEXTURE, Texture> textures;     // every handle the fake knows
+  std::vector<std::string> failedTextures;  // file names whose Texture_Load failed
+  int texturesFreed = 0, effectsFreed = 0;  // Texture_Free / Effect_Free calls
+  std::vector<std::string> loadedEffects;   // Effect_Load file names; the handle is the position + 1
+  std::vector<HEFFECT> playedEffects;       // Effect_Play / Effect_PlayEx calls, in order
+  std::vector<HEFFECT> loopedEffects;       // Effect_PlayEx calls with loop set
+  int openResources = 0;                    // Resource_Load results not yet freed
+  float mouseX = 400.0f, mouseY = 300.0f;   // the screen centre at first
+  int wheel = 0, key = 0, chr = 0;          // Input_GetMouseWheel / Input_GetKey / Input_GetChar
+  std::set<int> wentDown, wentUp, held;     // Input_KeyDown / Input_KeyUp / Input_GetKeyState
+  float delta = 0.01f, time = 0.0f;         // Timer_GetDelta / Timer_GetTime
+  int fps = 100, frame = 0;                 // Timer_GetFPS / System_GetFrame
+  bool initiateResult = true;               // what System_Initiate returns
+  int startFrameLimit = 1000;               // System_Start stops after this many frames at the latest
+  std::string errorMessage = "fake engine";
+  int shutdowns = 0;
 
   // ---- The engine interface ----
-
   void AddRef() override { ++refs; }
   void Release() override { --refs; }
-
   bool System_Initiate() override { return initiateResult; }
   void System_Shutdown() override { ++shutdowns; }
+  // Frame 1 keeps the input the test set up; later frames start with NextFrame.
   bool System_Start() override;
   const char* System_GetErrorMessage() override { return errorMessage.c_str(); }
   void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
-
   void System_SetState(hgeBoolState state, bool value) override { boolStates[state] = value; }
   void System_SetState(hgeFuncState state, hgeCallback value) override { funcStates[state] = value; }
   void System_SetState(hgeIntState state, int value) override { intStates[state] = value; }
-  void System_SetState(hgeStringState state, const char* value) override;
+  void System_SetState(hgeStringState state, const char* value) override {
+    stringStates[state] = value != nullptr ? value : "";
+  }
   bool System_GetState(hgeBoolState state) override { return boolStates[state]; }
   hgeCallback System_GetState(hgeFuncState state) override { return funcStates[state]; }
   int System_GetState(hgeIntState state) override { return intStates[state]; }
   const char* System_GetState(hgeStringState state) override { return stringStates[state].c_str(); }
-
   void* Resource_Load(const char* filename, uint32_t* size = nullptr) override;
   void Resource_Free(void* res) override;
-
   // Absent or empty value: the default; otherwise the value's leading number (0 when there is none).
   int Ini_GetInt(const char* section, const char* name, int def) override;
   float Ini_GetFloat(const char* section, const char* name, float def) override;
-
-  void Random_Seed(int seed = 0) override;
+  void Random_Seed(int seed = 0) override { randomState = static_cast<uint32_t>(seed); }
   int Random_Int(int min, int max) override;
-  float Random_Float(float min, float max) override;
-
+  float Random_Float(float min, float max) override { return min + Next() / 32768.0f * (max - min); }
   float Timer_GetTime() override { return time; }
   float Timer_GetDelta() override { return delta; }
   int Timer_GetFPS() override { return fps; }
-
-  HEFFECT Effect_Load(const char* filename, uint32_t size = 0) override;
+  HEFFECT Effect_Load(const char* filename, uint32_t = 0) override;
   void Effect_Free(HEFFECT) override { ++effectsFreed; }
-  HCHANNEL Effect_Play(HEFFECT eff) override;
-  HCHANNEL Effect_PlayEx(HEFFECT eff, int volume = 100, int pan = 0, float pitch = 1.0f,
-                         bool loop = false) override;
-
-  void Input_GetMousePos(float* x, float* y) override;
+  HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff); }
+  HCHANNEL Effect_PlayEx(HEFFECT eff, int = 100, int = 0, float = 1.0f, bool loop = false) override;
+  void Input_GetMousePos(float* x, float* y) override { *x = mouseX, *y = mouseY; }
   void Input_SetMousePos(float x, float y) override { SetMouse(x, y); }
   int Input_GetMouseWheel() override { return wheel; }
-  bool Input_IsMouseOver() override { return mouseOver; }
+  bool Input_IsMouseOver() override { return true; }
   bool Input_KeyDown(int k) override { return wentDown.count(k) != 0; }
   bool Input_KeyUp(int k) override { return wentUp.count(k) != 0; }
   bool Input_GetKeyState(int k) override { return held.count(k) != 0; }
   int Input_GetKey() override { return key; }
   int Input_GetChar() override { return chr; }
-
   bool Gfx_BeginScene(HTARGET target = 0) override;
   void Gfx_EndScene() override;
-  void Gfx_Clear(uint32_t color) override;
+  void Gfx_Clear(uint32_t) override {}
   void Gfx_RenderQuad(const hgeQuad* quad) override;
-
   HTARGET Target_Create(int width, int height, bool zbuffer) override;
   void Target_Free(HTARGET) override {}
-  HTEXTURE Target_GetTexture(HTARGET target) override;
-
+  HTEXTURE Target_GetTexture(HTARGET target) override { return targets.count(target) ? targets[target] : 0; }
   // A missing file (and no SetImageSize) fails: the handle is recorded in failedTextures, size 1 x 1.
   HTEXTURE Texture_Load(const char* filename, uint32_t size = 0, bool bMipmap = false) override;
   void Texture_Free(HTEXTURE) override { ++texturesFreed; }
   // 0 for handle 0 and for handles the fake does not know.
   int Texture_GetWidth(HTEXTURE tex, bool bOriginal = false) override;
   int Texture_GetHeight(HTEXTURE tex, bool bOriginal = false) override;
-
   void System_ErrorBox(const char* text) override { errorBoxes.push_back(text); }
   const std::vector<std::string>& System_ErrorBoxes() override { return errorBoxes; }
   int System_GetFrame() override { return frame; }
@@ -177,10 +141,8 @@ class FakeEngine : public HGE {
   // Runs of equal texture and blend in the last ended screen scene.
   int Gfx_GetDrawCalls() override;
 
-  std::string errorMessage = "fake engine";  // System_GetErrorMessage
-  int shutdowns = 0;                         // System_Shutdown calls
-
  private:
+  uint32_t Next();  // the next 15-bit number of the generator
   HTEXTURE NewTexture(const Texture& info);
 
   std::map<hgeBoolState, bool> boolStates;
@@ -192,8 +154,7 @@ class FakeEngine : public HGE {
   std::map<std::pair<std::string, std::string>, std::string> ini;
   std::map<HTARGET, HTEXTURE> targets;
   std::deque<int> randomQueue;
-  uint32_t randomState = 1;
-  uint32_t nextHandle = 1;
+  uint32_t randomState = 1, nextHandle = 1;
   void (*afterFrame)(int) = nullptr;
   std::vector<hgeQuad> noQuads;
 };
