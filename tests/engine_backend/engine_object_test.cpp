@@ -28,14 +28,15 @@ TEST(EngineObject, TwoCreatesAndTwoReleasesDestroyOnce) {
 
 using Services = EngineTest;
 
-// Guards INI reading: case-blind names, comments, numbers read as far as they go, clamps, first key wins.
-TEST_F(Services, IniFollowsWindowsProfileRules) {
-  const std::string path = Write("semantics.ini",
-                                 "; a comment line\n[Start]\nLogo = 7 ; a trailing comment\nspeed=2.5x\n"
-                                 "neg=-3\nbig=99999999999\nsmall=-99999999999\nhex=0x10\ntext=abc\nempty=\n"
-                                 "Dup=1\ndup=2\n[ Other ]\nlogo=9\n");
+// Guards INI reading: case-blind names, comments, numbers read as far as they go, clamps, first key wins,
+// and edits between reads seen.
+TEST_F(Services, IniFollowsWindowsProfileRulesAndSeesEdits) {
+  const std::string first = Write("semantics.ini",
+                                  "; a comment line\n[Start]\nLogo = 7 ; a trailing comment\nspeed=2.5x\n"
+                                  "neg=-3\nbig=99999999999\nsmall=-99999999999\nhex=0x10\ntext=abc\nempty=\n"
+                                  "Dup=1\ndup=2\n[ Other ]\nlogo=9\n");
   Start();
-  engine->System_SetState(HGE_INIFILE, path.c_str());
+  engine->System_SetState(HGE_INIFILE, first.c_str());
   const struct {
     const char *section, *key;
     int expected;
@@ -49,12 +50,9 @@ TEST_F(Services, IniFollowsWindowsProfileRules) {
   EXPECT_FLOAT_EQ(engine->Ini_GetFloat("Start", "Speed", 1.0f), 2.5f);
   EXPECT_FLOAT_EQ(engine->Ini_GetFloat("Start", "text", 1.0f), 0.0f);
   EXPECT_FLOAT_EQ(engine->Ini_GetFloat("Nowhere", "logo", 1.5f), 1.5f);
-}
 
-// Guards the INI cache: a file that appears, grows, or changes at the same size in the same frame is re-read.
-TEST_F(Services, IniEditsBetweenReadsAreSeen) {
+  // The cache: a file that appears, grows, or changes at the same size in the same frame is read again.
   const std::string path = File("edited.ini");
-  Start();
   engine->System_SetState(HGE_FRAMEFUNC, [] { return false; });
   engine->System_SetState(HGE_INIFILE, path.c_str());
   EXPECT_EQ(engine->Ini_GetInt("s", "k", 3), 3);
@@ -73,8 +71,9 @@ TEST_F(Services, IniEditsBetweenReadsAreSeen) {
   EXPECT_EQ(engine->Ini_GetInt("s", "k", 3), 3);
 }
 
-// Guards the log (replaced per run, long lines whole, text converted) and whole-file resource reads.
-TEST_F(Services, LogLinesAndResourcesAreWhole) {
+// Guards the log (replaced per run, long lines whole, text converted), whole-file resource reads, and error
+// boxes (each printed in UTF-8 and recorded in its own encoding, in order).
+TEST_F(Services, LogResourcesAndErrorBoxes) {
   const std::string log = Write("engine.log", "left over from an earlier run\n");
   const std::string content("ab\0cd", 5);
   const std::string resource = Write("resource.bin", content);
@@ -95,6 +94,14 @@ TEST_F(Services, LogLinesAndResourcesAreWhole) {
   engine->Resource_Free(data);
   EXPECT_EQ(engine->Resource_Load(File("absent.bin").c_str(), &size), nullptr);
   EXPECT_EQ(size, 0u);
+
+  const std::string box = ToCp1251("Неизвестно действие Person::analyz");
+  testing::internal::CaptureStderr();
+  engine->System_ErrorBox(box.c_str());
+  engine->System_ErrorBox("second");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Error: Неизвестно действие Person::analyz\nError: second\n");
+  EXPECT_EQ(engine->System_ErrorBoxes(), (std::vector<std::string>{box, "second"}));
 }
 
 // Guards random numbers: inclusive bounds, reversed bounds, the whole int range, repeatable per seed.
@@ -122,27 +129,13 @@ TEST_F(Services, RandomNumbersAreInclusiveAndRepeatForASeed) {
   }
 }
 
-// Guards error boxes: each printed in UTF-8 and recorded in its own encoding, in order.
-TEST_F(Services, ErrorBoxesAreRecordedAndPrintedInUtf8) {
-  Start();
-  const std::string text = ToCp1251("Неизвестно действие Person::analyz");
-  testing::internal::CaptureStderr();
-  engine->System_ErrorBox(text.c_str());
-  engine->System_ErrorBox("second");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Error: Неизвестно действие Person::analyz\nError: second\n");
-  EXPECT_EQ(engine->System_ErrorBoxes(), (std::vector<std::string>{text, "second"}));
-}
-
 // Guards effect records: one per handle, missing files silent but counted, no plays after the free.
 TEST_F(Services, EffectsAreCountedPerHandle) {
   const std::string sound = Write("click.wav", "RIFF");
   Start();
   const HEFFECT found = engine->Effect_Load(sound.c_str(), 0);
   const HEFFECT missing = engine->Effect_Load("Sound/none.mp3", 0);
-  ASSERT_NE(found, 0u);
-  ASSERT_NE(missing, 0u);
-  EXPECT_NE(found, missing);
+  EXPECT_TRUE(found != 0 && missing != 0 && found != missing);
   engine->Effect_Play(found);
   engine->Effect_PlayEx(found, 40, 0, 1.0f, true);
   engine->Effect_Play(missing);

@@ -74,11 +74,6 @@ TEST_F(SdlBackend, TitleDrawingShotsAndDeviceReset) {
   EXPECT_EQ(restores, 1);
   EXPECT_EQ(engine->Texture_GetWidth(picture), 2);
   EXPECT_EQ(engine->Gfx_GetDrawCalls(), 2);  // one per texture run of the screen scene
-  SDL_Surface* image = IMG_Load(shot.c_str());
-  ASSERT_NE(image, nullptr) << "no shot written";
-  EXPECT_EQ(image->w, 800);
-  EXPECT_EQ(image->h, 600);
-  SDL_FreeSurface(image);
   EXPECT_EQ(PixelOf(shot, 25, 25), 0xFF0000u);
   EXPECT_EQ(PixelOf(shot, 75, 25), 0x00FF00u);
   EXPECT_EQ(PixelOf(shot, 25, 75), 0x0000FFu);
