@@ -40,6 +40,7 @@ TEST(WinBlackBox, ASeededGameIsWonByStartingTheCarOnTheEscapeCell) {
   const std::string command = std::string(DH_BINARY) + " --headless --seed 1 --dt 0.05 --frames " +
                               std::to_string(last) + " --data " + data + " --input " + script + " --dump " +
                               std::to_string(last) + ":" + dump + " > " + DH_TEST_TMP + "/win_out.txt 2>&1";
+  fs::remove(dump);
   ASSERT_EQ(std::system(command.c_str()), 0);
 
   nlohmann::json end;

@@ -1,5 +1,5 @@
-// The built program, headless with a fixed seed: a team that only ever ends its turn is eaten, and the end
-// screen follows.
+// The built program, headless with a fixed seed, from the menu through two picks into a game: a team that
+// only ever ends its turn is eaten, the end screen follows, and the screenshot asked for is written.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -55,12 +55,14 @@ TEST(LossBlackBox, ATeamThatOnlyEndsItsTurnsDiesAndTheEndScreenFollows) {
   script += std::to_string(game + 1) + " down E\n";  // held: every turn is handed straight back
 
   const std::string dir = std::string(DH_TEST_TMP) + "/loss";
+  std::filesystem::remove_all(dir);  // no dump or shot of an earlier run may stand in for this one's
   std::filesystem::create_directories(dir);
   std::ofstream(dir + "/input.txt") << script;
   std::string command = std::string(DH_BINARY) + " --headless --seed 7 --dt 0.05 --frames " +
                         std::to_string(last) + " --data " + DH_SOURCE_DIR + " --input " + dir + "/input.txt";
   for (int frame : {game, last})
     command += " --dump " + std::to_string(frame) + ":" + dir + "/" + std::to_string(frame) + ".json";
+  command += " --shot " + std::to_string(last) + ":" + dir + "/end.png";
   ASSERT_EQ(std::system((command + " > " + dir + "/out.txt 2>&1").c_str()), 0);
 
   nlohmann::json start, end;
@@ -77,6 +79,13 @@ TEST(LossBlackBox, ATeamThatOnlyEndsItsTurnsDiesAndTheEndScreenFollows) {
   EXPECT_LE(end["zombies"].size(), end["map"]["zombieCount"].get<size_t>());
   EXPECT_GT(end["zombies"].size(), start["zombies"].size());  // newcomers entered at the edge
   EXPECT_TRUE(end["messageBoxes"].empty());
+
+  std::ifstream png(dir + "/end.png", std::ios::binary);
+  std::string header(24, '\0');
+  ASSERT_TRUE(png.read(&header[0], 24)) << "no screenshot";
+  EXPECT_EQ(header.substr(1, 3), "PNG");
+  auto low16 = [&](size_t at) { return (uint8_t(header[at + 2]) << 8) | uint8_t(header[at + 3]); };
+  EXPECT_EQ(std::make_pair(low16(16), low16(20)), std::make_pair(800, 600));  // IHDR width and height
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ class GameFrameTest : public ScreenTest {
   // Runs one game frame only, with `key` down in it; true when it asks to stop.
   bool Frame(int key = 0) {
     if (key != 0) fake.Press(key);
-    const bool stop = GameFrame();
-    fake.NextFrame();
+    const bool stop = ScreenTest::Frame();
     if (key != 0) fake.Lift(key);
     return stop;
   }

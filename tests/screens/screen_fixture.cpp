@@ -171,7 +171,7 @@ bool ScreenTest::RunFrame() {
   return stop;
 }
 
-bool ScreenTest::GameFrameOnly() {
+bool ScreenTest::Frame() {
   const bool stop = GameFrame();
   Fake().NextFrame();
   return stop;

@@ -59,7 +59,7 @@ class ScreenTest : public ::testing::Test {
   // next frame of input; true when the frame callback asked to stop.
   static bool RunFrame();
   // One game frame only, then the next frame of input; true when it asks to stop.
-  static bool GameFrameOnly();
+  static bool Frame();
   // A left click at (x, y): the button goes down in one frame and up in the next.
   static void Click(float x, float y);
   static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
