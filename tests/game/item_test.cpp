@@ -1,10 +1,8 @@
-// Items: catalogue rows, loaded draws, names and the weighted outcome draw.
+// Items: the attacks' miss fallback, loaded draws, name fallbacks and the weighted outcome draw.
 #include "game/item.h"
 
 #include <gtest/gtest.h>
 
-#include "game/person.h"
-#include "game/roster.h"
 #include "rules_fixture.h"
 
 namespace {
@@ -14,11 +12,9 @@ class ItemTest : public RulesTest {};
 TEST_F(ItemTest, EveryAttackEndsWithTheMissFallbackAndCostsOnePoint) {
   for (int type = 0; type < 52; ++type) {
     SCOPED_TRACE(type);
-    Item item(type);
-    for (const action_struct& action : item.actions) {
+    for (const action_struct& action : Item(type).actions) {
       EXPECT_EQ(action.cost, 1);
-      const bool attack = action.id == ACT_HIT || action.id == ACT_SHOT || action.id == ACT_BURST;
-      if (!attack) continue;
+      if (action.id != ACT_HIT && action.id != ACT_SHOT && action.id != ACT_BURST) continue;
       ASSERT_FALSE(action.results.empty());
       EXPECT_EQ(action.results.back().code, 2);
       EXPECT_FLOAT_EQ(action.results.back().weightWithout, 1.0f);
@@ -27,104 +23,80 @@ TEST_F(ItemTest, EveryAttackEndsWithTheMissFallbackAndCostsOnePoint) {
   }
 }
 
+// Each kind of loaded row makes exactly one draw; rows that start empty make none.
 TEST_F(ItemTest, LoadedIsDrawnAsTheRowSays) {
-  Feed({13});  // 13 mod 7 = 6
-  EXPECT_EQ(Item(41).loaded, 6);
-  Feed({14});  // 14 mod 7 = 0
-  EXPECT_EQ(Item(41).loaded, 0);
-  Feed({25});  // 10 x (25 mod 11)
-  Item machineGun(51);
-  EXPECT_EQ(machineGun.loaded, 30);
-  EXPECT_EQ(machineGun.capacity, 100);
-  Feed({5});  // 3 + 5 mod 4
-  Item box(36);
-  EXPECT_EQ(box.loaded, 4);
-  EXPECT_EQ(box.capacity, 4);
-  Feed({3});  // 3 mod 2 = 1
-  EXPECT_EQ(Item(32).loaded, 1);
-  EXPECT_EQ(Unused(), 0u);
-
-  // Rows that start empty make no draw at all.
+  const struct {
+    int type, draw, loaded;
+  } cases[] = {
+      {41, 13, 6},   // up to 6: 13 mod 7
+      {41, 14, 0},   // 14 mod 7
+      {51, 25, 30},  // tens up to 100: 10 x (25 mod 11)
+      {36, 5, 4},    // 3 + 5 mod 4
+      {32, 3, 1},    // 3 mod 2
+  };
+  for (const auto& c : cases) {
+    Feed({c.draw});
+    EXPECT_EQ(Item(c.type).loaded, c.loaded) << c.type;
+    EXPECT_EQ(Unused(), 0u) << c.type;
+  }
   Feed({9});
   EXPECT_EQ(Item(13).loaded, 0);
   EXPECT_EQ(Item(35).loaded, 0);
   EXPECT_EQ(Unused(), 1u);
 }
 
-TEST_F(ItemTest, NamesAndTheirFallbacks) {
-  Item odd(52);  // no row
-  EXPECT_EQ(odd.selectedAction, -1);
-  EXPECT_EQ(odd.ActionName(), "");
-  EXPECT_EQ(ItemName(0), W("Ключи от машины"));
-  EXPECT_EQ(ItemName(14), W("Нож \"Коммандо\""));
+TEST_F(ItemTest, NamesFallBackForUnknownNumbersAndActions) {
   EXPECT_EQ(ItemName(51), W("Пулемет"));
   EXPECT_EQ(ItemName(52), W("Предмет не известен"));
   EXPECT_EQ(ItemName(-1), W("Предмет не известен"));
-  EXPECT_EQ(SkillName(19), W("Не умеет водить"));
   EXPECT_EQ(SkillName(20), W("Дистрофик"));
   EXPECT_EQ(SkillName(21), W("навык не известен"));
   EXPECT_EQ(SkillName(-1), W("навык не известен"));
-
+  Item odd(52);  // no row
+  EXPECT_EQ(odd.selectedAction, -1);
+  EXPECT_EQ(odd.ActionName(), "");
   Item rifle(45);
-  EXPECT_EQ(rifle.ActionName(), W("Выстрел"));
-  rifle.selectedAction = 1;
-  EXPECT_EQ(rifle.ActionName(), W("Очередь"));
   rifle.selectedAction = 3;
   EXPECT_EQ(rifle.ActionName(), W("Перезарядить"));
   rifle.selectedAction = 4;
   EXPECT_EQ(rifle.ActionName(), "");
-  EXPECT_EQ(Item(0).ActionName(), W("Завести машину"));
   EXPECT_EQ(Item(4).ActionName(), "");
 }
 
-TEST_F(ItemTest, KitchenKnifeOutcomeAtItsBoundaries) {
-  const Item knife(13);
-  const action_struct& hit = knife.actions[0];
-  EXPECT_EQ(OutcomeForRoll(hit, false, 0.15f), 3);
-  EXPECT_EQ(OutcomeForRoll(hit, false, 0.151f), 2);
-  EXPECT_EQ(OutcomeForRoll(hit, true, 0.33f), 3);
-  EXPECT_EQ(OutcomeForRoll(hit, true, 0.331f), 2);
-  EXPECT_EQ(OutcomeForRoll(hit, false, 0.0f), 3);
-  EXPECT_EQ(OutcomeForRoll(hit, true, 0.999f), 2);
+// Weights add up in thousandths, so a roll on a boundary belongs to the lower result; past all of them
+// there is no outcome.
+TEST_F(ItemTest, OutcomesAtTheirBoundaries) {
+  const struct {
+    int type;
+    bool skilled;
+    float roll;
+    int code;
+  } cases[] = {
+      {13, false, 0.15f, 3}, {13, false, 0.151f, 2}, {13, true, 0.33f, 3}, {13, true, 0.331f, 2},
+      {13, false, 0.0f, 3},  {13, true, 0.999f, 2},  {8, false, 0.3f, 6},  {8, false, 0.301f, 7},
+      {8, false, 0.5f, 7},   {8, false, 0.55f, -1},  {8, true, 0.6f, 7},   {8, true, 0.601f, -1},
+      {12, true, 0.7f, 6},   {12, true, 0.701f, 7},  {12, true, 0.75f, 7}, {12, true, 0.751f, -1},
+      {7, false, 0.999f, 8},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(OutcomeForRoll(Item(c.type).actions[0], c.skilled, c.roll), c.code)
+        << c.type << (c.skilled ? " skilled " : " ") << c.roll;
+  }
+  EXPECT_EQ(WinningResult(Item(8).actions[0], false, 0.4f), 1);
+  EXPECT_EQ(WinningResult(Item(8).actions[0], false, 0.2f), 0);
 }
 
 TEST_F(ItemTest, DrawUsesTheMembersSkillsAndOneRoll) {
-  Person* cook = new Person(100, 0, 11, 0, 0);
+  Person* cook = Keep(new Person(100, 0, 11, 0, 0));
   cook->skills = {0};
-  Person* plain = new Person(100, 1, 11, 1, 0);
-  team = {plain, cook};
+  team = {Keep(new Person(100, 1, 11, 1, 0)), cook};
   const Item knife(13);
-
-  Feed({Roll(0.33), Roll(0.33), Roll(0.15)});
+  Feed({Roll(0.33), Roll(0.33), Roll(0.15), Roll(0.2)});
   EXPECT_EQ(DrawOutcome(1, knife, knife.actions[0]), 3);  // the cook's knife skill
   EXPECT_EQ(DrawOutcome(0, knife, knife.actions[0]), 2);  // without it 0.33 misses
   EXPECT_EQ(DrawOutcome(0, knife, knife.actions[0]), 3);
-  Feed({Roll(0.2)});
   EXPECT_EQ(DrawOutcome(5, knife, knife.actions[0]), 2);  // nobody there: unskilled
   EXPECT_EQ(Unused(), 0u);
-
-  DeletePerson(cook);
-  DeletePerson(plain);
-}
-
-TEST_F(ItemTest, FirstAidKitCanGiveNoOutcome) {
-  const Item kit(8);
-  const action_struct& apply = kit.actions[0];
-  EXPECT_EQ(OutcomeForRoll(apply, false, 0.55f), -1);
-  EXPECT_EQ(OutcomeForRoll(apply, false, 0.5f), 7);
-  EXPECT_EQ(OutcomeForRoll(apply, false, 0.3f), 6);
-  EXPECT_EQ(OutcomeForRoll(apply, false, 0.301f), 7);
-  EXPECT_EQ(OutcomeForRoll(apply, true, 0.6f), 7);
-  EXPECT_EQ(OutcomeForRoll(apply, true, 0.601f), -1);
-  const Item bag(12);
-  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.7f), 6);
-  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.701f), 7);
-  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.75f), 7);
-  EXPECT_EQ(WinningResult(apply, false, 0.4f), 1);  // one result passed over
-  EXPECT_EQ(WinningResult(apply, false, 0.2f), 0);
-  EXPECT_EQ(OutcomeForRoll(bag.actions[0], true, 0.751f), -1);
-  const Item painkiller(7);
-  EXPECT_EQ(OutcomeForRoll(painkiller.actions[0], false, 0.999f), 8);
 }
 
 }  // namespace

@@ -17,13 +17,10 @@ class DrawTest : public MapTest {
  protected:
   DrawTest() {
     const char* names[9] = {"path0", "path1", "path2", "path3", "top0", "top1", "bottom", "find", "bag"};
-    hgeSprite** slots[9] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
-                            &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
     for (int i = 0; i < 9; ++i) {
-      const HTEXTURE tex = 101 + i;
-      fake.SetTextureSize(tex, 64, 64);
-      *slots[i] = new hgeSprite(tex, 0, 0, 8, 8);
-      label[tex] = names[i];
+      fake.SetTextureSize(101 + i, 64, 64);
+      *Tokens()[i] = new hgeSprite(101 + i, 0, 0, 8, 8);
+      label[101 + i] = names[i];
     }
     label[900] = "member";
     label[901] = "zombie";
@@ -37,14 +34,17 @@ class DrawTest : public MapTest {
   }
 
   ~DrawTest() override {
-    hgeSprite** slots[9] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
-                            &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
-    for (hgeSprite** slot : slots) {
+    for (hgeSprite** slot : Tokens()) {
       delete *slot;
       *slot = nullptr;
     }
     hudGui = nullptr;
     font1 = nullptr;
+  }
+
+  static std::vector<hgeSprite**> Tokens() {
+    return {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
+            &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
   }
 
   // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
@@ -91,71 +91,60 @@ class DrawTest : public MapTest {
   Item ground{-1};
 };
 
-TEST_F(DrawTest, CellsArePaintedInOrderWithTheirTokensFiguresAndOverlays) {
+// The interface under the mouse hides the first pass's path tokens and the cursor's top marker; the team
+// acting hides the marker under the selected member; the zombies' half hides path and search tokens.
+TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   Board();
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Декорация из несуществующего спрайта 1:7"});
-  map->Draw();
-  const std::vector<std::string> expected = {
+  const std::vector<std::string> full = {
       "A 8,1",     "path0 9,4",   "bag 13,8",  "zombie",  // cell 0
       "top0 38,0", "find 43,6",                           // cell 1: the bad decoration is left out
       "B 26,40",   "bottom 6,32", "member",               // cell 2 covers the zombie of the row above
       "A 8,1",     "path1 41,14",                         // cell 3: path token raised by the floor
       "path2 9,4", "path3 41,14", "top1 38,0",            // second pass and the cursor's top marker
   };
-  EXPECT_EQ(Drawn(), expected);
-}
-
-TEST_F(DrawTest, InterfaceHoverHidesOnlyTheFirstPassTokensAndTheCursorMarker) {
-  Board();
   SmartGui gui;
   gui.Add(1, 0, 0, 800, 600, true);
-  gui.HitTest(10, 10);
   hudGui = &gui;
-  map->Draw();
-  const std::vector<std::string> expected = {"A 8,1",     "bag 13,8",    "zombie",   "find 43,6",
-                                             "B 26,40",   "bottom 6,32", "member",   "A 8,1",
-                                             "path2 9,4", "path3 41,14", "top1 38,0"};
-  EXPECT_EQ(Drawn(), expected);
-  gui.HitTest(900, 900);
-  map->Draw();
-  EXPECT_EQ(Drawn().size(), 14u);
+  const struct {
+    const char* why;
+    int state;
+    bool hover, dead;
+    std::vector<std::string> missing;
+  } cases[] = {
+      {"the player commanding", 0, false, false, {}},
+      {"the mouse over the interface", 0, true, false, {"path0 9,4", "top0 38,0", "path1 41,14"}},
+      {"the team acting", 1, false, false, {"bottom 6,32"}},
+      {"zombies", 3, false, false, {"path0 9,4", "find 43,6", "path1 41,14", "path2 9,4", "path3 41,14"}},
+      {"a dead selection", 0, false, true, {"find 43,6"}},
+  };
+  for (const auto& c : cases) {
+    screenState = c.state;
+    gui.HitTest(c.hover ? 10 : 900, c.hover ? 10 : 900);
+    team[0]->alive = c.dead ? 0 : 1;
+    std::vector<std::string> expected;
+    for (const std::string& quad : full) {
+      if (std::find(c.missing.begin(), c.missing.end(), quad) == c.missing.end()) expected.push_back(quad);
+    }
+    map->Draw();
+    EXPECT_EQ(Drawn(), expected) << c.why;
+  }
 }
 
-TEST_F(DrawTest, TurnPhasesDecideOnPathTokensSearchTokensAndTheSelectionMarker) {
-  Board();
-  screenState = 1;  // the team acting: no marker under the selected member
-  map->Draw();
-  std::vector<std::string> drawn = Drawn();
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "bottom 6,32"), 0);
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "find 43,6"), 1);
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "path3 41,14"), 1);
-
-  screenState = 3;  // the zombies' half: no path or search tokens, the marker is back
-  map->Draw();
-  const std::vector<std::string> expected = {"A 8,1",       "bag 13,8", "zombie", "top0 38,0", "B 26,40",
-                                             "bottom 6,32", "member",   "A 8,1",  "top1 38,0"};
-  EXPECT_EQ(Drawn(), expected);
-
-  screenState = 0;
-  team[0]->alive = 0;  // a dead selection shows no search tokens
-  map->Draw();
-  drawn = Drawn();
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "find 43,6"), 0);
-}
-
-TEST_F(DrawTest, SearchTokensFollowTheMembersFlagsAndStopWhereTheFlagsEnd) {
+// Search tokens follow the selected member's flags and stop where the flags end, even when the grid
+// holds more spots than the member has flags.
+TEST_F(DrawTest, SearchTokensStopWhereTheMembersFlagsEnd) {
   Load(MapFile(4, 1, ",(,,"));
-  Person* member = AddMember(1, 0);
-  member->searchable = {false, true};  // the grid has three spots, the flags only two
+  AddMember(1, 0)->searchable = {false, true};
   selectedMember = 0;
   map->UpdateView(0.0f);
   fake.quads.clear();
   map->Draw();
-  std::vector<std::string> drawn = Drawn();
-  const std::vector<std::string> expected = {"bottom 32,0", "member", "find 69,6"};
-  EXPECT_EQ(drawn, expected);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"bottom 32,0", "member", "find 69,6"}));
 }
 
+// The index is printed in the cell the zombie occupies, after the figure drawn there: zombie 1 has
+// stepped into cell 1 but is still drawn in cell 2.
 TEST_F(DrawTest, ZombieIndicesArePrintedWhenTheLogoSettingIsMinusOne) {
   fake.SetFile("f.fnt", "[HGEFONT]\nBitmap=f.png\nChar=\"0\",0,0,8,12,0,0\nChar=\"1\",8,0,8,12,0,0\n");
   fake.SetFile("f.png", "png");
@@ -167,7 +156,6 @@ TEST_F(DrawTest, ZombieIndicesArePrintedWhenTheLogoSettingIsMinusOne) {
   Load(MapFile(3, 1, "((("));
   AddZombie(0, 0);
   AddZombie(2, 0);
-  // Zombie 1 has stepped into cell 1 but is still drawn in cell 2.
   map->cells[2].zombieHere = -1;
   map->cells[1].zombieHere = 1;
   map->UpdateView(0.0f);
@@ -176,7 +164,6 @@ TEST_F(DrawTest, ZombieIndicesArePrintedWhenTheLogoSettingIsMinusOne) {
   EXPECT_EQ(Drawn(), (std::vector<std::string>{"zombie", "zombie"}));
   LOGO = -1;
   map->Draw();
-  // The index is printed in the cell the zombie occupies, after the figure drawn there.
   EXPECT_EQ(Drawn(), (std::vector<std::string>{"zombie", "font 0,0", "font 32,0", "zombie"}));
 }
 

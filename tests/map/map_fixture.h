@@ -20,16 +20,21 @@
 #include "map/mouse.h"
 #include "support/fake_engine.h"
 
+// The grid character of value v.
+inline char G(int v) {
+  return static_cast<char>(40 + v);
+}
+
 // The text of a map file without textures: sizes, escape cell, spots, and the five grids as given.
 inline std::string MapFile(int w, int h, const std::string& floor, const std::string& right = "",
                            const std::string& top = "", const std::string& decoration = "",
-                           const std::string& hide = "", int cellW = 32, int cellH = 32) {
-  const std::string open(static_cast<size_t>(w * h), '(');
-  const std::string none(static_cast<size_t>(w * h), '\'');
-  return std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(cellW) + " " +
-         std::to_string(cellH) + " 0 0\n0\n0\n" + floor + "\n" + (right.empty() ? open : right) + "\n" +
-         (top.empty() ? open : top) + "\n" + (decoration.empty() ? none : decoration) + "\n" +
-         (hide.empty() ? none : hide) + "\n";
+                           const std::string& hide = "") {
+  const std::string open(static_cast<size_t>(w * h), '('), none(static_cast<size_t>(w * h), '\'');
+  const auto Grid = [](const std::string& grid, const std::string& fallback) {
+    return (grid.empty() ? fallback : grid) + "\n";
+  };
+  return std::to_string(w) + " " + std::to_string(h) + " 32 32 0 0\n0\n0\n" + floor + "\n" +
+         Grid(right, open) + Grid(top, open) + Grid(decoration, none) + Grid(hide, none);
 }
 
 class MapTest : public ::testing::Test {
@@ -39,29 +44,30 @@ class MapTest : public ::testing::Test {
     hge = &fake;
     std::string pattern = (std::filesystem::temp_directory_path() / "dh_map_XXXXXX").string();
     dir = mkdtemp(pattern.data()) != nullptr ? pattern : "";
-    BORDER_LEFT = BORDER_RIGHT = BORDER_UP = BORDER_DOWN = 0.0f;
-    SCROLLING_ZONE = 0.0f;
+    BORDER_LEFT = BORDER_RIGHT = BORDER_UP = BORDER_DOWN = SCROLLING_ZONE = 0.0f;
     SCROLLING_SPEED = 100.0f;
     PATH_FINDING_CICLES = 1.0e9f;
     LOGO = 1;
     screenState = 0;
     mouseX = 400.0f;
     mouseY = 300.0f;
-    team.clear();
-    zombies.clear();
-    selectedMember = -1;
+    ClearFigures();
   }
 
   ~MapTest() override {
+    ClearFigures();
+    map.reset();
+    hge = nullptr;
+    std::error_code ignored;
+    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
+  }
+
+  void ClearFigures() {
     for (Person* p : team) delete p;
     for (Person* p : zombies) delete p;
     team.clear();
     zombies.clear();
     selectedMember = -1;
-    map.reset();
-    hge = nullptr;
-    std::error_code ignored;
-    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
   }
 
   // Writes `content` as a map file and loads it into `map`.
@@ -79,43 +85,46 @@ class MapTest : public ::testing::Test {
     return out;
   }
 
-  // A living team member standing and drawn at (x, y).
-  Person* AddMember(int x, int y, std::vector<int32_t> skills = {}) {
+  // A team member standing and drawn at (x, y); a dead one no longer occupies its cell.
+  Person* AddMember(int x, int y, std::vector<int32_t> skills = {}, bool alive = true) {
     Person* p = Place(new Person(HTEXTURE{900}), x, y);
     p->isZombie = 0;
-    p->alive = 1;
+    p->alive = alive ? 1 : 0;
     p->skills = std::move(skills);
     p->actionPoints = 4;
-    const int index = static_cast<int>(team.size());
     team.push_back(p);
-    if (map->ValidCell(p->cell)) map->cells[p->cell].memberHere = map->cells[p->cell].memberBound = index;
+    if (map->ValidCell(p->cell)) {
+      map->cells[p->cell].memberBound = static_cast<int16_t>(team.size() - 1);
+      map->cells[p->cell].memberHere = alive ? map->cells[p->cell].memberBound : -1;
+    }
     return p;
   }
 
   // A zombie standing and drawn at (x, y).
   Person* AddZombie(int x, int y) {
     Person* p = Place(new Person(HTEXTURE{901}), x, y);
-    const int index = static_cast<int>(zombies.size());
     zombies.push_back(p);
-    if (map->ValidCell(p->cell)) map->cells[p->cell].zombieHere = map->cells[p->cell].zombieBound = index;
+    if (map->ValidCell(p->cell)) {
+      map->cells[p->cell].zombieHere = map->cells[p->cell].zombieBound =
+          static_cast<int16_t>(zombies.size() - 1);
+    }
     return p;
   }
 
-  // Runs the search of `phase` frame after frame until it is over (at most `frames` frames).
-  void FinishSearch(int phase, int frames = 100000) {
-    for (int i = 0; i < frames && (map->pathsStale || map->searchMember >= 0); ++i)
+  // Runs the search of `phase` frame after frame until it is over.
+  void FinishSearch(int phase) {
+    for (int i = 0; i < 100000 && (map->pathsStale || map->searchMember >= 0); ++i)
       map->DrivePathSearch(phase);
   }
 
-  FakeEngine fake;
-  std::string dir;
-  std::unique_ptr<Map> map;
-
- private:
   Person* Place(Person* p, int x, int y) {
     p->x = x;
     p->y = y;
     p->cell = p->secondCell = static_cast<int16_t>(map->CellIndex(x, y));
     return p;
   }
+
+  FakeEngine fake;
+  std::string dir;
+  std::unique_ptr<Map> map;
 };

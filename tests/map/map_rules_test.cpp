@@ -5,95 +5,92 @@
 
 namespace {
 
-// The grid character of value v.
-char G(int v) {
-  return static_cast<char>(40 + v);
-}
-
 constexpr int kGymnast = 6;
+const std::vector<std::string> kWallBox = {"Расчет высоты непроходимого барьера"};
 
-// One row of the step-cost table: barrier crossed, floor entered, and the three costs.
-struct CostRow {
-  int barrier, floor;
-  int nobody, gymnast, zombie;
-};
-
-const CostRow kCosts[] = {
-    {0, 0, 1, 1, 1},    {0, 1, 3, 3, 2},   {0, 2, 3, 3, 2},    {0, 3, -1, -1, -1},
-    {0, 4, -1, -1, -1}, {3, 0, 1, 1, 1},   {3, 2, 3, 3, 2},    {3, 3, -1, -1, -1},
-    {1, 0, 3, 3, 2},    {1, 3, 3, 3, 2},   {4, 4, 3, 3, 2},    {2, 0, -1, -1, -1},
-    {5, 0, -1, 3, -1},  {6, 3, -1, 3, -1}, {7, 0, -1, -1, -1}, {-1, 0, -1, -1, -1},
-};
-
-TEST_F(MapTest, StepCostsFollowTheBarrierAndFloorTablesInAllFourDirections) {
-  for (const CostRow& r : kCosts) {
+// Costs of one step across a barrier into a floor, for nobody, a gymnast and a zombie, in all four
+// directions.
+TEST_F(MapTest, StepCostsFollowTheBarrierAndFloorTables) {
+  const struct {
+    int barrier, floor;
+    int nobody, gymnast, zombie;
+  } rows[] = {
+      {0, 0, 1, 1, 1},    {0, 1, 3, 3, 2},   {0, 2, 3, 3, 2},    {0, 3, -1, -1, -1},
+      {0, 4, -1, -1, -1}, {3, 0, 1, 1, 1},   {3, 2, 3, 3, 2},    {3, 3, -1, -1, -1},
+      {1, 0, 3, 3, 2},    {1, 3, 3, 3, 2},   {4, 4, 3, 3, 2},    {2, 0, -1, -1, -1},
+      {5, 0, -1, 3, -1},  {6, 3, -1, 3, -1}, {7, 0, -1, -1, -1}, {-1, 0, -1, -1, -1},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << ", floor " << r.floor);
     const std::string f(1, G(r.floor)), b(1, G(r.barrier));
     // Across: from the middle cell right (its own right edge) and left (the target's right edge).
+    ClearFigures();
     Load(MapFile(3, 1, f + "(" + f, b + b + "("));
     AddMember(1, 0, {kGymnast});
-    const int across[2] = {2, 4};
-    for (int d : across) {
-      EXPECT_EQ(map->MemberStepCost(-1, 1, 0, d, true, false, true), r.nobody) << r.barrier << "/" << r.floor;
-      EXPECT_EQ(map->MemberStepCost(0, 1, 0, d, true, false, true), r.gymnast) << r.barrier << "/" << r.floor;
-      EXPECT_EQ(map->ZombieStepCost(1, 0, d, true), r.zombie) << r.barrier << "/" << r.floor;
+    for (int d : {2, 4}) {
+      EXPECT_EQ(map->MemberStepCost(-1, 1, 0, d, true, false, true), r.nobody);
+      EXPECT_EQ(map->MemberStepCost(0, 1, 0, d, true, false, true), r.gymnast);
+      EXPECT_EQ(map->ZombieStepCost(1, 0, d, true), r.zombie);
     }
-    for (Person* p : team) delete p;
-    team.clear();
-    // Down and up: from the middle cell up (its own top edge) and down (the target's top edge).
+    // Up and down: from the middle cell up (its own top edge) and down (the target's top edge).
     Load(MapFile(1, 3, f + "(" + f, "", "(" + b + b));
-    const int along[2] = {1, 3};
-    for (int d : along) {
-      EXPECT_EQ(map->MemberStepCost(-1, 0, 1, d, true, false, true), r.nobody) << r.barrier << "/" << r.floor;
-      EXPECT_EQ(map->ZombieStepCost(0, 1, d, false), r.zombie) << r.barrier << "/" << r.floor;
+    for (int d : {1, 3}) {
+      EXPECT_EQ(map->MemberStepCost(-1, 0, 1, d, true, false, true), r.nobody);
+      EXPECT_EQ(map->ZombieStepCost(0, 1, d, false), r.zombie);
     }
   }
 }
 
-TEST_F(MapTest, SearchSpotsCostNothingOnlyWhenAllowedAndNeverLetZombiesIn) {
-  Load(MapFile(2, 1, "(,"));
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 2, true, true, true), 0);
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 2, true, false, true), -1);
-  EXPECT_EQ(map->ZombieStepCost(0, 0, 2, false), -1);
-}
-
-TEST_F(MapTest, StepsOffTheGridOrWithoutADirectionAreImpossible) {
-  Load(MapFile(2, 2, "(((("));
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 1, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 4, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 1, 2, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 1, 3, false, false, false), -1);
-  EXPECT_EQ(map->ZombieStepCost(0, 0, 1, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 0, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 5, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, -3, 7, 2, false, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 0, 0, 2, false, false, false), 1);
-}
-
-TEST_F(MapTest, OccupiedCellsBlockAsTheChecksSay) {
-  Load(MapFile(3, 1, "((("));
+// On a 3 x 2 board: a member at (0,0), a zombie at (2,0) and a search spot at (2,1).
+TEST_F(MapTest, StepsOffTheGridIntoFiguresOrSpotsFollowTheChecks) {
+  Load(MapFile(3, 2, "(((((,"));
   AddMember(0, 0);
   AddZombie(2, 0);
-  // From the middle: the member to the left, the zombie to the right.
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 0, 4, false, false, true), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 0, 4, true, false, false), 1);
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 0, 2, true, false, false), -1);
-  EXPECT_EQ(map->MemberStepCost(-1, 1, 0, 2, false, false, true), 1);
-  EXPECT_EQ(map->ZombieStepCost(1, 0, 4, false), -1);  // a member always blocks a zombie
-  EXPECT_EQ(map->ZombieStepCost(1, 0, 2, false), 1);
-  EXPECT_EQ(map->ZombieStepCost(1, 0, 2, true), -1);
+  const struct {
+    const char* why;
+    bool zombie;
+    int x, y, d;
+    bool checkZombies, allowSpot, checkMembers;
+    int cost;
+  } cases[] = {
+      {"off the top", false, 0, 0, 1, false, false, false, -1},
+      {"off the left", false, 0, 0, 4, false, false, false, -1},
+      {"off the right", false, 2, 1, 2, false, true, false, -1},
+      {"off the bottom", false, 1, 1, 3, false, false, false, -1},
+      {"a zombie off the top", true, 1, 0, 1, false, false, false, -1},
+      {"no direction", false, 1, 1, 0, false, false, false, -1},
+      {"direction 5", false, 1, 1, 5, false, false, false, -1},
+      {"from off the grid", false, -3, 7, 2, false, false, false, -1},
+      {"a plain step", false, 1, 1, 4, true, false, true, 1},
+      {"into a member, checked", false, 1, 0, 4, false, false, true, -1},
+      {"into a member, unchecked", false, 1, 0, 4, true, false, false, 1},
+      {"into a zombie, checked", false, 1, 0, 2, true, false, false, -1},
+      {"into a zombie, unchecked", false, 1, 0, 2, false, false, true, 1},
+      {"a member always blocks a zombie", true, 1, 0, 4, false, false, false, -1},
+      {"a zombie into a zombie, unchecked", true, 1, 0, 2, false, false, false, 1},
+      {"a zombie into a zombie, checked", true, 1, 0, 2, true, false, false, -1},
+      {"a spot costs nothing when allowed", false, 1, 1, 2, true, true, true, 0},
+      {"a spot is closed otherwise", false, 1, 1, 2, true, false, true, -1},
+      {"a spot is closed to zombies", true, 1, 1, 2, false, false, false, -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.zombie ? map->ZombieStepCost(c.x, c.y, c.d, c.checkZombies)
+                       : map->MemberStepCost(-1, c.x, c.y, c.d, c.checkZombies, c.allowSpot, c.checkMembers),
+              c.cost)
+        << c.why;
+  }
 }
 
-// One row of the step-kind table for a step right across the start cell's right edge.
-struct KindRow {
-  int barrier, floorFrom, floorTo;
-  bool gymnast;
-  int kind;
-  float from, to;
-  bool reported;
-};
-
+// Kinds of a step right across the start cell's right edge: 7 plain, 17 climbing; impassable barriers
+// are reported and still animated as a plain step.
 TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
-  const KindRow rows[] = {
+  const struct {
+    int barrier, floorFrom, floorTo;
+    bool gymnast;
+    int kind;
+    float from, to;
+    bool reported;
+  } rows[] = {
       {0, 0, 0, false, 7, 0, 0, false},     {3, 0, 2, false, 17, 0, -22, false},
       {0, 2, 2, false, 7, -22, -22, false}, {1, 0, 0, false, 17, 0, 0, false},
       {4, 2, 0, false, 17, -22, 0, false},  {5, 0, 0, true, 7, 0, 0, false},
@@ -101,31 +98,28 @@ TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
       {6, 0, 2, false, 17, 0, -22, true},   {2, 0, 0, true, 7, 0, 0, true},
       {7, 0, 0, false, 7, 0, 0, true},
   };
-  for (const KindRow& r : rows) {
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << (r.gymnast ? ", gymnast" : ""));
     fake.errorBoxes.clear();
+    ClearFigures();
     Load(MapFile(2, 1, std::string{G(r.floorFrom), G(r.floorTo)}, std::string{G(r.barrier), '('}));
     AddMember(0, 0, r.gymnast ? std::vector<int32_t>{kGymnast} : std::vector<int32_t>{});
     const step_kind_struct k = map->StepKind(0, 0, 2);
-    EXPECT_EQ(k.kind, r.kind) << r.barrier << "/" << r.gymnast;
+    EXPECT_EQ(k.kind, r.kind);
     EXPECT_FLOAT_EQ(k.fromHeight, r.from);
     EXPECT_FLOAT_EQ(k.toHeight, r.to);
-    EXPECT_EQ(Boxes(), r.reported ? std::vector<std::string>{"Расчет высоты непроходимого барьера"}
-                                  : std::vector<std::string>{})
-        << r.barrier << "/" << r.gymnast;
-    for (Person* p : team) delete p;
-    team.clear();
+    EXPECT_EQ(Boxes(), r.reported ? kWallBox : std::vector<std::string>{});
   }
-}
-
-TEST_F(MapTest, StepKindsOfTheOtherDirectionsReadTheirOwnEdges) {
-  // 2 x 2: cell 3 (bottom right) has a low top barrier, cell 2 (bottom left) a wall on its right.
+  // The other directions read their own edges. 2 x 2: cell 3 has a low top barrier, cell 2 a wall on its
+  // right.
+  fake.errorBoxes.clear();
   Load(MapFile(2, 2, "((((", "((*(", "((()"));
   EXPECT_EQ(map->StepKind(-1, 3, 1).kind, 15);  // up across cell 3's own top edge
   EXPECT_EQ(map->StepKind(-1, 1, 3).kind, 19);  // down across the target's top edge
   EXPECT_EQ(map->StepKind(-1, 3, 4).kind, 11);  // left across cell 2's right edge: a wall, reported
   EXPECT_EQ(map->StepKind(-1, 0, 3).kind, 9);
   EXPECT_EQ(map->StepKind(-1, 1, 4).kind, 11);
-  EXPECT_EQ(Boxes(), std::vector<std::string>{"Расчет высоты непроходимого барьера"});
+  EXPECT_EQ(Boxes(), kWallBox);
   // Steps that leave the grid read no neighbour.
   map->StepKind(-1, 0, 1);
   map->StepKind(-1, 3, 2);
@@ -133,43 +127,41 @@ TEST_F(MapTest, StepKindsOfTheOtherDirectionsReadTheirOwnEdges) {
   EXPECT_EQ(Boxes().size(), 1u);
 }
 
-TEST_F(MapTest, LineOfFireRoundsHalvesDownAndTriesBothCorners) {
-  // (0,0) -> (2,1) visits (1,0), then steps diagonally to (2,1) via (1,1) or (2,0).
-  Load(MapFile(3, 2, "(((((("));
-  EXPECT_TRUE(map->LineOfFire(0, 0, 2, 1));
-  Load(MapFile(3, 2, "(((((("));
-  map->cells[1].rightBarrier = 2;  // (1,0) | (2,0)
-  EXPECT_TRUE(map->LineOfFire(0, 0, 2, 1));
-  map->cells[4].floor = 3;  // (1,1) blocked as well: neither corner route is open
-  EXPECT_FALSE(map->LineOfFire(0, 0, 2, 1));
-  map->cells[1].rightBarrier = 0;
-  EXPECT_TRUE(map->LineOfFire(0, 0, 2, 1));
-  // The first step goes to (1,0), not (1,1): a wall under (0,0) does not matter, one right of it does.
-  Load(MapFile(3, 2, "(((((("));
-  map->cells[3].topBarrier = 2;
-  EXPECT_TRUE(map->LineOfFire(0, 0, 2, 1));
-  map->cells[0].rightBarrier = 2;
-  EXPECT_FALSE(map->LineOfFire(0, 0, 2, 1));
-  EXPECT_FALSE(map->LineOfFire(2, 1, 0, 0));
-}
-
+// The line rounds halves down and, on a diagonal step, is open if either corner route is.
 TEST_F(MapTest, LineOfFireIsStoppedByWallsSpotsAndMembersButNotByZombiesOrLowBarriers) {
-  Load(MapFile(5, 1, "(((((", ")(((("));
-  map->cells[2].floor = 1;
-  AddZombie(3, 0);
-  EXPECT_TRUE(map->LineOfFire(0, 0, 4, 0));
-  EXPECT_TRUE(map->LineOfFire(4, 0, 0, 0));
-  AddMember(2, 0);
-  EXPECT_FALSE(map->LineOfFire(0, 0, 4, 0));
-  EXPECT_TRUE(map->LineOfFire(0, 0, 1, 0));
-  Load(MapFile(5, 1, "((,(("));
-  EXPECT_FALSE(map->LineOfFire(0, 0, 4, 0));
-  Load(MapFile(5, 1, "(((((", "(((+("));
-  EXPECT_TRUE(map->LineOfFire(4, 0, 0, 0));  // barrier 3 is none
-  // The same cell is always open; an end off the grid never is.
-  EXPECT_TRUE(map->LineOfFire(9, 9, 9, 9));
-  EXPECT_FALSE(map->LineOfFire(0, 0, 5, 0));
-  EXPECT_FALSE(map->LineOfFire(-1, 0, 2, 0));
+  const struct {
+    const char* why;
+    int w;
+    std::string floor, right, top;
+    int member, zombie;  // cells, -1 none
+    int x1, y1, x2, y2;
+    bool open;
+  } cases[] = {
+      // (0,0) -> (2,1) visits (1,0), then steps diagonally to (2,1) via (1,1) or (2,0).
+      {"open board", 3, "((((((", "", "", -1, -1, 0, 0, 2, 1, true},
+      {"one corner walled", 3, "((((((", "(*((((", "", -1, -1, 0, 0, 2, 1, true},
+      {"both corners closed", 3, "((((+(", "(*((((", "", -1, -1, 0, 0, 2, 1, false},
+      {"the other corner closed", 3, "((((+(", "", "", -1, -1, 0, 0, 2, 1, true},
+      {"the first step is right, not down", 3, "((((((", "", "(((*((", -1, -1, 0, 0, 2, 1, true},
+      {"a wall right of the start", 3, "((((((", "*(((((", "(((*((", -1, -1, 0, 0, 2, 1, false},
+      {"the same, backwards", 3, "((((((", "*(((((", "(((*((", -1, -1, 2, 1, 0, 0, false},
+      {"rough ground, a low barrier, a zombie", 5, "(()((", ")((((", "", -1, 3, 0, 0, 4, 0, true},
+      {"the same, backwards", 5, "(()((", ")((((", "", -1, 3, 4, 0, 0, 0, true},
+      {"a member in the way", 5, "(((((", "", "", 2, -1, 0, 0, 4, 0, false},
+      {"a member beyond the target", 5, "(((((", "", "", 2, -1, 0, 0, 1, 0, true},
+      {"a search spot", 5, "((,((", "", "", -1, -1, 0, 0, 4, 0, false},
+      {"barrier 3 is none", 5, "(((((", "(((+(", "", -1, -1, 4, 0, 0, 0, true},
+      {"the same cell, even off the grid", 5, "(((((", "", "", -1, -1, 9, 9, 9, 9, true},
+      {"an end off the grid", 5, "(((((", "", "", -1, -1, 0, 0, 5, 0, false},
+      {"a start off the grid", 5, "(((((", "", "", -1, -1, -1, 0, 2, 0, false},
+  };
+  for (const auto& c : cases) {
+    ClearFigures();
+    Load(MapFile(c.w, static_cast<int>(c.floor.size()) / c.w, c.floor, c.right, c.top));
+    if (c.member >= 0) AddMember(c.member % c.w, c.member / c.w);
+    if (c.zombie >= 0) AddZombie(c.zombie % c.w, c.zombie / c.w);
+    EXPECT_EQ(map->LineOfFire(c.x1, c.y1, c.x2, c.y2), c.open) << c.why;
+  }
 }
 
 TEST_F(MapTest, RemovingAZombieShiftsTheHigherIndicesAndRemovingAMemberClearsItsCells) {
@@ -177,14 +169,13 @@ TEST_F(MapTest, RemovingAZombieShiftsTheHigherIndicesAndRemovingAMemberClearsIts
   for (int i = 0; i < 4; ++i) AddZombie(i, 0);
   map->cells[0].zombieBound = 2;  // a zombie drawn one cell away from where it stands
   map->RemoveZombie(1);
-  EXPECT_EQ(map->cells[0].zombieHere, 0);
-  EXPECT_EQ(map->cells[0].zombieBound, 1);
-  EXPECT_EQ(map->cells[1].zombieHere, -1);
-  EXPECT_EQ(map->cells[1].zombieBound, -1);
-  EXPECT_EQ(map->cells[2].zombieHere, 1);
-  EXPECT_EQ(map->cells[3].zombieHere, 2);
-  EXPECT_EQ(map->cells[3].zombieBound, 2);
+  const int here[4] = {0, -1, 1, 2}, bound[4] = {1, -1, 1, 2};
+  for (int c = 0; c < 4; ++c) {
+    EXPECT_EQ(map->cells[c].zombieHere, here[c]) << c;
+    EXPECT_EQ(map->cells[c].zombieBound, bound[c]) << c;
+  }
   Load(MapFile(2, 1, "(("));
+  ClearFigures();
   AddMember(0, 0);
   AddMember(1, 0);
   map->RemoveMember(0);

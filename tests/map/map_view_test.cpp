@@ -1,6 +1,8 @@
 // The map view: keys and mouse bands within the limits, the glide, centring, the offset and the cursor cell.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "map_fixture.h"
 
 namespace {
@@ -9,23 +11,30 @@ class ViewTest : public MapTest {
  protected:
   // A 40 x 30 board of 32-pixel cells: scroll limits 0..480 across and 0..360 down.
   ViewTest() { Load(MapFile(40, 30, std::string(1200, '('))); }
-
-  void Hold(int key) { fake.held = {key}; }
 };
 
-TEST_F(ViewTest, EveryScrollKeyMovesTheViewUntilItsLimit) {
-  struct KeyCase {
+// Limits are the map's pixel size less the screen, widened by the borders; a map smaller than the screen
+// has 0 as its highest offsets.
+TEST_F(ViewTest, EveryScrollKeyMovesTheViewUntilItsLimitAndOppositeKeysCancel) {
+  BORDER_LEFT = 10.0f;
+  BORDER_RIGHT = 20.0f;
+  BORDER_UP = 30.0f;
+  BORDER_DOWN = 40.0f;
+  Load(MapFile(10, 5, std::string(50, '(')));
+  EXPECT_EQ((std::vector<float>{map->scrollMinX, map->scrollMaxX, map->scrollMinY, map->scrollMaxY}),
+            (std::vector<float>{-10, 0, -30, 0}));
+  Load(MapFile(40, 30, std::string(1200, '(')));
+  const struct {
     int key;
     float* axis;
     float limit;
-  };
-  const KeyCase cases[] = {{HGEK_D, &map->scrollX, 480.0f}, {HGEK_RIGHT, &map->scrollX, 480.0f},
-                           {HGEK_A, &map->scrollX, 0.0f},   {HGEK_LEFT, &map->scrollX, 0.0f},
-                           {HGEK_S, &map->scrollY, 360.0f}, {HGEK_DOWN, &map->scrollY, 360.0f},
-                           {HGEK_W, &map->scrollY, 0.0f},   {HGEK_UP, &map->scrollY, 0.0f}};
-  for (const KeyCase& c : cases) {
+  } cases[] = {{HGEK_D, &map->scrollX, 500.0f}, {HGEK_RIGHT, &map->scrollX, 500.0f},
+               {HGEK_A, &map->scrollX, -10.0f}, {HGEK_LEFT, &map->scrollX, -10.0f},
+               {HGEK_S, &map->scrollY, 400.0f}, {HGEK_DOWN, &map->scrollY, 400.0f},
+               {HGEK_W, &map->scrollY, -30.0f}, {HGEK_UP, &map->scrollY, -30.0f}};
+  for (const auto& c : cases) {
     *c.axis = 200.0f;
-    Hold(c.key);
+    fake.held = {c.key};
     map->UpdateView(0.5f);
     EXPECT_FLOAT_EQ(*c.axis, c.limit > 0 ? 250.0f : 150.0f) << c.key;
     EXPECT_TRUE(map->scrolled);
@@ -33,15 +42,18 @@ TEST_F(ViewTest, EveryScrollKeyMovesTheViewUntilItsLimit) {
     EXPECT_FLOAT_EQ(*c.axis, c.limit) << c.key;
     EXPECT_FALSE(map->scrolled) << c.key;  // at the limit nothing applies any more
   }
-  fake.held.clear();
-  map->UpdateView(0.5f);
-  EXPECT_FALSE(map->scrolled);
+  fake.held = {HGEK_LEFT, HGEK_RIGHT};
+  for (auto [from, to] : std::vector<std::pair<float, float>>{{200, 200}, {-10, 40}, {500, 500}}) {
+    // Left applies first: at the low limit only right moves, at the high limit right brings it back.
+    map->scrollX = from;
+    map->UpdateView(0.5f);
+    EXPECT_FLOAT_EQ(map->scrollX, to) << from;
+  }
 }
 
 TEST_F(ViewTest, MouseBandsStartJustPastTheirEdges) {
   SCROLLING_ZONE = 20.0f;
   Load(MapFile(40, 30, std::string(1200, '(')));
-  map->scrollX = map->scrollY = 100.0f;
   const struct {
     float x, y, expectX, expectY;
   } cases[] = {
@@ -60,69 +72,32 @@ TEST_F(ViewTest, MouseBandsStartJustPastTheirEdges) {
   }
 }
 
-TEST_F(ViewTest, LeftAndRightTogetherCancelExceptAtTheLowLimit) {
-  fake.held = {HGEK_LEFT, HGEK_RIGHT};
-  map->scrollX = 200.0f;
-  map->UpdateView(0.5f);
-  EXPECT_FLOAT_EQ(map->scrollX, 200.0f);
-  EXPECT_TRUE(map->scrolled);
-  map->scrollX = 0.0f;  // left cannot apply, right moves it off the limit
-  map->UpdateView(0.5f);
-  EXPECT_FLOAT_EQ(map->scrollX, 50.0f);
-  map->scrollX = 480.0f;  // left applies first and right brings it back to the limit
-  map->UpdateView(0.5f);
-  EXPECT_FLOAT_EQ(map->scrollX, 480.0f);
-}
-
-TEST_F(ViewTest, GlideMovesTheLongerAxisAtScrollingSpeedAndSnapsWhenOneAxisArrives) {
+// The longer axis moves at scrolling speed; when one axis arrives the other is snapped to its target.
+TEST_F(ViewTest, GlideArrivesOnBothAxesAtOnceAndCentringIsClampedToTheLimits) {
   map->GlideTo(300.0f, 100.0f);
-  EXPECT_TRUE(map->autoScroll);
-  EXPECT_FLOAT_EQ(map->glideVX, 100.0f);
-  EXPECT_NEAR(map->glideVY, 100.0f / 3.0f, 1e-4);
   map->UpdateView(1.0f);
   EXPECT_FLOAT_EQ(map->scrollX, 100.0f);
-  EXPECT_TRUE(map->autoScroll);
+  EXPECT_NEAR(map->scrollY, 100.0f / 3.0f, 1e-4);
   map->UpdateView(1.0f);
   map->UpdateView(1.5f);
   EXPECT_FALSE(map->autoScroll);
-  EXPECT_FLOAT_EQ(map->scrollX, 300.0f);
-  EXPECT_FLOAT_EQ(map->scrollY, 100.0f);
-
-  // Backwards, with y set back after the start: x arrives first and y is snapped to its target.
+  EXPECT_EQ((std::vector<float>{map->scrollX, map->scrollY}), (std::vector<float>{300, 100}));
   map->GlideTo(0.0f, 95.0f);
-  EXPECT_FLOAT_EQ(map->glideVY, -100.0f * 5.0f / 300.0f);
-  map->scrollY = 200.0f;
+  map->scrollY = 200.0f;  // y set back after the start: x arrives first
   map->UpdateView(3.2f);
   EXPECT_FALSE(map->autoScroll);
-  EXPECT_FLOAT_EQ(map->scrollX, 0.0f);
-  EXPECT_FLOAT_EQ(map->scrollY, 95.0f);
+  EXPECT_EQ((std::vector<float>{map->scrollX, map->scrollY}), (std::vector<float>{0, 95}));
 
-  map->GlideTo(0.0f, 95.0f);  // already there
-  EXPECT_FALSE(map->autoScroll);
-}
-
-TEST_F(ViewTest, GlideWithoutSpeedWaitsUntilTheHandScrolls) {
-  SCROLLING_SPEED = 0.0f;
-  map->GlideTo(200.0f, 200.0f);
-  for (int i = 0; i < 100; ++i) map->UpdateView(0.5f);
-  EXPECT_TRUE(map->autoScroll);
-  EXPECT_FLOAT_EQ(map->scrollX, 0.0f);
-  Hold(HGEK_D);
-  map->UpdateView(0.5f);
-  EXPECT_FALSE(map->autoScroll);
-}
-
-TEST_F(ViewTest, CentringOnTheSelectedMemberIsClampedToTheLimits) {
   Person* p = AddMember(20, 15);
   selectedMember = 0;
-  map->CenterOnMember();
-  EXPECT_FLOAT_EQ(map->glideX, 240.0f);
-  EXPECT_FLOAT_EQ(map->glideY, 180.0f);
-  p->x = 39;
-  p->y = 29;
-  map->CenterOnMember();
-  EXPECT_FLOAT_EQ(map->glideX, 480.0f);
-  EXPECT_FLOAT_EQ(map->glideY, 360.0f);
+  for (auto [x, y, glideX, glideY] :
+       std::vector<std::array<float, 4>>{{20, 15, 240, 180}, {39, 29, 480, 360}}) {
+    p->x = static_cast<int>(x);
+    p->y = static_cast<int>(y);
+    map->CenterOnMember();
+    EXPECT_EQ((std::vector<float>{map->glideX, map->glideY}), (std::vector<float>{glideX, glideY}));
+  }
+  map->scrollX = map->scrollY = 0.0f;
   p->x = p->y = 0;
   map->CenterOnMember();
   EXPECT_FALSE(map->autoScroll);  // the view already shows the corner
@@ -130,44 +105,46 @@ TEST_F(ViewTest, CentringOnTheSelectedMemberIsClampedToTheLimits) {
   map->glideX = 7.0f;
   map->CenterOnMember();
   EXPECT_FLOAT_EQ(map->glideX, 7.0f);
+
+  // Without speed the glide waits until the hand scrolls.
+  SCROLLING_SPEED = 0.0f;
+  map->GlideTo(200.0f, 200.0f);
+  for (int i = 0; i < 100; ++i) map->UpdateView(0.5f);
+  EXPECT_TRUE(map->autoScroll);
+  EXPECT_FLOAT_EQ(map->scrollX, 0.0f);
+  fake.held = {HGEK_D};
+  map->UpdateView(0.5f);
+  EXPECT_FALSE(map->autoScroll);
 }
 
+// The cursor cell is computed off the map too: -11 truncates to column 0.
 TEST_F(ViewTest, OffsetIsTheScrollRoundedDownAndTheCursorCellFollowsIt) {
   BORDER_LEFT = 50.0f;
   Load(MapFile(40, 30, std::string(1200, '(')));
-  map->scrollX = 100.6f;
-  map->scrollY = 31.9f;
-  mouseX = 10.5f;
   mouseY = 20.0f;
-  map->UpdateView(0.0f);
-  EXPECT_FLOAT_EQ(map->viewX, 100.0f);
-  EXPECT_FLOAT_EQ(map->viewY, 31.0f);
-  EXPECT_TRUE(map->cursorOnMap);
-  EXPECT_EQ(map->cursorX, 3);  // 110.5 / 32
-  EXPECT_EQ(map->cursorY, 1);  // 51 / 32
-  EXPECT_EQ(map->cursorCell, 43);
+  const struct {
+    float scrollX, scrollY, mouseX, viewX, viewY;
+    bool onMap;
+    int cursorX, cursorY;
+  } cases[] = {
+      {100.6f, 31.9f, 10.5f, 100, 31, true, 3, 1},  // map point (110.5, 51)
+      {-20.5f, 0, 10, -21, 0, false, 0, 0},
+      {480, 0, 799, 480, 0, true, 39, 0},  // map x 1279: the last pixel column
+      {481, 0, 799, 481, 0, false, 40, 0},
+  };
+  for (const auto& c : cases) {
+    map->scrollX = c.scrollX;
+    map->scrollY = c.scrollY;
+    mouseX = c.mouseX;
+    map->UpdateView(0.0f);
+    EXPECT_EQ((std::vector<float>{map->viewX, map->viewY}), (std::vector<float>{c.viewX, c.viewY}))
+        << c.scrollX;
+    EXPECT_EQ(map->cursorOnMap, c.onMap) << c.scrollX;
+    EXPECT_EQ((std::vector<int>{map->cursorX, map->cursorY}), (std::vector<int>{c.cursorX, c.cursorY}));
+    EXPECT_EQ(map->cursorCell, c.cursorY * 40 + c.cursorX);
+  }
 
-  map->scrollX = -20.5f;
-  map->scrollY = 0.0f;
-  mouseX = 10.0f;
-  map->UpdateView(0.0f);
-  EXPECT_FLOAT_EQ(map->viewX, -21.0f);
-  EXPECT_FALSE(map->cursorOnMap);
-  EXPECT_EQ(map->cursorX, 0);  // still computed off the map: -11 truncates to column 0
-
-  map->scrollX = 480.0f;
-  mouseX = 799.0f;  // map x 1279: the last pixel column
-  map->UpdateView(0.0f);
-  EXPECT_TRUE(map->cursorOnMap);
-  EXPECT_EQ(map->cursorX, 39);
-  map->scrollX = 481.0f;
-  map->UpdateView(0.0f);
-  EXPECT_FALSE(map->cursorOnMap);
-  EXPECT_EQ(map->cursorX, 40);
-}
-
-TEST_F(ViewTest, ZeroCellSizeGivesNoCursorCell) {
-  Load("2 2 0 0 0 0 0 0 (((( (((( (((( '''' ''''");
+  Load("2 2 0 0 0 0 0 0 (((( (((( ((((  ");  // cells of no size give no cursor cell
   mouseX = 0.0f;
   map->UpdateView(0.1f);
   EXPECT_FALSE(map->cursorOnMap);

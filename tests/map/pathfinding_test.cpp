@@ -12,35 +12,24 @@
 namespace {
 
 constexpr int kGymnast = 6;
+const int kDx[5] = {0, 0, 1, 0, -1}, kDy[5] = {0, -1, 0, 1, 0};
 
 // Cheapest costs from `sources` by Dijkstra; `pinned` cells hold 0 but are never expanded.
 // Costs of the cell count or more count as unreached, as the game's tables store them.
 std::vector<int> Dijkstra(const Map& m, const std::vector<int>& sources, const std::vector<int>& pinned,
                           const std::function<int(int, int, int)>& step) {
   std::vector<int> dist(m.cellCount, INT32_MAX);
-  using Entry = std::pair<int, int>;
-  std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+  std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>> open;
   for (int c : pinned) dist[c] = 0;
-  for (int c : sources) {
-    dist[c] = 0;
-    open.push({0, c});
-  }
-  std::vector<bool> closed(m.cellCount, false);
+  for (int c : sources) open.push({dist[c] = 0, c});
   while (!open.empty()) {
     const auto [d, c] = open.top();
     open.pop();
-    if (closed[c]) continue;
-    closed[c] = true;
-    const int x = c % m.W, y = c / m.W;
-    const int dx[5] = {0, 0, 1, 0, -1}, dy[5] = {0, -1, 0, 1, 0};
+    if (d > dist[c]) continue;
     for (int dir = 1; dir <= 4; ++dir) {
-      const int cost = step(x, y, dir);
-      if (cost < 0) continue;
-      const int n = (y + dy[dir]) * m.W + x + dx[dir];
-      if (d + cost < dist[n]) {
-        dist[n] = d + cost;
-        open.push({dist[n], n});
-      }
+      const int cost = step(c % m.W, c / m.W, dir);
+      const int n = c + kDy[dir] * m.W + kDx[dir];
+      if (cost >= 0 && d + cost < dist[n]) open.push({dist[n] = d + cost, n});
     }
   }
   for (int& d : dist) d = std::min(d, m.cellCount);
@@ -49,28 +38,16 @@ std::vector<int> Dijkstra(const Map& m, const std::vector<int>& sources, const s
 
 // The cell a route into `cell` came from, by the arrival direction.
 int Previous(const Map& m, int cell, int direction) {
-  switch (direction) {
-    case 1:
-      return cell + m.W;
-    case 2:
-      return cell - 1;
-    case 3:
-      return cell - m.W;
-    default:
-      return cell + 1;
-  }
+  return cell - kDy[direction] * m.W - kDx[direction];
 }
 
 class PathTest : public MapTest {
  protected:
-  // A random board with members (some dead, some gymnasts) and zombies on it.
+  // A random board with barriers, rough ground, spots, members (some dead, some gymnasts), zombies,
+  // a random selection and a random step budget.
   void RandomBoard(std::mt19937& rng) {
-    for (Person* p : team) delete p;
-    for (Person* p : zombies) delete p;
-    team.clear();
-    zombies.clear();
-    const int w = std::uniform_int_distribution<int>(1, 12)(rng);
-    const int h = std::uniform_int_distribution<int>(1, 12)(rng);
+    ClearFigures();
+    const int w = 1 + static_cast<int>(rng() % 12), h = 1 + static_cast<int>(rng() % 12);
     Load(MapFile(w, h, std::string(static_cast<size_t>(w * h), '(')));
     const int floors[10] = {0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
     const int barriers[16] = {0, 0, 0, 0, 0, 0, 0, 0, 3, 1, 4, 2, 5, 6, 7, -1};
@@ -79,21 +56,17 @@ class PathTest : public MapTest {
       c.rightBarrier = static_cast<int16_t>(barriers[rng() % 16]);
       c.topBarrier = static_cast<int16_t>(barriers[rng() % 16]);
     }
-    std::vector<int> freeCells(w * h);
-    for (int i = 0; i < w * h; ++i) freeCells[i] = i;
-    std::shuffle(freeCells.begin(), freeCells.end(), rng);
+    std::vector<int> cells(w * h);
+    for (int i = 0; i < w * h; ++i) cells[i] = i;
+    std::shuffle(cells.begin(), cells.end(), rng);
     const int members = std::min<int>(1 + rng() % 4, w * h);
     const int zombieCount = std::min<int>(rng() % 4, w * h - members);
     for (int i = 0; i < members; ++i) {
-      const int c = freeCells[i];
-      Person* p =
-          AddMember(c % w, c / w, rng() % 3 == 0 ? std::vector<int32_t>{kGymnast} : std::vector<int32_t>{});
-      if (rng() % 4 == 0) {
-        p->alive = 0;
-        map->cells[c].memberHere = -1;
-      }
+      const bool gymnast = rng() % 3 == 0, alive = rng() % 4 != 0;
+      AddMember(cells[i] % w, cells[i] / w, gymnast ? std::vector<int32_t>{kGymnast} : std::vector<int32_t>{},
+                alive);
     }
-    for (int i = 0; i < zombieCount; ++i) AddZombie(freeCells[members + i] % w, freeCells[members + i] / w);
+    for (int i = members; i < members + zombieCount; ++i) AddZombie(cells[i] % w, cells[i] / w);
     selectedMember = static_cast<int>(rng() % (members + 1)) - 1;
     if (selectedMember >= 0 && !team[selectedMember]->alive) selectedMember = -1;
     const float cycles[4] = {1.0f, 2.5f, 7.0f, 1.0e9f};
@@ -131,6 +104,7 @@ TEST_F(PathTest, SearchesFindTheCheapestCostsOfADijkstraOnRandomBoards) {
       }
     }
 
+    // The zombie field spreads from the living; the dead are goals at 0 that spread nothing.
     map->pathsStale = true;
     FinishSearch(2);
     ASSERT_EQ(m.searchMember, -1);
@@ -141,7 +115,10 @@ TEST_F(PathTest, SearchesFindTheCheapestCostsOfADijkstraOnRandomBoards) {
     for (int c = 0; c < m.cellCount; ++c) {
       const map_cell_struct& cell = m.cells[c];
       ASSERT_EQ(cell.zombieDistance, expected[c]) << "cell " << c;
-      if (cell.zombieDistance == 0 || cell.zombieDistance == m.cellCount) continue;
+      if (cell.zombieDistance == 0 || cell.zombieDistance == m.cellCount) {
+        EXPECT_EQ(cell.zombieDirection, -1) << "cell " << c;
+        continue;
+      }
       const int prev = Previous(m, c, cell.zombieDirection);
       ASSERT_EQ(cell.zombieDistance,
                 m.cells[prev].zombieDistance +
@@ -150,42 +127,55 @@ TEST_F(PathTest, SearchesFindTheCheapestCostsOfADijkstraOnRandomBoards) {
   }
 }
 
-TEST_F(PathTest, EnclosedMemberReachesOnlyItsOwnCellAndTheSearchEndsAtOnce) {
-  // Walls on all four sides of the middle cell of a 3 x 3 board.
-  Load(MapFile(3, 3, "(((((((((", "((((*(((("));
-  map->cells[4].topBarrier = map->cells[7].topBarrier = 2;
-  map->cells[3].rightBarrier = 2;
-  AddMember(1, 1);
-  PATH_FINDING_CICLES = 1.0f;
-  map->pathsStale = true;
-  map->DrivePathSearch(0);  // the one expansion finds nothing
-  EXPECT_EQ(map->searchMember, 0);
-  EXPECT_TRUE(searchRunning);
-  map->DrivePathSearch(0);  // the empty queue ends the search
-  EXPECT_EQ(map->searchMember, -1);
-  EXPECT_TRUE(map->pathDone[0]);
-  map->DrivePathSearch(0);
-  EXPECT_FALSE(searchRunning);
-  for (int c = 0; c < 9; ++c) EXPECT_EQ(map->cells[c].paths[0].cost, c == 4 ? 0 : 9);
+// Small boards worked out by hand: a member's table, or the zombie field (table -1).
+TEST_F(PathTest, SmallBoardsGiveTheirHandWorkedCosts) {
+  struct Case {
+    const char* why;
+    int w;
+    std::string floor, right, top;
+    std::vector<int> living, dead;  // cells; team indices follow in this order
+    int table;
+    std::vector<int> costs;
+  };
+  const Case cases[] = {
+      {"walled in", 3, "(((((((((", "(((**((((", "((((*((*(", {4}, {}, 0, {9, 9, 9, 9, 0, 9, 9, 9, 9}},
+      {"members block each other", 6, "((((((", "", "", {0, 2, 4}, {5}, 1, {6, 1, 0, 1, 6, 6}},
+      {"a body does not block", 6, "((((((", "", "", {0, 2, 4}, {5}, 2, {6, 6, 6, 1, 0, 1}},
+      {"spots are never entered", 6, "(((,((", "", "", {2}, {0}, 0, {2, 1, 0, 6, 6, 6}},
+      {"the dead anchor the field", 6, "(((,((", "", "", {2}, {0}, -1, {0, 1, 0, 6, 6, 6}},
+      {"rough ground; the count is unreached", 8, "()((((((", "", "", {0}, {}, 0, {0, 3, 4, 5, 6, 7, 8, 8}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    ClearFigures();
+    const int h = static_cast<int>(c.floor.size()) / c.w;
+    Load(MapFile(c.w, h, c.floor, c.right, c.top));
+    for (int cell : c.living) AddMember(cell % c.w, cell / c.w);
+    for (int cell : c.dead) AddMember(cell % c.w, cell / c.w, {}, false);
+    map->pathsStale = true;
+    FinishSearch(c.table < 0 ? 2 : 0);
+    std::vector<int> costs;
+    for (const map_cell_struct& cell : map->cells) {
+      costs.push_back(c.table < 0 ? cell.zombieDistance : cell.paths[c.table].cost);
+    }
+    EXPECT_EQ(costs, c.costs);
+  }
 }
 
+// The budget is the whole number of steps below the setting (2.5 gives three).
 TEST_F(PathTest, StepsPerFrameAreTheWholeCountOfTheSetting) {
-  const auto reachedAfterOneFrame = [this](float cycles) {
+  for (auto [cycles, reached] :
+       std::vector<std::pair<float, int>>{{2.0f, 3}, {2.5f, 4}, {0.3f, 2}, {0.0f, 1}}) {
+    ClearFigures();
     Load(MapFile(8, 1, std::string(8, '(')));
-    for (Person* p : team) delete p;
-    team.clear();
     AddMember(0, 0);
     PATH_FINDING_CICLES = cycles;
     map->pathsStale = true;
     map->DrivePathSearch(0);
-    int reached = 0;
-    for (const map_cell_struct& c : map->cells) reached += c.paths[0].cost < 8 ? 1 : 0;
-    return reached;
-  };
-  EXPECT_EQ(reachedAfterOneFrame(2.0f), 3);  // own cell and two more
-  EXPECT_EQ(reachedAfterOneFrame(2.5f), 4);
-  EXPECT_EQ(reachedAfterOneFrame(0.3f), 2);
-  EXPECT_EQ(reachedAfterOneFrame(0.0f), 1);
+    int count = 0;
+    for (const map_cell_struct& c : map->cells) count += c.paths[0].cost < 8 ? 1 : 0;
+    EXPECT_EQ(count, reached) << cycles;
+  }
   // With no steps at all the search never moves on, however many frames pass.
   for (int i = 0; i < 50; ++i) map->DrivePathSearch(1);
   EXPECT_EQ(map->searchMember, 0);
@@ -199,9 +189,7 @@ TEST_F(PathTest, MemberSearchStartsWithTheSelectedMemberThenGoesHighestIndexFirs
   AddMember(0, 0);
   AddMember(2, 0);
   AddMember(4, 0);
-  Person* dead = AddMember(5, 0);
-  dead->alive = 0;
-  map->cells[5].memberHere = -1;
+  AddMember(5, 0, {}, false);
   map->cells[5].paths[3].cost = 77;
   selectedMember = 1;
   PATH_FINDING_CICLES = 0.0f;
@@ -215,30 +203,14 @@ TEST_F(PathTest, MemberSearchStartsWithTheSelectedMemberThenGoesHighestIndexFirs
   }
   EXPECT_EQ(order, (std::vector<int>{1, 2, 0, -1}));
   EXPECT_EQ(map->cells[5].paths[3].cost, 77);
-  // Members block each other; the dead body in cell 5 no longer does.
-  EXPECT_EQ(map->cells[1].paths[1].cost, 1);
-  EXPECT_EQ(map->cells[5].paths[1].cost, 6);
-  EXPECT_EQ(map->cells[5].paths[2].cost, 1);
-  EXPECT_EQ(map->cells[1].paths[0].cost, 1);
-  EXPECT_EQ(map->cells[3].paths[0].cost, 6);
 }
 
-TEST_F(PathTest, OnlyExistingMembersAreLookedAtForTheNextSearch) {
-  Load(MapFile(3, 1, "((("));
-  AddMember(0, 0);
-  AddMember(2, 0);
-  map->pathDone = {false, false, false, false};
-  map->pathsStale = true;
-  FinishSearch(0);
-  EXPECT_EQ(map->searchMember, -1);
-  EXPECT_TRUE(map->pathDone[0]);
-  EXPECT_TRUE(map->pathDone[1]);
-  EXPECT_FALSE(map->pathDone[3]);
-}
-
-TEST_F(PathTest, StaleFlagDuringASearchStartsItAfreshFromTheNewPositions) {
+// A stale flag restarts the search from the new positions; with fewer than four members the flags of
+// missing members are never read (they once started a search for a member that did not exist).
+TEST_F(PathTest, StaleFlagRestartsTheSearchAndOnlyExistingMembersAreLookedAt) {
   Load(MapFile(6, 1, std::string(6, '(')));
   Person* p = AddMember(0, 0);
+  map->pathDone.fill(false);
   PATH_FINDING_CICLES = 2.0f;
   map->pathsStale = true;
   map->DrivePathSearch(0);
@@ -247,28 +219,12 @@ TEST_F(PathTest, StaleFlagDuringASearchStartsItAfreshFromTheNewPositions) {
   map->cells[5].memberHere = 0;
   map->pathsStale = true;
   FinishSearch(0);
+  EXPECT_EQ(map->searchMember, -1);
   for (int c = 0; c < 6; ++c) EXPECT_EQ(map->cells[c].paths[0].cost, 5 - c);
+  EXPECT_FALSE(map->pathDone[1] || map->pathDone[3]);
 }
 
-TEST_F(PathTest, SearchSpotsStayUnreachedAndDeadMembersAnchorTheZombieFieldWithoutSpreadingIt) {
-  Load(MapFile(6, 1, "(((,(("));
-  Person* dead = AddMember(0, 0);
-  dead->alive = 0;
-  map->cells[0].memberHere = -1;
-  AddMember(2, 0);
-  map->pathsStale = true;
-  FinishSearch(0);
-  EXPECT_EQ(map->cells[3].paths[1].cost, 6);
-  EXPECT_EQ(map->cells[4].paths[1].cost, 6);
-  map->pathsStale = true;
-  FinishSearch(3);
-  const int expected[6] = {0, 1, 0, 6, 6, 6};
-  for (int c = 0; c < 6; ++c) EXPECT_EQ(map->cells[c].zombieDistance, expected[c]) << c;
-  EXPECT_EQ(map->cells[1].zombieDirection, 4);  // reached from the living member on its right
-  EXPECT_EQ(map->cells[0].zombieDirection, -1);
-}
-
-TEST_F(PathTest, PathMarksSplitAtTheActionPoints) {
+TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
   Load(MapFile(7, 1, "(((((((", "((((((("));
   map->cells[5].rightBarrier = 2;
   Person* p = AddMember(0, 0);
@@ -282,28 +238,23 @@ TEST_F(PathTest, PathMarksSplitAtTheActionPoints) {
   for (int c = 0; c < 7; ++c) EXPECT_EQ(map->cells[c].pathMark, marks[c]) << c;
   EXPECT_EQ(map->PathBack(0, 4), (std::vector<int>{4, 3, 2, 1}));
   // The member's own cell and an unreached cell mark nothing, and old marks go.
-  map->cursorCell = 0;
-  map->MarkPath();
-  for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0);
-  map->cursorCell = 4;
-  map->MarkPath();
-  map->cursorCell = 6;
-  map->MarkPath();
-  for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0);
-}
+  for (int cursor : {0, 6}) {
+    map->cursorCell = 4;
+    map->MarkPath();
+    map->cursorCell = cursor;
+    map->MarkPath();
+    for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0) << cursor;
+  }
 
-TEST_F(PathTest, WalkBackOverABrokenTableEndsWithoutARoute) {
+  // Cells 0 and 1 point at each other: a cycle no search could leave behind ends the walk.
   Load(MapFile(3, 1, "((("));
-  AddMember(2, 0);
-  selectedMember = 0;
-  // Cells 0 and 1 point at each other: a cycle no search could leave behind.
+  map->cells[2].paths[0] = {0, 0};
   map->cells[0].paths[0] = {2, 4};
   map->cells[1].paths[0] = {1, 2};
   EXPECT_TRUE(map->PathBack(0, 0).empty());
-  map->cells[1].paths[0] = {1, 9};
+  map->cells[1].paths[0] = {1, 9};  // no such direction
   EXPECT_TRUE(map->PathBack(0, 0).empty());
-  map->cells[2].paths[0] = {0, 0};
-  map->cells[1].paths[0] = {1, 2};  // arrived going right: it came from cell 0, off the own cell
+  map->cells[1].paths[0] = {1, 2};  // arrived going right: from cell 0, which leads back to cell 1
   map->cursorCell = 1;
   map->MarkPath();
   for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0);
@@ -313,7 +264,11 @@ TEST_F(PathTest, WalkBackOverABrokenTableEndsWithoutARoute) {
 
 class TargetTest : public PathTest {
  protected:
-  TargetTest() {
+  TargetTest() { Reset(); }
+
+  // An empty 7 x 7 board with the shooter at (3, 3).
+  void Reset() {
+    ClearFigures();
     Load(MapFile(7, 7, std::string(49, '(')));
     shooter = AddMember(3, 3);
     shooter->active = &weapon;
@@ -330,6 +285,7 @@ class TargetTest : public PathTest {
   }
 
   std::vector<int> Targetable() {
+    map->MarkTargets();
     std::vector<int> out;
     for (int i = 0; i < static_cast<int>(zombies.size()); ++i) {
       if (zombies[i]->targetable) out.push_back(i);
@@ -341,59 +297,53 @@ class TargetTest : public PathTest {
   Person* shooter = nullptr;
 };
 
-TEST_F(TargetTest, MeleeReachesTheFourNeighboursOnly) {
-  for (auto [x, y] : std::vector<std::pair<int, int>>{{3, 2}, {4, 3}, {3, 4}, {2, 3}, {4, 4}, {3, 1}}) {
-    AddZombie(x, y);
+// The shooter stands at (3, 3) of a 7 x 7 board.
+TEST_F(TargetTest, WeaponsReachTheirRangeAlongAnOpenLine) {
+  using Cells = std::vector<std::pair<int, int>>;
+  const Cells around = {{3, 2}, {4, 3}, {3, 4}, {2, 3}, {4, 4}, {3, 1}};
+  const Cells far = {{5, 4}, {5, 5}, {0, 3}};  // distances 3, 4 and 3
+  const Cells crowd = {{5, 4}, {5, 5}, {0, 3}, {4, 3}};
+  const struct {
+    const char* why;
+    int kind, id, range;
+    Cells zombies, members;
+    bool wallRight;
+    std::vector<int> targets;
+  } cases[] = {
+      {"bare hands reach the four neighbours", KIND_HANDS, ACT_HIT, 1, around, {}, false, {0, 1, 2, 3}},
+      {"not through a wall", KIND_HAND_WEAPON, ACT_HIT, 1, around, {}, true, {0, 2, 3}},
+      {"a shot within its range", KIND_FIREARM, ACT_SHOT, 3, far, {}, false, {0, 2}},
+      {"a burst within its range", KIND_FIREARM, ACT_BURST, 4, far, {}, false, {0, 1, 2}},
+      {"a member blocks, a zombie does not", KIND_FIREARM, ACT_BURST, 4, crowd, {{1, 3}}, false, {0, 1, 3}},
+      {"a wall right: the diagonal goes round below", KIND_FIREARM, ACT_BURST, 4, crowd, {{1, 3}}, true, {1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Reset();
+    for (auto [x, y] : c.zombies) AddZombie(x, y);
+    for (auto [x, y] : c.members) AddMember(x, y);
+    if (c.wallRight) map->cells[map->CellIndex(3, 3)].rightBarrier = 2;
+    Arm(c.kind, c.id, c.range);
+    EXPECT_EQ(Targetable(), c.targets);
   }
-  Arm(KIND_HANDS, ACT_HIT, 1);
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{0, 1, 2, 3}));
-  map->cells[map->CellIndex(3, 3)].rightBarrier = 2;
-  Arm(KIND_HAND_WEAPON, ACT_HIT, 1);
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{0, 2, 3}));
-}
-
-TEST_F(TargetTest, GunsReachTheirRangeAlongAnOpenLine) {
-  AddZombie(5, 4);  // 2 across and 1 down: distance 3
-  AddZombie(5, 5);  // distance 4
-  AddZombie(0, 3);  // distance 3 to the left
-  Arm(KIND_FIREARM, ACT_SHOT, 3);
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{0, 2}));
-  Arm(KIND_FIREARM, ACT_BURST, 4);
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{0, 1, 2}));
-  // A member standing in the way closes the line; a zombie in the way does not.
-  AddMember(1, 3);
-  AddZombie(4, 3);
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{0, 1, 3}));
-  // A wall on the shooter's right: the diagonal line still finds its way round the corner below.
-  map->cells[map->CellIndex(3, 3)].rightBarrier = 2;
-  map->MarkTargets();
-  EXPECT_EQ(Targetable(), (std::vector<int>{1}));
 }
 
 TEST_F(TargetTest, NothingIsTargetableWithoutAUsableWeaponAndLostTargetsTurnWhite) {
   Person* near = AddZombie(3, 2);
   Person* far = AddZombie(3, 0);
   Arm(KIND_FIREARM, ACT_SHOT, 3);
-  map->MarkTargets();
   ASSERT_EQ(Targetable(), (std::vector<int>{0, 1}));
   for (Person* z : zombies) {
     z->tint = static_cast<int32_t>(0xFFFF0000);
     z->sprite->SetColor(0xFFFF0000);
   }
   Arm(KIND_HANDS, ACT_HIT, 1);
-  map->MarkTargets();
   EXPECT_EQ(Targetable(), (std::vector<int>{0}));
   EXPECT_EQ(near->sprite->GetColor(), 0xFFFF0000u);  // still a target: keeps flashing
   EXPECT_EQ(far->sprite->GetColor(), 0xFFFFFFFFu);
   EXPECT_EQ(far->tint, -1);
 
   const auto none = [this](const char* why) {
-    map->MarkTargets();
     EXPECT_EQ(Targetable(), (std::vector<int>{})) << why;
     Arm(KIND_HANDS, ACT_HIT, 1);
   };
