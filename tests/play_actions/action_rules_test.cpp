@@ -4,7 +4,7 @@
 
 namespace {
 
-class ActionRules : public ScreenTest {
+class ActionRules : public PlayTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
@@ -14,11 +14,6 @@ class ActionRules : public ScreenTest {
     user->SetDirection(1);
     SelectMember(0);
     message.clear();
-  }
-
-  void TearDown() override {
-    FreePlay();
-    ScreenTest::TearDown();
   }
 
   // A zombie at (x, y) that the user's active item can reach.

@@ -4,7 +4,7 @@
 
 namespace {
 
-class MapClicks : public ScreenTest {
+class MapClicks : public PlayTest {
  protected:
   // A map from `floor` (10 x 8, `spots` search spots along the top row) with members at the given cells.
   void Start(const std::string& floor, std::initializer_list<std::pair<int, int>> members, int spots = 0) {
@@ -15,11 +15,6 @@ class MapClicks : public ScreenTest {
     SelectMember(0);
     gameMap->pathsStale = true;
     Settle();
-  }
-
-  void TearDown() override {
-    FreePlay();
-    ScreenTest::TearDown();
   }
 
   // Plays frames until every queue is empty and the paths are searched again.

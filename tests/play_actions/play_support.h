@@ -71,3 +71,12 @@ inline Item* Wield(Person* p, int type, int action = 0) {
   p->active = item;
   return item;
 }
+
+// The play tests' fixture: the screen fixture, and nothing left in play after a test.
+class PlayTest : public ScreenTest {
+ protected:
+  void TearDown() override {
+    FreePlay();
+    ScreenTest::TearDown();
+  }
+};

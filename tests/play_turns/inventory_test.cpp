@@ -9,17 +9,12 @@ constexpr int KEYS = 0, HOLSTER = 2, BACKPACK = 3, ARMOUR = 4, JACKET = 5, NAILS
 
 using Items = std::vector<Item*>;
 
-class InventoryTest : public ScreenTest {
+class InventoryTest : public PlayTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
     s = AddMember(4, 4);
     selectedMember = 0;
-  }
-
-  void TearDown() override {
-    FreePlay();
-    ScreenTest::TearDown();
   }
 
   static void Drag(Item* item, int source) {

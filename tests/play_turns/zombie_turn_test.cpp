@@ -6,7 +6,7 @@ namespace {
 
 using V = std::vector<int>;
 
-class ZombieTurnTest : public ScreenTest {
+class ZombieTurnTest : public PlayTest {
  protected:
   // Builds the zombie field on the figures as they stand.
   static void Field() {
@@ -20,11 +20,6 @@ class ZombieTurnTest : public ScreenTest {
     Person* z = AddZombie(x, y);
     z->SetDirection(facing);
     return z;
-  }
-
-  void TearDown() override {
-    FreePlay();
-    ScreenTest::TearDown();
   }
 };
 

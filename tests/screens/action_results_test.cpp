@@ -7,42 +7,38 @@ namespace {
 
 using Consequences = ScreenTest;
 
-// The item types lying in `cell`; the cell is emptied.
-std::vector<int> TakeTypes(int cell) {
-  std::vector<int> types;
-  for (const Item* item : gameMap->cells[cell].items) types.push_back(item->type);
-  for (Item* item : gameMap->cells[cell].items) delete item;
-  gameMap->cells[cell].items.clear();
-  return types;
-}
-
-// The search that reaches the threshold also finds the escape key, only once; a detective finds two things.
+// A finished search costs three points and plays its sound; the one that reaches the threshold also finds
+// the escape key, first and only once; a detective finds two things.
 TEST_F(Consequences, TheSearchThatReachesTheThresholdAlsoFindsTheEscapeKeyOnce) {
   Person* p = AddMember(3, 3);
+  std::vector<Item*>& ground = gameMap->cells[p->cell].items;
   gameMap->searchThreshold = 2;
-  gameMap->searchesMade = 1;
-  const size_t sounds = fake.playedEffects.size();
-  Feed({11});  // RandomInt(2, 51) = 2 + 11 mod 50 = 13
-  ApplyMemberResult(0, 4);
-  EXPECT_EQ(p->actionPoints, 1);
-  EXPECT_EQ(TakeTypes(p->cell), (std::vector<int>{13}));
-  EXPECT_FALSE(gameMap->escapeKeyFound);
-  EXPECT_EQ(fake.playedEffects.size(), sounds + 1);
-  gameMap->searchesMade = 2;
-  Feed({12});
-  ApplyMemberResult(0, 4);
-  EXPECT_EQ(TakeTypes(p->cell), (std::vector<int>{0, 14}));  // the key comes first, then the find
-  EXPECT_TRUE(gameMap->escapeKeyFound);
-  gameMap->searchesMade = 5;
-  Feed({13});
-  ApplyMemberResult(0, 4);
-  EXPECT_EQ(TakeTypes(p->cell), (std::vector<int>{15}));
-
-  p->skills = {7};
-  gameMap->escapeKeyFound = false;
-  Feed({0, 49});
-  ApplyMemberResult(0, 4);
-  EXPECT_EQ(TakeTypes(p->cell), (std::vector<int>{0, 2, 51}));
+  struct Case {
+    int made;
+    bool detective;
+    std::vector<int> draws, found;  // RandomInt(2, 51) = 2 + draw mod 50
+  };
+  for (const Case& c : {Case{1, false, {11}, {13}},
+                        {2, false, {12}, {0, 14}},
+                        {5, false, {13}, {15}},
+                        {5, true, {0, 49}, {0, 2, 51}}}) {
+    SCOPED_TRACE(c.made);
+    gameMap->searchesMade = c.made;
+    gameMap->escapeKeyFound = gameMap->escapeKeyFound && !c.detective;  // found again for the detective
+    if (c.detective) p->skills = {7};
+    for (int d : c.draws) Feed({d});
+    p->actionPoints = 4;
+    const size_t sounds = fake.playedEffects.size();
+    ApplyMemberResult(0, 4);
+    EXPECT_EQ(p->actionPoints, 1);
+    EXPECT_EQ(fake.playedEffects.size(), sounds + 1);
+    std::vector<int> types;
+    for (const Item* item : ground) types.push_back(item->type);
+    EXPECT_EQ(types, c.found);
+    EXPECT_EQ(gameMap->escapeKeyFound, c.made >= 2);
+    for (Item* item : ground) delete item;
+    ground.clear();
+  }
 }
 
 // A step's first half (plain or climbing) and a push-back move only the drawing cell: the occupied cell

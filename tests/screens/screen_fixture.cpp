@@ -137,26 +137,29 @@ void ScreenTest::UseMap(const std::string& text) {
   gameMap = new Map(path);
 }
 
-Person* ScreenTest::AddMember(int x, int y) {
-  Person* p = new Person(HTEXTURE{0}, 0, 11, 0, 0);  // profession 11 grants nothing
-  const int index = static_cast<int>(team.size());
+namespace {
+
+// Registers p at (x, y) as standing and drawn there under its index in `list`.
+Person* Place(Person* p, std::vector<Person*>& list, int16_t map_cell_struct::*here,
+              int16_t map_cell_struct::*bound, int x, int y) {
   p->x = x;
   p->y = y;
   p->cell = p->secondCell = static_cast<int16_t>(gameMap->CellIndex(x, y));
-  gameMap->cells[p->cell].memberHere = gameMap->cells[p->cell].memberBound = static_cast<int16_t>(index);
-  team.push_back(p);
+  gameMap->cells[p->cell].*here = gameMap->cells[p->cell].*bound = static_cast<int16_t>(list.size());
+  list.push_back(p);
   return p;
 }
 
+}  // namespace
+
+Person* ScreenTest::AddMember(int x, int y) {  // profession 11 grants nothing
+  return Place(new Person(HTEXTURE{0}, 0, 11, 0, 0), team, &map_cell_struct::memberHere,
+               &map_cell_struct::memberBound, x, y);
+}
+
 Person* ScreenTest::AddZombie(int x, int y) {
-  Person* z = new Person(HTEXTURE{0});
-  const int index = static_cast<int>(zombies.size());
-  z->x = x;
-  z->y = y;
-  z->cell = z->secondCell = static_cast<int16_t>(gameMap->CellIndex(x, y));
-  gameMap->cells[z->cell].zombieHere = gameMap->cells[z->cell].zombieBound = static_cast<int16_t>(index);
-  zombies.push_back(z);
-  return z;
+  return Place(new Person(HTEXTURE{0}), zombies, &map_cell_struct::zombieHere, &map_cell_struct::zombieBound,
+               x, y);
 }
 
 void ScreenTest::Feed(std::initializer_list<int> numbers) {

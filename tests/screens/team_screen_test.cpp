@@ -54,58 +54,43 @@ class TeamScreen : public ScreenTest {
 TEST_F(TeamScreen, TheOfferFadesInThePickedCardFliesIntoTheColumnAndTheOtherFadesOut) {
   Click(kAddX, kAddY);
   ASSERT_EQ(screenState, TEAM_SHOW);
-  ASSERT_NE(candidates[0], nullptr);
-  ASSERT_NE(candidates[1], nullptr);
+  ASSERT_EQ(OpenOffer().size(), 2u);
   EXPECT_NE(candidates[0]->firstName, candidates[1]->firstName);
-  EXPECT_EQ(OpenOffer().size(), 2u);
   int cardScenes = 0;  // both cards are painted onto the card surface, in scenes of their own
   for (const FakeEngine::Scene& s : fake.scenes) cardScenes += s.target == cardSurface && s.ended;
   EXPECT_EQ(cardScenes, 2);
   EXPECT_EQ(cardSlots[4]->GetColor(), 0u);
-
   RunFrame();
   RunFrame();                                 // halfway through 0.5 s
   EXPECT_EQ(dimQuad->GetColor(), 85u << 24);  // floor(170 * 0.5)
   EXPECT_EQ(changeOne->GetColor(), kHalf);
   EXPECT_EQ(cardSlots[5]->GetColor(), kHalf);
-  EXPECT_TRUE(Drawn(cardSlots[4], 300, 150));
   EXPECT_TRUE(Drawn(cardSlots[5], 550, 150));
-  RunFrame();
-  RunFrame();
-  RunFrame();  // nothing picked yet
+  for (int i = 0; i < 3; ++i) RunFrame();  // the offer stands until a card is picked
   EXPECT_EQ(screenState, TEAM_CHOOSE);
-  EXPECT_EQ(cardSlots[4]->GetColor(), kWhite);
   EXPECT_EQ(dimQuad->GetColor(), 170u << 24);
 
   Person* picked = candidates[1];
   Click(kCardX[1], kCardY);
-  ASSERT_EQ(screenState, TEAM_ADD);
   EXPECT_EQ(chosenCandidate, 2);
   RunFrame();
-  RunFrame();  // halfway from (550, 150) to the column's first place (10, 10)
-  EXPECT_FLOAT_EQ(movingCardX, 280);
-  EXPECT_FLOAT_EQ(movingCardY, 80);
+  RunFrame();  // halfway from (550, 150) to the column's first place (10, 10); the other fades in place
   EXPECT_TRUE(Drawn(cardSlots[5], 280, 80));
-  EXPECT_TRUE(Drawn(cardSlots[4], 300, 150));  // the card not picked stays in its place
+  EXPECT_TRUE(Drawn(cardSlots[4], 300, 150));
   EXPECT_EQ(cardSlots[4]->GetColor(), kHalf);
   EXPECT_TRUE(team.empty());
-
   fake.ClearRecords();
   RunFrame();
   RunFrame();  // arrived: the card is copied into team slot 0 and the candidate joins
-  EXPECT_EQ(screenState, TEAM_SETTLE);
-  ASSERT_EQ(team.size(), 1u);
-  EXPECT_EQ(team[0], picked);
+  EXPECT_EQ(team, std::vector<Person*>{picked});
   ASSERT_EQ(fake.scenes.size(), 3u);  // the copy, then two renders
   EXPECT_EQ(fake.scenes[1].target, cardSurface);
   ASSERT_EQ(fake.scenes[1].quads.size(), 1u);
-  EXPECT_EQ(fake.scenes[1].quads[0].v[0].y, 0.0f);
   EXPECT_EQ(fake.scenes[1].quads[0].v[0].ty, cardSlots[5]->GetQuad().v[0].ty);
   RunFrame();
   EXPECT_EQ(screenState, TEAM_WAIT);
   EXPECT_TRUE(OpenOffer().empty());
   EXPECT_EQ(cardSlots[4]->GetColor(), kWhite);
-  EXPECT_EQ(changeOr->GetColor(), kWhite);
   EXPECT_TRUE(Drawn(cardSlots[0], 10, 10));
 }
 
@@ -164,7 +149,6 @@ TEST_F(TeamScreen, WithoutLogoOneThereIsNoDimming) {
   StartTeamSelection();
   EXPECT_EQ(dimQuad, nullptr);
   Click(kAddX, kAddY);
-  RunFrame();
   RunFrame();
   for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) {
     EXPECT_FALSE(q.v[0].x == 0 && q.v[2].x == 800 && q.v[0].col >> 24 < 255) << "a dimming quad was drawn";

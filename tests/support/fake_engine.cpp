@@ -164,10 +164,6 @@ bool FakeEngine::Gfx_BeginScene(HTARGET target) {
   return true;
 }
 
-void FakeEngine::Gfx_EndScene() {
-  if (!scenes.empty()) scenes.back().ended = true;
-}
-
 void FakeEngine::Gfx_RenderQuad(const hgeQuad* quad) {
   if (quad == nullptr) return;
   quads.push_back(*quad);
@@ -202,18 +198,6 @@ HTEXTURE FakeEngine::Texture_Load(const char* filename, uint32_t, bool) {
     failedTextures.push_back(info.name);
   }
   return NewTexture(info);
-}
-
-int FakeEngine::Texture_GetWidth(HTEXTURE tex, bool bOriginal) {
-  auto it = textures.find(tex);
-  if (tex == 0 || it == textures.end()) return 0;
-  return bOriginal ? it->second.originalWidth : it->second.width;
-}
-
-int FakeEngine::Texture_GetHeight(HTEXTURE tex, bool bOriginal) {
-  auto it = textures.find(tex);
-  if (tex == 0 || it == textures.end()) return 0;
-  return bOriginal ? it->second.originalHeight : it->second.height;
 }
 
 const std::vector<hgeQuad>& FakeEngine::Gfx_GetRecordedQuads() {

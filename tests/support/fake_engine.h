@@ -120,7 +120,9 @@ class FakeEngine : public HGE {
   int Input_GetKey() override { return key; }
   int Input_GetChar() override { return chr; }
   bool Gfx_BeginScene(HTARGET target = 0) override;
-  void Gfx_EndScene() override;
+  void Gfx_EndScene() override {
+    if (!scenes.empty()) scenes.back().ended = true;
+  }
   void Gfx_Clear(uint32_t) override {}
   void Gfx_RenderQuad(const hgeQuad* quad) override;
   HTARGET Target_Create(int width, int height, bool zbuffer) override;
@@ -130,8 +132,14 @@ class FakeEngine : public HGE {
   HTEXTURE Texture_Load(const char* filename, uint32_t size = 0, bool bMipmap = false) override;
   void Texture_Free(HTEXTURE) override { ++texturesFreed; }
   // 0 for handle 0 and for handles the fake does not know.
-  int Texture_GetWidth(HTEXTURE tex, bool bOriginal = false) override;
-  int Texture_GetHeight(HTEXTURE tex, bool bOriginal = false) override;
+  int Texture_GetWidth(HTEXTURE tex, bool bOriginal = false) override {
+    const Texture* t = Known(tex);
+    return t == nullptr ? 0 : bOriginal ? t->originalWidth : t->width;
+  }
+  int Texture_GetHeight(HTEXTURE tex, bool bOriginal = false) override {
+    const Texture* t = Known(tex);
+    return t == nullptr ? 0 : bOriginal ? t->originalHeight : t->height;
+  }
   void System_ErrorBox(const char* text) override { errorBoxes.push_back(text); }
   const std::vector<std::string>& System_ErrorBoxes() override { return errorBoxes; }
   int System_GetFrame() override { return frame; }
@@ -144,6 +152,10 @@ class FakeEngine : public HGE {
  private:
   uint32_t Next();  // the next 15-bit number of the generator
   HTEXTURE NewTexture(const Texture& info);
+  const Texture* Known(HTEXTURE tex) const {
+    auto it = textures.find(tex);
+    return tex == 0 || it == textures.end() ? nullptr : &it->second;
+  }
 
   std::map<hgeBoolState, bool> boolStates;
   std::map<hgeFuncState, hgeCallback> funcStates;
