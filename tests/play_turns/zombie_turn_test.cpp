@@ -158,25 +158,4 @@ TEST_F(ZombieTurnTest, TheNextTurnRefillsByLifeOrInFullAndCountsThePainkillerDow
   EXPECT_EQ(screenState, PHASE_INPUT);
 }
 
-// E hands the turn to the zombies, who play it out and give it back with points refilled.
-TEST_F(ZombieTurnTest, EHandsTheTurnToTheZombiesWhoGiveItBackWithPointsRefilled) {
-  Person* m = AddMember(2, 4);
-  m->actionPoints = 1;
-  m->life = 2;
-  Person* z = Zombie(8, 4, 4);
-  StartGameScreen();
-  BuildHudList();
-  SelectMember(0);
-  fake.SetMouse(300, 100);
-  fake.Press(HGEK_E);
-  RunFrame();
-  EXPECT_EQ(screenState, PHASE_ZOMBIES_PLAN);
-  fake.Lift(HGEK_E);
-  for (int frames = 0; frames < 1000 && screenState != PHASE_INPUT; ++frames) RunFrame();
-  ASSERT_EQ(screenState, PHASE_INPUT);
-  EXPECT_EQ(m->actionPoints, 3);   // one left plus life 2, below the maximum of 4
-  EXPECT_EQ(z->cell, Cell(6, 4));  // two steps of one point each, played out
-  EXPECT_EQ(z->x, 6);
-}
-
 }  // namespace

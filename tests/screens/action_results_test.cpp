@@ -1,5 +1,5 @@
-// What a finished action means: searches, steps of the drawing cell, the fall, blows, zombie death,
-// push-back, and the end of a phase.
+// What a finished action means: searches, steps of the drawing cell, push-back, the fall, blows, and the
+// death of a zombie.
 
 #include "screen_fixture.h"
 
@@ -174,20 +174,6 @@ TEST_F(Consequences, ADeadZombieLeavesTheListAndTheNextOneStillPlaysItsFrame) {
     EXPECT_EQ(gameMap->cells[zombies[k]->cell].zombieBound, k);
   }
   EXPECT_TRUE(gameMap->pathsStale);
-}
-
-// When every queue is empty the team's phase returns to input and the zombies' to planning.
-TEST_F(Consequences, WhenEveryQueueIsEmptyTheTeamsPhaseReturnsToInputAndTheZombiesToPlanning) {
-  Person* p = AddMember(2, 2);
-  p->actions = {{0, 0, 0}};
-  screenState = 1;
-  PlayActions(0.01f);  // the closing action ends: still busy this frame
-  EXPECT_EQ(screenState, 1);
-  PlayActions(0.01f);
-  EXPECT_EQ(screenState, 0);
-  screenState = 3;
-  PlayActions(0.01f);
-  EXPECT_EQ(screenState, 2);
 }
 
 }  // namespace

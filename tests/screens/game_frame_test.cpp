@@ -122,12 +122,13 @@ TEST(ZombieBlink, TargetableZombiesGoWhiteRedWhiteOnceASecond) {
   zombies.clear();
 }
 
-// The team's actions play; input returns with targets marked, and they blink during input.
+// The team's actions play; input returns with targets marked, and they blink during input. The zombies'
+// actions played out hand back to their planning.
 TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsBlinking) {
   Person* z = AddZombie(3, 2);  // next to member 0, who has bare hands
   team[0]->actions = {{0, 0, 0}};
   screenState = 1;
-  Frame();
+  Frame();  // the closing action ends: still busy this frame
   EXPECT_EQ(screenState, 1);
   Frame();
   EXPECT_EQ(screenState, 0);
@@ -135,6 +136,9 @@ TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsBlinking) {
   fake.delta = 0.25f;
   Frame();
   EXPECT_EQ(z->sprite->GetColor(), 0xFFFF7F7Fu);
+  screenState = 3;
+  PlayActions(0.01f);
+  EXPECT_EQ(screenState, 2);
 }
 
 }  // namespace
