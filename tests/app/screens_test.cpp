@@ -28,16 +28,11 @@ class Screens : public ::testing::Test {
     hge = &fake;
     fake.SetImageSize("Data/logo.png", 800, 600);
     fake.SetImageSize("Data/menu.png", 1024, 1024);
-    // New game at (300, 250) and exit at (300, 320), both 200 x 50.
-    for (const char* button : {"MENU_NEWGAME_BUT_", "MENU_EXIT_BUT_"}) {
-      const bool exit = button[5] == 'E';
-      for (auto [key, value] : {std::pair<const char*, const char*>{"POSX", "300"},
-                                {"POSY", exit ? "320" : "250"},
-                                {"W", "200"},
-                                {"H", "50"}}) {
-        fake.SetIni("start", std::string(button) + key, value);
-      }
-    }
+    const char* menu[][2] = {{"NEWGAME_BUT_POSX", "300"}, {"NEWGAME_BUT_POSY", "250"},
+                             {"NEWGAME_BUT_W", "200"},    {"NEWGAME_BUT_H", "50"},
+                             {"EXIT_BUT_POSX", "300"},    {"EXIT_BUT_POSY", "320"},
+                             {"EXIT_BUT_W", "200"},       {"EXIT_BUT_H", "50"}};
+    for (auto& [key, value] : menu) fake.SetIni("start", std::string("MENU_") + key, value);
   }
   void TearDown() override {
     hge = nullptr;

@@ -24,6 +24,16 @@ class ActionsTest : public RulesTest {
     for (int type : types) member->AddAction(type, p1, p2, true);
     member->StartAction(true);
   }
+  // Starts `types` from rest facing `facing`, checks the frame shown, then plays `frames`.
+  void Script(int facing, std::initializer_list<int> types, float p1, float p2, std::pair<int, int> shown,
+              const std::vector<Frame>& frames) {
+    member->SetDirection(facing);
+    member->drawX = -11.0f;
+    member->drawY = -60.0f;
+    Queue(types, p1, p2);
+    EXPECT_EQ(FrameOf(*member), shown);
+    Play(frames);
+  }
   void Play(const std::vector<Frame>& frames) {
     for (size_t i = 0; i < frames.size(); ++i) {
       SCOPED_TRACE(testing::Message() << "frame " << i);
@@ -57,20 +67,42 @@ TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
   EXPECT_EQ(Engine().errorBoxes, (std::vector<std::string>{W("Неизвестно действие Person::analyz")}));
 }
 
-TEST_F(ActionsTest, StepsCrossTheBorderInTwoHalves) {
-  Queue({7, 8});
-  EXPECT_EQ(member->direction, 2);
-  Play({{0.15f, PLAYING, -11 + 20, -60},
-        {0.10f, PLAYING, -11 + 0.25f / 0.3f * 40, -60},
-        {0.10f, 7, -11 - 20, -60},  // the loop now moves the drawing cell one to the right
-        {0.075f, PLAYING, -11 - 10, -60},
-        {0.30f, 8, -11, -60}});
-  Queue({5, 6}, 10.0f);  // up, standing 10 px higher
-  EXPECT_EQ(member->direction, 1);
-  Play({{0.15f, PLAYING, -11, 10 - 60 - 15},
-        {0.2f, 5, -11, 10 - 60 + 15},
-        {0.06f, PLAYING, -11, 10 - 60 + 9},
-        {0.3f, 6, -11, 10 - 60}});
+// Steps, climbs, pushes and recoils frame by frame (cells are 40 x 30, figures rest at -11, -60). A step
+// crosses the border at its half: the loop then moves the drawing cell, so the offset jumps a cell back.
+TEST_F(ActionsTest, MovesFollowTheirFrameScripts) {
+  Script(3, {7, 8}, 0, 0, {1, 1},  // right
+         {{0.15f, PLAYING, -11 + 20, -60},
+          {0.10f, PLAYING, -11 + 0.25f / 0.3f * 40, -60},
+          {0.10f, 7, -11 - 20, -60},
+          {0.075f, PLAYING, -11 - 10, -60},
+          {0.30f, 8, -11, -60}});
+  Script(3, {5, 6}, 10, 0, {1, 0},  // up, standing 10 px higher
+         {{0.15f, PLAYING, -11, 10 - 60 - 15},
+          {0.2f, 5, -11, 10 - 60 + 15},
+          {0.06f, PLAYING, -11, 10 - 60 + 9},
+          {0.3f, 6, -11, 10 - 60}});
+  Script(3, {17, 18}, 10, 20, {3, 1},  // a climb right, rising to the top of the barrier at -50
+         {{0.2f, PLAYING, -11 + 20, 10 - 60 + (-50 - 10) * 0.5f},
+          {0.25f, 17, -11 - 20, -110},
+          {0.1f, PLAYING, -11 - 10, 20 - 60 + 0.75f * (-50 - 20)},
+          {0.35f, 18, -11, 20 - 60}});
+  Script(2, {15, 20}, 10, 20, {3, 0},  // up, then the second half of a climb down
+         {{0.2f, PLAYING, -11, -60 - 15 + 10 + (-60) * 0.5f},
+          {0.21f, 15, -11, -110},
+          {0.1f, PLAYING, -11, -60 - 7.5f + 20 + 0.75f * (-70)},
+          {0.31f, 20, -11, -40}});
+  Script(1, {33, 34}, 0, 10, {5, 0},  // pushed down while facing up
+         {{0.15f, PLAYING, -11, -60 + 15 + 5},
+          {0.2f, 33, -11, -60 - 15 + 5},
+          {0.15f, PLAYING, -11, -60 + 10},
+          {0.2f, 34, -11, 10 - 60}});
+  Script(2, {33, 34}, 0, 10, {5, 1},  // pushed left while facing right
+         {{0.15f, PLAYING, -11 - 20, -60 + 5},
+          {0.2f, 33, -11, -60 + 5},
+          {0.3f, PLAYING, -11 - 20, -60 + 15},
+          {0.01f, 34, -11, 10 - 60}});
+  Script(4, {31}, 5, 0, {0, 3}, {{0.15f, PLAYING, -11 + 12, -60}, {0.16f, 31, -11 + 12, 5 - 60}});  // recoil
+  Script(1, {35}, 0, 0, {5, 0}, {{0.075f, PLAYING, -11, -60 + 4.5f}});
 }
 
 TEST_F(ActionsTest, WalkCycleChangesColumnEveryFifteenHundredths) {
@@ -90,48 +122,6 @@ TEST_F(ActionsTest, WalkCycleChangesColumnEveryFifteenHundredths) {
   Queue({11, 12});
   EXPECT_EQ(columns(0.11f, 6), (std::vector<int>{1, 1, 0, 0, 0, 2, 2}));
   EXPECT_EQ(FrameOf(*member).second, 3);
-}
-
-TEST_F(ActionsTest, ClimbsRiseOverTheBarrier) {
-  Queue({17, 18}, 10.0f, 20.0f);
-  EXPECT_EQ(FrameOf(*member), std::make_pair(3, 1));
-  Play({{0.2f, PLAYING, -11 + 20, 10 - 60 + (-50 - 10) * 0.5f},
-        {0.25f, 17, -11 - 20, -110},
-        {0.1f, PLAYING, -11 - 10, 20 - 60 + 0.75f * (-50 - 20)},
-        {0.35f, 18, -11, 20 - 60}});
-  Queue({15, 20}, 10.0f, 20.0f);  // up, then the second half of a climb down
-  Play({{0.2f, PLAYING, -11, -60 - 15 + 10 + (-60) * 0.5f},
-        {0.21f, 15, -11, -110},
-        {0.1f, PLAYING, -11, -60 - 7.5f + 20 + 0.75f * (-70)},
-        {0.31f, 20, -11, -40}});
-}
-
-TEST_F(ActionsTest, PushesSlideAgainstTheFacing) {
-  member->SetDirection(1);
-  Queue({33, 34}, 0.0f, 10.0f);
-  EXPECT_EQ(FrameOf(*member), std::make_pair(5, 0));
-  Play({{0.15f, PLAYING, -11, -60 + 15 + 5},
-        {0.2f, 33, -11, -60 - 15 + 5},
-        {0.15f, PLAYING, -11, -60 + 10},
-        {0.2f, 34, -11, 10 - 60}});
-  member->SetDirection(2);
-  Queue({33, 34}, 0.0f, 10.0f);
-  Play({{0.15f, PLAYING, -11 - 20, -60 + 5},
-        {0.2f, 33, -11, -60 + 5},
-        {0.3f, PLAYING, -11 - 20, -60 + 15},
-        {0.01f, 34, -11, 10 - 60}});
-}
-
-TEST_F(ActionsTest, RecoilsJoltBackwardsAndReturn) {
-  member->SetDirection(4);
-  Queue({31}, 5.0f);
-  EXPECT_EQ(FrameOf(*member), std::make_pair(0, 3));
-  Play({{0.15f, PLAYING, -11 + 12, -60}, {0.16f, 31, -11 + 12, 5 - 60}});
-  member->SetDirection(1);
-  member->drawX = -11;
-  Queue({35});
-  EXPECT_EQ(FrameOf(*member), std::make_pair(5, 0));
-  Play({{0.075f, PLAYING, -11, -60 + 4.5f}});
 }
 
 TEST_F(ActionsTest, TurnsChangeTheFacingAfterTwoTenths) {

@@ -47,41 +47,15 @@ class DrawTest : public MapTest {
             &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
   }
 
-  // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
-  // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
-  // rough ground, decoration A again and mark 2. The view is shifted 6 pixels right.
-  void Board() {
-    fake.SetImageSize("a.png", 64, 64);
-    fake.SetImageSize("b.png", 64, 64);
-    Load("2 2 32 32 0 0 1 1 0 2 a.png 1 0 0 16 16 2 1 b.png 1 0 0 16 16 20 40 (,(* (((( (((( (/)( ''''");
-    label[map->textures[0]] = "A";
-    label[map->textures[1]] = "B";
-    map->cells[0].items.push_back(&ground);
-    map->cells[0].pathMark = 1;
-    map->cells[3].pathMark = 2;
-    map->showPath = true;
-    AddZombie(0, 0);
-    Person* member = AddMember(0, 1);
-    member->searchable = {true};
-    selectedMember = 0;
-    map->scrollX = -5.5f;
-    mouseX = 46.0f;  // map x 40: column 1
-    mouseY = 10.0f;
-    map->UpdateView(0.0f);
-    fake.quads.clear();
-  }
-
   // Each quad drawn since the last call as "label x,y" (figures without a position).
   std::vector<std::string> Drawn() {
     std::vector<std::string> out;
     for (const hgeQuad& q : fake.quads) {
-      const std::string& name = label.count(q.tex) ? label[q.tex] : std::string("?");
-      if (name == "member" || name == "zombie") {
-        out.push_back(name);
-      } else {
-        out.push_back(name + " " + std::to_string(std::lround(q.v[0].x)) + "," +
-                      std::to_string(std::lround(q.v[0].y)));
-      }
+      const std::string name = label.count(q.tex) ? label[q.tex] : "?";
+      const bool figure = name == "member" || name == "zombie";
+      out.push_back(figure ? name
+                           : name + " " + std::to_string(std::lround(q.v[0].x)) + "," +
+                                 std::to_string(std::lround(q.v[0].y)));
     }
     fake.quads.clear();
     return out;
@@ -94,7 +68,26 @@ class DrawTest : public MapTest {
 // The interface under the mouse hides the first pass's path tokens and the cursor's top marker; the team
 // acting hides the marker under the selected member; the zombies' half hides path and search tokens.
 TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
-  Board();
+  // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
+  // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
+  // rough ground, decoration A again and mark 2. The view is shifted 6 pixels right.
+  fake.SetImageSize("a.png", 64, 64);
+  fake.SetImageSize("b.png", 64, 64);
+  Load("2 2 32 32 0 0 1 1 0 2 a.png 1 0 0 16 16 2 1 b.png 1 0 0 16 16 20 40 (,(* (((( (((( (/)( ''''");
+  label[map->textures[0]] = "A";
+  label[map->textures[1]] = "B";
+  map->cells[0].items.push_back(&ground);
+  map->cells[0].pathMark = 1;
+  map->cells[3].pathMark = 2;
+  map->showPath = true;
+  AddZombie(0, 0);
+  AddMember(0, 1)->searchable = {true};
+  selectedMember = 0;
+  map->scrollX = -5.5f;
+  mouseX = 46.0f;  // map x 40: column 1
+  mouseY = 10.0f;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Декорация из несуществующего спрайта 1:7"});
   const std::vector<std::string> full = {
       "A 8,1",     "path0 9,4",   "bag 13,8",  "zombie",  // cell 0
