@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 
 #include "game/messages.h"
 #include "rules_fixture.h"
@@ -101,58 +102,51 @@ TEST_F(PersonTest, PlainMemberHasHandsASearchFlagPerSpotAndTheLastNameForUnknown
   }
 }
 
+// Room is checked by source; a backpack or holster taken out of its slot takes its extra room with it.
 TEST_F(PersonTest, PutIntoBagChecksRoomBySource) {
-  Person* p = Plain();
-  Stock(p, {13, 23});  // 3 of 4 cells
-  Item axe(23);
-  EXPECT_FALSE(p->PutIntoBag(&axe, SRC_GROUND));  // two cells into one
-  EXPECT_EQ(p->bagLoad, 3);
-  Item pan(15);
-  EXPECT_TRUE(p->PutIntoBag(&pan, SRC_ELSEWHERE));  // exactly full
-  EXPECT_EQ(p->bagLoad, 4);
-  p->bag.pop_back();
-  p->RecountBag();
-  EXPECT_FALSE(p->PutIntoBag(nullptr, SRC_GROUND));
-  EXPECT_FALSE(p->PutIntoBag(&pan, 7));
-  EXPECT_FALSE(p->PutIntoBag(&pan, -1));
-  EXPECT_EQ(p->bag.size(), 2u);
-
-  // Picking an item in the own bag makes it active and names it.
-  ShowMessage("");
-  EXPECT_FALSE(p->PutIntoBag(p->bag[1], SRC_BAG));
-  EXPECT_EQ(p->active, p->bag[1]);
-  EXPECT_EQ(message, W("Топор"));
-  EXPECT_EQ(p->bag.size(), 2u);
-}
-
-// A backpack or holster taken out of its slot takes its extra room with it.
-TEST_F(PersonTest, SlotItemsNeedRoomWithoutTheirOwnExtraCells) {
   const struct {
     int source, type, capacity;
     std::vector<int> stock;
     bool fits;
     int capacityAfter;
   } cases[] = {
+      {SRC_GROUND, 23, 4, {13, 23}, false, 4},    // two cells into one
+      {SRC_ELSEWHERE, 15, 4, {13, 23}, true, 4},  // exactly full
+      {7, 15, 4, {}, false, 4},
+      {-1, 15, 4, {}, false, 4},
       {SRC_BACKPACK, 3, 7, {13, 23}, false, 7},  // 3 + 2 > 7 - 3
       {SRC_BACKPACK, 3, 7, {23}, true, 4},       // 2 + 2 <= 7 - 3
-      {SRC_HOLSTER, 2, 5, {23, 15, 16}, false, 5}, {SRC_HOLSTER, 2, 5, {23, 15}, true, 4},
-      {SRC_ARMOUR, 5, 4, {23, 15}, false, 4},      {SRC_ARMOUR, 5, 4, {23}, true, 4},
+      {SRC_HOLSTER, 2, 5, {23, 15, 16}, false, 5},
+      {SRC_HOLSTER, 2, 5, {23, 15}, true, 4},
+      {SRC_ARMOUR, 5, 4, {23, 15}, false, 4},
+      {SRC_ARMOUR, 5, 4, {23}, true, 4},
       {SRC_KEYS, 0, 4, {23, 15}, true, 4},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "source " << c.source << " with " << c.stock.size() << " items");
     Person* p = Plain();
     Item** slots[] = {nullptr, nullptr, nullptr, &p->backpack, &p->holster, &p->armour, &p->keys};
-    Item* item = new Item(c.type);
-    *slots[c.source] = item;
+    Item** slot = c.source >= SRC_BACKPACK && c.source <= SRC_KEYS ? slots[c.source] : nullptr;
+    auto item = std::make_unique<Item>(c.type);
+    if (slot != nullptr) *slot = item.get();
     p->bagCapacity = static_cast<int16_t>(c.capacity);
     Stock(p, c.stock);
     const int load = p->bagLoad;
-    EXPECT_EQ(p->PutIntoBag(item, c.source), c.fits);
-    EXPECT_EQ(*slots[c.source] == nullptr, c.fits);
+    EXPECT_EQ(p->PutIntoBag(item.get(), c.source), c.fits);
+    EXPECT_EQ(slot != nullptr && *slot == nullptr, slot != nullptr && c.fits);
     EXPECT_EQ(p->bagCapacity, c.capacityAfter);
     EXPECT_EQ(p->bagLoad, c.fits ? load + item->size : load);
+    if (c.fits || slot != nullptr) item.release();  // the person holds it now
   }
+  // No item goes nowhere; picking an item in the own bag makes it active and names it.
+  Person* p = Plain();
+  Stock(p, {13, 23});
+  EXPECT_FALSE(p->PutIntoBag(nullptr, SRC_GROUND));
+  ShowMessage("");
+  EXPECT_FALSE(p->PutIntoBag(p->bag[1], SRC_BAG));
+  EXPECT_EQ(p->active, p->bag[1]);
+  EXPECT_EQ(message, W("Топор"));
+  EXPECT_EQ(p->bag.size(), 2u);
 }
 
 TEST_F(PersonTest, RemoveFromBagKeepsOrderAndFallsBackToHands) {

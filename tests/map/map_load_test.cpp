@@ -61,17 +61,16 @@ TEST_F(MapTest, HeaderAndGridsFillTheMapAndItsDump) {
   EXPECT_EQ(searchSpotCount, 0);
 }
 
-TEST_F(MapTest, FloorTwoRaisesFiguresAndUnknownFloorsAreReportedPerCell) {
-  Map& m = Load(MapFile(4, 1, "*-+/"));
-  EXPECT_EQ(m.cells[0].standHeight, -22);
-  EXPECT_EQ(m.cells[1].standHeight, 0);
-  EXPECT_EQ(m.cells[1].floor, 5);  // the value stays in the cell
-  EXPECT_EQ(m.cells[2].standHeight, 0);
+// Floor 2 raises the figures standing on it; a floor type that does not exist is kept but reported per cell.
+TEST_F(MapTest, GridOfWrongLengthIsSkippedAndUnknownFloorsAreReportedPerCell) {
+  Map& raised = Load(MapFile(4, 1, "*-+/"));
+  EXPECT_EQ(
+      (std::vector<int>{raised.cells[0].standHeight, raised.cells[1].standHeight, raised.cells[1].floor}),
+      (std::vector<int>{-22, 0, 5}));
   const std::string bad = "Расчет высоты непроходимой стартовой ячейки";
   EXPECT_EQ(Boxes(), (Strings{bad, bad}));
-}
-
-TEST_F(MapTest, GridOfWrongLengthIsSkippedAndTheNextTokenIsTheNextGrid) {
+  // The short floor grid is skipped; the token after it still holds the right barriers, and so on.
+  fake.errorBoxes.clear();
   Map& m = Load(MapFile(2, 2, "(((", "))))", "****"));
   EXPECT_EQ(Boxes(), kBadSize);
   EXPECT_EQ(m.cells[3].floor, 0);
