@@ -99,7 +99,7 @@ class EngineTest : public ::testing::Test {
     return engine;
   }
 
-  // The path of `name` in the scratch folder; with `content`, the file is written first.
+  // The path of `name` in the scratch folder; Write writes `content` there first.
   std::string File(const std::string& name) const { return dir + "/" + name; }
   std::string Write(const std::string& name, const std::string& content) const {
     std::ofstream(File(name), std::ios::binary | std::ios::trunc) << content;
@@ -110,12 +110,8 @@ class EngineTest : public ::testing::Test {
   std::string MakePicture() const {
     const std::string path = File("quarters.png");
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 32, SDL_PIXELFORMAT_ARGB8888);
-    Uint32* p = static_cast<Uint32*>(s->pixels);
-    const int stride = s->pitch / 4;
-    p[0] = 0xFFFF0000;
-    p[1] = 0xFF00FF00;
-    p[stride] = 0xFF0000FF;
-    p[stride + 1] = 0xFFFFFFFF;
+    const Uint32 colours[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    for (int i = 0; i < 4; ++i) static_cast<Uint32*>(s->pixels)[i / 2 * (s->pitch / 4) + i % 2] = colours[i];
     IMG_SavePNG(s, path.c_str());
     SDL_FreeSurface(s);
     return path;

@@ -1,4 +1,4 @@
-// The engine object: references, INI reading, the log, files, random numbers, error boxes and effects.
+// The engine object: references, INI reading, the log, files, random numbers and error boxes.
 #include <climits>
 #include <set>
 
@@ -127,27 +127,4 @@ TEST_F(Services, RandomNumbersAreInclusiveAndRepeatForASeed) {
     const float f = engine->Random_Float(2.0f, 3.0f);
     EXPECT_TRUE(f >= 2.0f && f < 3.0f);
   }
-}
-
-// Guards effect records: one per handle, missing files silent but counted, no plays after the free.
-TEST_F(Services, EffectsAreCountedPerHandle) {
-  const std::string sound = Write("click.wav", "RIFF");
-  Start();
-  const HEFFECT found = engine->Effect_Load(sound.c_str(), 0);
-  const HEFFECT missing = engine->Effect_Load("Sound/none.mp3", 0);
-  EXPECT_TRUE(found != 0 && missing != 0 && found != missing);
-  engine->Effect_Play(found);
-  engine->Effect_PlayEx(found, 40, 0, 1.0f, true);
-  engine->Effect_Play(missing);
-  engine->Effect_Free(found);
-  engine->Effect_Play(found);
-  const HeadlessEffectRecord record = HeadlessEffect(found);
-  EXPECT_EQ(record.file, sound);
-  EXPECT_TRUE(record.found);
-  EXPECT_EQ(record.plays, 2);
-  EXPECT_EQ(record.loopedPlays, 1);
-  EXPECT_EQ(record.lastVolume, 40);
-  EXPECT_EQ(record.frees, 1);
-  EXPECT_FALSE(HeadlessEffect(missing).found);
-  EXPECT_EQ(HeadlessEffect(missing).plays, 1);
 }

@@ -22,43 +22,37 @@ bool FirstFrame() {
   return current->System_GetFrame() == stopAtFrame;
 }
 
-class FrameLoop : public EngineTest {
- protected:
-  void Install(const hgeRunOptions& options, int stopAt = 0) {
+}  // namespace
+
+using FrameLoop = EngineTest;
+
+// Guards frame numbering from 1, swapped callbacks rendering in the same frame, the after-frame hook, the
+// frame limit stopping the loop for good, a frame callback returning true skipping its render, and no start
+// without a frame callback.
+TEST_F(FrameLoop, FramesCountFromOneSwappedCallbacksRenderInTheSameFrameAndStopSkipsTheRender) {
+  for (int stopAt : {0, 1}) {
+    hgeRunOptions options;
+    options.maxFrames = 3;
     Start(options);
+    EXPECT_FALSE(engine->System_Start());
+    EXPECT_STRNE(engine->System_GetErrorMessage(), "");
     calls.clear();
     stopAtFrame = stopAt;
     engine->System_SetState(HGE_FRAMEFUNC, FirstFrame);
     engine->System_SetState(HGE_RENDERFUNC, [] { return Note("r"); });
     engine->System_SetAfterFrame([](int frame) { calls.push_back("a" + std::to_string(frame)); });
+    EXPECT_EQ(engine->System_GetFrame(), 0);
+    EXPECT_TRUE(engine->System_Start());
+    const std::vector<std::string> all = {"f1", "r1", "a1", "f2", "r2-2", "a2", "f2-3", "r2-3", "a3"};
+    const std::vector<std::string> stopped = {"f1", "a1"};  // no render after the frame that stopped
+    EXPECT_EQ(calls, stopAt ? stopped : all);
+    if (stopAt == 0) {
+      EXPECT_TRUE(HeadlessRunFrames(1));  // the frame limit holds for good
+      EXPECT_EQ(engine->System_GetFrame(), 3);
+    }
+    engine->Release();
+    engine = nullptr;
   }
-};
-
-}  // namespace
-
-// Guards frame numbering from 1, swapped callbacks rendering in the same frame, the after-frame hook, and
-// the frame limit stopping the loop for good.
-TEST_F(FrameLoop, FramesCountFromOneAndSwappedCallbacksRenderInTheSameFrame) {
-  hgeRunOptions options;
-  options.maxFrames = 3;
-  Install(options);
-  EXPECT_EQ(engine->System_GetFrame(), 0);
-  EXPECT_TRUE(engine->System_Start());
-  EXPECT_EQ(calls, (std::vector<std::string>{"f1", "r1", "a1", "f2", "r2-2", "a2", "f2-3", "r2-3", "a3"}));
-  EXPECT_TRUE(HeadlessRunFrames(1));
-  EXPECT_EQ(engine->System_GetFrame(), 3);
-}
-
-// Guards stopping: a frame callback returning true skips its render; no frame callback, no start.
-TEST_F(FrameLoop, StopsBeforeTheRenderAndNeedsAFrameCallback) {
-  Start();
-  EXPECT_FALSE(engine->System_Start());
-  EXPECT_STRNE(engine->System_GetErrorMessage(), "");
-  EXPECT_EQ(engine->System_GetFrame(), 0);
-  engine->Release();
-  Install(hgeRunOptions(), 1);
-  EXPECT_TRUE(HeadlessRunFrames(5));
-  EXPECT_EQ(calls, (std::vector<std::string>{"f1", "a1"}));
 }
 
 using FrameInput = EngineTest;

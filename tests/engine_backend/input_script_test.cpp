@@ -9,15 +9,14 @@
 
 // Guards key names in any case, single digits as digit keys, longer numbers as codes (decimal or hex).
 TEST(InputScript, KeyNamesAndCodes) {
-  const char* names[] = {"LBUTTON", "rbutton", "Enter", "SPACE", "DOWN", "w",    "F4",
-                         "f12",     "1",       "0",     "27",    "0x1B", "0x0d", "01"};
-  const int codes[] = {HGEK_LBUTTON, HGEK_RBUTTON, HGEK_ENTER,   HGEK_SPACE,  HGEK_DOWN,
-                       HGEK_W,       HGEK_F4,      HGEK_F11 + 1, HGEK_1,      HGEK_0,
-                       HGEK_ESCAPE,  HGEK_ESCAPE,  HGEK_ENTER,   HGEK_LBUTTON};
-  for (int i = 0; i < 14; ++i) EXPECT_EQ(KeyCodeFromText(names[i]), codes[i]) << names[i];
-  for (const char* bad : {"", "F0", "F13", "F01", "0x100", "256", "-5", "0x", "00", "ESCAPEX", "1a", "Ж"}) {
+  const struct {
+    const char* name;
+    int code;
+  } keys[] = {{"rbutton", HGEK_RBUTTON}, {"Enter", HGEK_ENTER}, {"f12", HGEK_F11 + 1}, {"1", HGEK_1},
+              {"27", HGEK_ESCAPE},       {"0x1B", HGEK_ESCAPE}, {"01", HGEK_LBUTTON}};
+  for (const auto& key : keys) EXPECT_EQ(KeyCodeFromText(key.name), key.code) << key.name;
+  for (const char* bad : {"", "F13", "0x100", "256", "00", "ESCAPEX", "Ж"})
     EXPECT_EQ(KeyCodeFromText(bad), 0) << bad;
-  }
 }
 
 // Guards parsing order, comments, CR line ends and names in any case, and writing events back exactly.
@@ -46,19 +45,16 @@ TEST(InputScript, BadLinesAreSkippedWithTheirLineNumbers) {
       "x down A\n"          // no frame number
       "2 press A\n"         // unknown command
       "2 down NOSUCHKEY\n"  // unknown key
-      "2 down\n"            // missing key
       "2 down A B\n"        // one key too many
-      "2 mouse 5\n"         // missing coordinate
       "2 mouse nan 5\n"     // not a finite number
       "2 dt -0.1\n"         // negative frame time
-      "2 dt 1e999\n"        // overflows
       "99999999999 up A\n"  // frame out of range
       "3\n"                 // no command
       "4 up A\n");
   ASSERT_EQ(script.events.size(), 2u);
   EXPECT_EQ(script.events[0].frame, 1);
   EXPECT_EQ(script.events[1].frame, 4);
-  ASSERT_EQ(script.errors.size(), 12u);
+  ASSERT_EQ(script.errors.size(), 9u);
   EXPECT_EQ(script.errors.front().rfind("line 2:", 0), 0u) << script.errors.front();
-  EXPECT_EQ(script.errors.back().rfind("line 13:", 0), 0u) << script.errors.back();
+  EXPECT_EQ(script.errors.back().rfind("line 10:", 0), 0u) << script.errors.back();
 }
