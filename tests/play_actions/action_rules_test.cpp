@@ -45,10 +45,9 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   for (int i = 0; i < 4; ++i) full->PutIntoBag(new Item(13), 0);
   Item* knife = Wield(user, 13);
   Item* kit = Wield(user, 8);
-  Item* bow = Wield(user, 33);
   Item* keys = Wield(user, 0);
   Item* revolver = Wield(user, 41);
-  bow->loaded = revolver->loaded = 0;
+  revolver->loaded = 0;
   Person* z = Target(4, 3);
   const auto items = ItemsInPlay();
   auto expect = [&](int phrase, int points, const char* what) {
@@ -68,9 +67,6 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   EXPECT_EQ(Played(), std::vector<std::string>{"Sound/fx/hammer-click.mp3"});
   Reload();
   expect(-1, 4, "reload without ammunition");
-  user->active = bow;
-  AttackZombie(z->cell);
-  expect(-1, 4, "empty bow");
   user->active = user->hands;
   dragState = DRAG_APPLY;
   AttackZombie(z->cell);
@@ -294,7 +290,6 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
     std::vector<int> left;
   };
   const Case cases[] = {
-      {41, 5, {35}, 0, 6, {41}},
       {41, 0, {36, 35}, 1, 6, {41, 35}},      // a box with one unit goes, the cartridges stay
       {41, 0, {36, 35}, 3, 6, {41, 36, 35}},  // a fuller box stays, one unit lighter
       {43, 0, {35, 6}, 0, 20, {43, 35}},      // the nail gun takes nails only

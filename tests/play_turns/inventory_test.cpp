@@ -147,7 +147,7 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
 }
 
 // Cycling wraps around, leaves single-action items alone and marks targets again; the action button
-// needs points, then reloads, waits for an apply target or tries the car.
+// needs points, then reloads or waits for an apply target.
 TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   Person* z = AddZombie(4, 1);  // three cells away: a shot reaches it, a blow does not
   Item* revolver = s->active = Carry(s, REVOLVER);
@@ -159,12 +159,9 @@ TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   CycleAction();
   CycleAction();
   EXPECT_EQ(revolver->selectedAction, 0);
-  for (int type : {KNIFE, NAILS}) {
-    s->active = Carry(s, type);
-    const int before = s->active->selectedAction;
-    CycleAction();
-    EXPECT_EQ(s->active->selectedAction, before) << type;
-  }
+  s->active = Carry(s, KNIFE);
+  CycleAction();
+  EXPECT_EQ(s->active->selectedAction, 0);
 
   s->active = revolver;
   Carry(s, CARTRIDGES);
@@ -182,12 +179,6 @@ TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   UseActiveItem();
   EXPECT_EQ(dragState, DRAG_APPLY);
   EXPECT_EQ(s->actionPoints, 1);  // paid when the target is chosen
-  CancelDrag();
-  s->active = s->keys = new Item(KEYS);
-  s->skills = {19};
-  UseActiveItem();
-  EXPECT_EQ(message, W("Он не умеет водить!"));
-  EXPECT_EQ(s->actionPoints, 1);
 }
 
 // No press and drop, from either member's side and from the ground, loses or duplicates an item; the bag's

@@ -143,16 +143,6 @@ TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelButPhotosButtonAndPo
   for (const std::string& l : Render()) EXPECT_NE(l, "panel");
 }
 
-// The open pop-up lists the cell's items down from its corner, each in its frame.
-TEST_F(GameRenderTest, TheOpenPopUpListsTheCellsItemsDownFromItsCorner) {
-  const int cell = gameMap->CellIndex(2, 2);
-  gameMap->cells[cell].items = {new Item(kRifle), new Item(kKnife)};
-  BuildPopupList(cell, 100, 100);
-  dragState = DRAG_POPUP;
-  const Labels part = Render();
-  EXPECT_EQ(Labels(part.end() - 5, part.end()), (Labels{"end", "big0", It(kRifle), "small0", It(kKnife)}));
-}
-
 // Life bars wrap, and unknown photos fall back to the first, also after a reload that names a photo the
 // list does not have.
 TEST_F(GameRenderTest, LifeBarsWrapUnknownPhotosFallBackAndAReloadMovesTheDisplay) {
