@@ -38,16 +38,6 @@ TEST_F(CandidatesTest, FirstFreeValueScansOnwardsWrapsAndGivesUp) {
   }
 }
 
-TEST_F(CandidatesTest, NameProfessionAndPhotoSkipTheTeams) {
-  team = {Member(3, 0, 0, 0), Member(4, 6, 1, 0)};
-  Person* c = Candidate({3, 6, 0, 5}, 0.5);  // no trait
-  EXPECT_EQ(c->FirstName(), W("Саша"));
-  EXPECT_EQ(c->profession, 7);
-  EXPECT_EQ(c->photo, 2);
-  EXPECT_EQ(c->trait, 0);
-  EXPECT_EQ(c->sprite->GetTexture(), 102u);
-}
-
 TEST_F(CandidatesTest, PairsNeverShareNameProfessionOrPhoto) {
   Engine().Random_Seed(1234);
   for (int round = 0; round < 80; ++round) {

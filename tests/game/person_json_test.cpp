@@ -31,12 +31,6 @@ TEST_F(PersonJsonTest, ItemAndMemberShapes) {
   EXPECT_EQ(j["name"], "Максим (Ножи)");
   EXPECT_NE(j["description"].get<std::string>().find("\nИграет в хоккей."), std::string::npos);
   EXPECT_EQ(j["bag"][0]["name"], "Кухонный нож");
-  for (const char* key : {"firstName", "profession", "trait",        "photo",           "x",
-                          "y",         "cell",       "secondCell",   "alive",           "direction",
-                          "life",      "maximum",    "actionPoints", "painkillerTurns", "holster",
-                          "backpack",  "skills",     "bagCapacity",  "bagLoad",         "active"}) {
-    EXPECT_TRUE(j.contains(key)) << key;
-  }
 }
 
 TEST_F(PersonJsonTest, ZombieShapeHoldsOnlyItsOwnFields) {
