@@ -18,11 +18,7 @@ class Probe : public hgeGUIObject {
  public:
   Probe(int ctrlId, float left, float top, float right, float bottom, std::vector<std::string>* journal)
       : journal(journal) {
-    id = ctrlId;
-    x1 = left;
-    y1 = top;
-    x2 = right;
-    y2 = bottom;
+    id = ctrlId, x1 = left, y1 = top, x2 = right, y2 = bottom;
   }
   void Render() override { Note("Render"); }
   void MouseOver(bool over) override { Note(over ? "Over+" : "Over-"); }
@@ -70,7 +66,7 @@ class GuiTest : public ::testing::Test {
 };
 
 // Guards the push button: pressed while held (even outside), reported once on release, normal and pressed
-// pictures side by side at its corner, every reference given back.
+// pictures side by side, disabled never hit, hidden hit but not drawn, every reference given back.
 TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
   {
     hgeGUI gui;
@@ -83,14 +79,9 @@ TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
     EXPECT_TRUE(button->GetState());
     gui.Render();
     ASSERT_EQ(fake.quads.size(), 2u);
-    for (const hgeQuad& q : fake.quads) {
-      EXPECT_FLOAT_EQ(q.v[0].x, 10);
-      EXPECT_FLOAT_EQ(q.v[0].y, 12);
-      EXPECT_FLOAT_EQ(q.v[0].ty, 0.25f);
-    }
+    EXPECT_FLOAT_EQ(fake.quads[1].v[0].x, 10);
     EXPECT_FLOAT_EQ(fake.quads[0].v[0].tx, 0);
-    EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 50.0f / 256);
-    EXPECT_FLOAT_EQ(fake.quads[1].v[2].tx, 100.0f / 256);
+    EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 50.0f / 256);  // the pressed picture beside the normal one
 
     EXPECT_EQ(Frame(gui, 300, 300), 0);  // held, outside
     EXPECT_TRUE(button->GetState());
@@ -102,41 +93,39 @@ TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
     EXPECT_EQ(Frame(gui, 59, 31), 0);
     fake.Lift(HGEK_LBUTTON);
     EXPECT_EQ(Frame(gui, 59, 31), 5);
+
+    gui.EnableCtrl(5, false);  // a disabled control is never hit
+    fake.Press(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 20, 15), 0);
+    fake.Lift(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 20, 15), 0);
+    EXPECT_FALSE(button->GetState());
+    gui.EnableCtrl(5, true);
+    gui.ShowCtrl(5, false);  // a hidden one is hit but not drawn
+    fake.quads.clear();
+    gui.Render();
+    EXPECT_TRUE(fake.quads.empty());
+    fake.Press(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 20, 15), 0);
+    fake.Lift(HGEK_LBUTTON);
+    EXPECT_EQ(Frame(gui, 20, 15), 5);
   }
   EXPECT_EQ(fake.refs, 0);
 }
 
-// Guards enabling and showing: a disabled control is never hit, a hidden one is hit but not drawn, the
-// visible ones are drawn in list order.
-TEST_F(GuiTest, DisabledControlsAreNeverHitHiddenOnesAre) {
+// Guards drawing: the visible controls in list order.
+TEST_F(GuiTest, VisibleControlsAreDrawnInListOrder) {
   hgeGUI gui;
-  gui.AddCtrl(new hgeGUIPushButton(5, 10, 10, 50, 20, kTex, 0, 64));
-  gui.EnableCtrl(5, false);
-  fake.Press(HGEK_LBUTTON);
-  EXPECT_EQ(Frame(gui, 20, 15), 0);
-  fake.Lift(HGEK_LBUTTON);
-  EXPECT_EQ(Frame(gui, 20, 15), 0);
-  EXPECT_FALSE(static_cast<hgeGUIPushButton*>(gui.GetCtrl(5))->GetState());
-
-  gui.EnableCtrl(5, true);
-  gui.ShowCtrl(5, false);
-  gui.Render();
-  EXPECT_TRUE(fake.quads.empty());
-  fake.Press(HGEK_LBUTTON);
-  EXPECT_EQ(Frame(gui, 20, 15), 0);
-  fake.Lift(HGEK_LBUTTON);
-  EXPECT_EQ(Frame(gui, 20, 15), 5);
-  EXPECT_EQ(gui.GetCtrl(6), nullptr);
-
   for (int id = 1; id <= 3; ++id) gui.AddCtrl(new Probe(id, 0, 0, 1, 1, &journal));
   gui.ShowCtrl(2, false);
   gui.Render();
   EXPECT_EQ(journal, (std::vector<std::string>{"1Render", "3Render"}));
 }
 
-// Guards hits: the newest control under the mouse wins; MouseOver and MouseMove (in control coordinates)
-// follow the mouse.
-TEST_F(GuiTest, NewestControlWinsAndMouseOverFollowsTheMouse) {
+// Guards hits (the newest control under the mouse wins; MouseOver and MouseMove, in control coordinates,
+// follow the mouse), the mouse lock (the pressed control gets every event until both buttons are up) and
+// the focus (taken by a press, kept when the mouse moves on, receiving the keys).
+TEST_F(GuiTest, NewestControlWinsLockedOneGetsEveryEventFocusedOneTheKeys) {
   hgeGUI gui;
   gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
   gui.AddCtrl(new Probe(2, 50, 50, 150, 150, &journal));
@@ -144,47 +133,38 @@ TEST_F(GuiTest, NewestControlWinsAndMouseOverFollowsTheMouse) {
   Frame(gui, 80, 80);  // still over 2: no new MouseOver
   Frame(gui, 25, 25);
   Frame(gui, 500, 500);
-  Frame(gui, 600, 600);
+  fake.key = 'X';
+  EXPECT_EQ(Frame(gui, 600, 600), 0);  // nobody has the focus yet
   EXPECT_EQ(journal, (std::vector<std::string>{"2Over+", "2Over-", "1Over+", "1Over-"}));
 
   journal.clear();
-  static_cast<Probe*>(gui.GetCtrl(2))->answer = true;
-  fake.Press(HGEK_LBUTTON);
-  EXPECT_EQ(Frame(gui, 75, 80), 2);
-  EXPECT_EQ(journal, (std::vector<std::string>{"2Over+", "2Focus+", "2L+"}));
-  Probe* newest = static_cast<Probe*>(gui.GetCtrl(2));
-  EXPECT_FLOAT_EQ(newest->lastMove[0], 25);
-  EXPECT_FLOAT_EQ(newest->lastMove[1], 30);
-}
-
-// Guards the mouse lock (the pressed control gets every event until both buttons are up) and the focus
-// (taken by a press, kept when the mouse moves on, receiving keys but not mouse buttons as keys).
-TEST_F(GuiTest, LockedControlGetsEveryEventAndTheFocusedOneTheKeys) {
-  hgeGUI gui;
-  gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
-  gui.AddCtrl(new Probe(2, 200, 0, 300, 100, &journal));
-  fake.key = 'X';
-  EXPECT_EQ(Frame(gui, 500, 500), 0);  // nobody has the focus yet
   fake.Press(HGEK_RBUTTON);
   Frame(gui, 10, 10);
   fake.wheel = -1;
   fake.Press(HGEK_LBUTTON);
-  Frame(gui, 250, 50);  // over 2, but 1 holds the mouse: no MouseOver for 2
+  Frame(gui, 125, 130);  // over 2, but 1 holds the mouse: no MouseOver for 2
   fake.Lift(HGEK_RBUTTON);
-  Frame(gui, 250, 50);  // left still held
+  Frame(gui, 125, 130);  // left still held
   fake.Lift(HGEK_LBUTTON);
-  Frame(gui, 250, 50);  // both up: released, 1 still gets this frame
-  Frame(gui, 250, 50);  // now 2 is under the mouse
+  Frame(gui, 125, 130);  // both up: released, 1 still gets this frame
+  Frame(gui, 125, 130);  // now 2 is under the mouse
   EXPECT_EQ(journal, (std::vector<std::string>{"1Over+", "1Focus+", "1R+", "1L+", "1Wheel-1", "1R-", "1L-",
                                                "1Over-", "2Over+"}));
   journal.clear();
   static_cast<Probe*>(gui.GetCtrl(1))->answer = true;
-  fake.key = HGEK_LBUTTON;
-  EXPECT_EQ(Frame(gui, 250, 50), 0);
   fake.key = 'X';
   fake.chr = 'x';
-  EXPECT_EQ(Frame(gui, 250, 50), 1);
+  EXPECT_EQ(Frame(gui, 125, 130), 1);
   EXPECT_EQ(journal, (std::vector<std::string>{"1Key88/120"}));
+
+  journal.clear();
+  static_cast<Probe*>(gui.GetCtrl(2))->answer = true;
+  fake.Press(HGEK_LBUTTON);
+  EXPECT_EQ(Frame(gui, 75, 80), 2);  // over both: the newest takes the press and the focus
+  EXPECT_EQ(journal, (std::vector<std::string>{"1Focus-", "2Focus+", "2L+"}));
+  Probe* newest = static_cast<Probe*>(gui.GetCtrl(2));
+  EXPECT_FLOAT_EQ(newest->lastMove[0], 25);
+  EXPECT_FLOAT_EQ(newest->lastMove[1], 30);
 }
 
 }  // namespace
