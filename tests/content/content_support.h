@@ -47,8 +47,7 @@ struct Pixels {
 inline Pixels LoadPixels(const std::string& path) {
   Pixels p;
   SDL_Surface* raw = IMG_Load(path.c_str());
-  if (raw == nullptr) return p;
-  SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ABGR8888, 0);  // bytes R, G, B, A
+  SDL_Surface* s = raw ? SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ABGR8888, 0) : nullptr;  // R, G, B, A
   SDL_FreeSurface(raw);
   if (s == nullptr) return p;
   p.w = s->w;

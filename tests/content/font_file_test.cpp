@@ -1,5 +1,5 @@
-// Checks of Data/font.fnt and its bitmap: a plain-ASCII description, a full-height glyph inside the bitmap
-// for every byte the game writes, and white ink for colour modulation to tint.
+// Checks of Data/font.fnt and its bitmap: a plain-ASCII description and a full-height glyph inside the bitmap
+// for every byte the game writes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,19 +47,6 @@ TEST(FontFile, HasAGlyphInsideTheBitmapForEveryByteTheGameWrites) {
         << "glyph 0x" << std::hex << int(c);
     EXPECT_EQ(h, font.GetHeight()) << "glyph 0x" << std::hex << int(c) << " is not a full line high";
   }
-}
-
-TEST(FontFile, GlyphsAreWhiteSoColourModulationTintsThem) {
-  const content::Pixels px = content::LoadPixels("Data/font.png");
-  int inked = 0;
-  for (int y = 0; y < px.h; ++y) {
-    for (int x = 0; x < px.w; ++x) {
-      if (px.At(x, y) == 0) continue;
-      ++inked;
-      ASSERT_TRUE(px.At(x, y, 0) == 255 && px.At(x, y, 1) == 255 && px.At(x, y, 2) == 255) << x << ", " << y;
-    }
-  }
-  EXPECT_GT(inked, 5000);
 }
 
 }  // namespace

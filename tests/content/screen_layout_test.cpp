@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -108,16 +107,6 @@ TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {
   for (const std::string k : {"PASS_NAME", "PASS_DESC", "PASS_SKILL", "PASS_ITEMS"})
     lines.push_back({k, V(k + "_X"), V(k + "_Y"), 40, 15});
   ExpectInsideAndApart(card, lines);
-}
-
-TEST_F(ScreenLayout, MapTokensFitTheShippedCellSize) {
-  std::ifstream map("Data/map1.dhm");
-  double w = 0, h = 0, cw = 0, ch = 0;
-  ASSERT_TRUE(map >> w >> h >> cw >> ch) << "Data/map1.dhm";
-  for (const char* token : {"PATH_TOKEN", "BAG_TOKEN"})
-    EXPECT_TRUE(Inside(B(token), {"cell", 0, 0, cw, ch})) << B(token);
-  for (const std::string m : {"PLAYER_MARKER_BOTTOM", "PLAYER_MARKER_TOP"})
-    EXPECT_TRUE(V(m + "_W") <= cw && V(m + "_H") <= ch) << m;
 }
 
 }  // namespace
