@@ -81,8 +81,8 @@ TEST_F(GameFrameTest, TheRightButtonCancelsDragsAndEndTurnWorksMidDrag) {
   EXPECT_EQ(screenState, 2);
 }
 
-// Over the display the map is not analysed, but a photo inside a scrolling band still scrolls.
-TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysedButAPhotoKeepsEdgeScrolling) {
+// Over the display the map is not analysed.
+TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysed) {
   gameMap->cursorX = -5;
   fake.SetMouse(100, 520);  // over the inventory panel of the selected member
   Frame();
@@ -90,41 +90,14 @@ TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysedButAPhotoKeepsEdgeScrolli
   fake.SetMouse(100, 100);
   Frame();
   EXPECT_EQ(gameMap->cursorX, 3);
-
-  SetSetting("SCROLLING_ZONE", "80");
-  UseMap(TestMapFile(40, 30, std::string(1200, '0')));  // wider than the screen; bands come with it
-  team.clear();
-  AddMember(2, 2);
-  selectedMember = 0;
-  ApplyHudEnabling();
-  fake.SetMouse(750, 30);  // on the first photo, inside the right scrolling band
-  Frame();
-  EXPECT_GT(gameMap->scrollX, 0.0f);
 }
 
-// Targetable zombies go white, pink, red, pink, white once a second; no frame time, however long, stalls it.
-TEST(ZombieBlink, TargetableZombiesGoWhiteRedWhiteOnceASecond) {
-  Person z(HTEXTURE{0});
-  z.targetable = 1;
-  zombies = {&z};
-  for (uint32_t colour : {0xFFFF7F7Fu, 0xFFFF0000u, 0xFFFF7F7Fu, 0xFFFFFFFFu}) {
-    BlinkTargets(0.25f);
-    EXPECT_EQ(z.sprite->GetColor(), colour) << z.pulse;
-  }
-  BlinkTargets(1e30f);
-  EXPECT_GE(z.pulse, 0.0f);
-  EXPECT_LE(z.pulse, 1.0f);
-  z.targetable = 0;  // the others keep their pulse
-  z.pulse = 0.3f;
-  BlinkTargets(0.1f);
-  EXPECT_FLOAT_EQ(z.pulse, 0.3f);
-  zombies.clear();
-}
-
-// The team's actions play; input returns with targets marked, and they blink during input. The zombies'
-// actions played out hand back to their planning.
+// The team's actions play; input returns with targets marked, and only they blink during input, from white
+// to red and back once a second, stalled by no frame time however long. The zombies' actions played out
+// hand back to their planning.
 TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsBlinking) {
   Person* z = AddZombie(3, 2);  // next to member 0, who has bare hands
+  Person* far = AddZombie(9, 7);
   team[0]->actions = {{0, 0, 0}};
   screenState = 1;
   Frame();  // the closing action ends: still busy this frame
@@ -133,8 +106,14 @@ TEST_F(GameFrameTest, TheTeamsActionsPlayAndInputReturnsWithTargetsBlinking) {
   EXPECT_EQ(screenState, 0);
   EXPECT_TRUE(z->targetable);
   fake.delta = 0.25f;
-  Frame();
-  EXPECT_EQ(z->sprite->GetColor(), 0xFFFF7F7Fu);
+  for (uint32_t colour : {0xFFFF7F7Fu, 0xFFFF0000u, 0xFFFF7F7Fu, 0xFFFFFFFFu}) {
+    Frame();
+    EXPECT_EQ(z->sprite->GetColor(), colour) << z->pulse;
+  }
+  EXPECT_EQ(far->sprite->GetColor(), 0xFFFFFFFFu);
+  BlinkTargets(1e30f);
+  EXPECT_GE(z->pulse, 0.0f);
+  EXPECT_LE(z->pulse, 1.0f);
   screenState = 3;
   PlayActions(0.01f);
   EXPECT_EQ(screenState, 2);

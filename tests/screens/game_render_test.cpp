@@ -122,14 +122,11 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
   }
 }
 
-// In the zombies' phases only the map is drawn, and the developer overlay when LOGO is 0.
-TEST_F(GameRenderTest, DuringTheZombiesTurnOnlyTheMapAndTheDeveloperOverlayAreDrawn) {
+// In the zombies' phases only the map is drawn.
+TEST_F(GameRenderTest, DuringTheZombiesTurnOnlyTheMapIsDrawn) {
   for (int phase : {2, 3}) {
     screenState = phase;
-    LOGO = 1;
     EXPECT_EQ(Render(), Labels{}) << phase;
-    LOGO = 0;
-    EXPECT_EQ(Render(), Labels{"font1"}) << phase;
   }
 }
 

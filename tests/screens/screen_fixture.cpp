@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/text.h"
 #include "map/mouse.h"
 
 namespace {
@@ -41,15 +40,12 @@ PLAYER_MARKER_TOP_TX=100 PLAYER_MARKER_TOP_TY=900 PATH_TOKEN_TX=300 PATH_TOKEN_T
 SCROLLING_ZONE=10 SCROLLING_SPEED=100 PATH_FINDING_CICLES=1000 ZOMBIE_PROPORTION=2
 )";
 
-std::deque<int>& Numbers() {
-  static std::deque<int> numbers;
-  return numbers;
-}
+std::deque<int> numbers;  // what Feed queued for the random source
 
 int NextNumber() {
-  if (Numbers().empty()) return rand();
-  const int n = Numbers().front();
-  Numbers().pop_front();
+  if (numbers.empty()) return rand();
+  const int n = numbers.front();
+  numbers.pop_front();
   return n;
 }
 
@@ -82,9 +78,7 @@ void ScreenTest::SetUp() {
   hgeInstall(&fake);
   hge = &fake;
   fake.ClearRecords();
-  fake.wentDown.clear();
-  fake.wentUp.clear();
-  fake.held.clear();
+  for (std::set<int>* keys : {&fake.wentDown, &fake.wentUp, &fake.held}) keys->clear();
   fake.SetMouse(400, 300);
   fake.delta = 0.01f;
   for (const char* file : {"Data/items.png", "Data/person.png"}) fake.SetImageSize(file, 1024, 1024);
@@ -101,14 +95,13 @@ void ScreenTest::SetUp() {
   CreateHudSprites();
   if (Phrases().empty()) LoadPhrases();
   SetRandomSource(NextNumber);
-  Numbers().clear();
+  numbers.clear();
   team.clear();
   zombies.clear();
   selectedMember = -1;
   screenState = 0;
   screenTimer = 0.0f;
-  mouseX = 400;  // the game frame's copy of the mouse
-  mouseY = 300;
+  mouseX = 400, mouseY = 300;  // the game frame's copy of the mouse
   CancelDrag();
   message.clear();
   UseMap(TestMapFile(10, 8, std::string(80, '0')));
@@ -162,8 +155,8 @@ Person* ScreenTest::AddZombie(int x, int y) {
                x, y);
 }
 
-void ScreenTest::Feed(std::initializer_list<int> numbers) {
-  Numbers().insert(Numbers().end(), numbers.begin(), numbers.end());
+void ScreenTest::Feed(std::initializer_list<int> fed) {
+  numbers.insert(numbers.end(), fed.begin(), fed.end());
 }
 
 bool ScreenTest::RunFrame() {
@@ -187,8 +180,4 @@ void ScreenTest::Click(float x, float y) {
   RunFrame();
   f.Lift(HGEK_LBUTTON);
   RunFrame();
-}
-
-std::string ScreenTest::W(const char* utf8) {
-  return ToCp1251(utf8);
 }

@@ -19,6 +19,7 @@
 #include "engine/gui.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
+#include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/item.h"
@@ -64,7 +65,7 @@ class ScreenTest : public ::testing::Test {
   static void Click(float x, float y);
   static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
   // Windows-1251 from a UTF-8 literal.
-  static std::string W(const char* utf8);
+  static std::string W(const char* utf8) { return ToCp1251(utf8); }
 
   FakeEngine& fake = Fake();
 };

@@ -45,10 +45,6 @@ bool PngSize(const std::string& data, int* w, int* h) {
 
 }  // namespace
 
-FakeEngine::FakeEngine() {
-  intStates = {{HGE_SCREENWIDTH, 800}, {HGE_SCREENHEIGHT, 600}, {HGE_SCREENBPP, 32}, {HGE_FPS, 100}};
-}
-
 void FakeEngine::SetTextureSize(HTEXTURE tex, int w, int h, int originalW, int originalH) {
   textures[tex] = {"", w, h, originalW < 0 ? w : originalW, originalH < 0 ? h : originalH};
   nextHandle = std::max(nextHandle, tex + 1);
@@ -148,20 +144,10 @@ int FakeEngine::Random_Int(int min, int max) {
   return max <= min ? min : min + static_cast<int>(Next() % static_cast<uint32_t>(max - min + 1));
 }
 
-HEFFECT FakeEngine::Effect_Load(const char* filename, uint32_t) {
-  loadedEffects.push_back(filename != nullptr ? filename : "");
-  return static_cast<HEFFECT>(loadedEffects.size());
-}
-
 HCHANNEL FakeEngine::Effect_PlayEx(HEFFECT eff, int, int, float, bool loop) {
   playedEffects.push_back(eff);
   if (loop) loopedEffects.push_back(eff);
   return static_cast<HCHANNEL>(playedEffects.size());
-}
-
-bool FakeEngine::Gfx_BeginScene(HTARGET target) {
-  scenes.push_back({target, {}, false});
-  return true;
 }
 
 void FakeEngine::Gfx_RenderQuad(const hgeQuad* quad) {

@@ -28,7 +28,7 @@ class FakeEngine : public HGE {
     int originalWidth = 1, originalHeight = 1;
   };
 
-  FakeEngine();
+  FakeEngine() = default;
   ~FakeEngine() override { hgeInstall(nullptr); }
   FakeEngine(const FakeEngine&) = delete;
   FakeEngine& operator=(const FakeEngine&) = delete;
@@ -106,7 +106,10 @@ class FakeEngine : public HGE {
   float Timer_GetTime() override { return time; }
   float Timer_GetDelta() override { return delta; }
   int Timer_GetFPS() override { return fps; }
-  HEFFECT Effect_Load(const char* filename, uint32_t = 0) override;
+  HEFFECT Effect_Load(const char* filename, uint32_t = 0) override {
+    loadedEffects.push_back(filename != nullptr ? filename : "");
+    return static_cast<HEFFECT>(loadedEffects.size());
+  }
   void Effect_Free(HEFFECT) override { ++effectsFreed; }
   HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff); }
   HCHANNEL Effect_PlayEx(HEFFECT eff, int = 100, int = 0, float = 1.0f, bool loop = false) override;
@@ -119,7 +122,10 @@ class FakeEngine : public HGE {
   bool Input_GetKeyState(int k) override { return held.count(k) != 0; }
   int Input_GetKey() override { return key; }
   int Input_GetChar() override { return chr; }
-  bool Gfx_BeginScene(HTARGET target = 0) override;
+  bool Gfx_BeginScene(HTARGET target = 0) override {
+    scenes.push_back({target, {}, false});
+    return true;
+  }
   void Gfx_EndScene() override {
     if (!scenes.empty()) scenes.back().ended = true;
   }
@@ -159,7 +165,8 @@ class FakeEngine : public HGE {
 
   std::map<hgeBoolState, bool> boolStates;
   std::map<hgeFuncState, hgeCallback> funcStates;
-  std::map<hgeIntState, int> intStates;
+  std::map<hgeIntState, int> intStates = {
+      {HGE_SCREENWIDTH, 800}, {HGE_SCREENHEIGHT, 600}, {HGE_SCREENBPP, 32}, {HGE_FPS, 100}};
   std::map<hgeStringState, std::string> stringStates;
   std::map<std::string, std::string> files;
   std::map<std::string, std::pair<int, int>> imageSizes;
