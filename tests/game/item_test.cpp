@@ -1,4 +1,4 @@
-// Items: the attacks' miss fallback, loaded draws, name fallbacks and the weighted outcome draw.
+// Items: loaded draws, name fallbacks and the weighted outcome draw.
 #include "game/item.h"
 
 #include <gtest/gtest.h>
@@ -8,20 +8,6 @@
 namespace {
 
 class ItemTest : public RulesTest {};
-
-TEST_F(ItemTest, EveryAttackEndsWithTheMissFallbackAndCostsOnePoint) {
-  for (int type = 0; type < 52; ++type) {
-    SCOPED_TRACE(type);
-    for (const action_struct& action : Item(type).actions) {
-      EXPECT_EQ(action.cost, 1);
-      if (action.id != ACT_HIT && action.id != ACT_SHOT && action.id != ACT_BURST) continue;
-      ASSERT_FALSE(action.results.empty());
-      EXPECT_EQ(action.results.back().code, 2);
-      EXPECT_FLOAT_EQ(action.results.back().weightWithout, 1.0f);
-      EXPECT_FLOAT_EQ(action.results.back().weightWith, 1.0f);
-    }
-  }
-}
 
 // Each kind of loaded row makes exactly one draw; rows that start empty make none.
 TEST_F(ItemTest, LoadedIsDrawnAsTheRowSays) {

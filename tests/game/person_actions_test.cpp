@@ -67,38 +67,20 @@ TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
   EXPECT_EQ(Engine().errorBoxes, (std::vector<std::string>{W("Неизвестно действие Person::analyz")}));
 }
 
-// Steps, climbs, pushes and recoils frame by frame (cells are 40 x 30, figures rest at -11, -60). A step
+// A step and a push frame by frame (cells are 40 x 30, figures rest at -11, -60). A step
 // crosses the border at its half: the loop then moves the drawing cell, so the offset jumps a cell back.
-TEST_F(ActionsTest, MovesFollowTheirFrameScripts) {
+TEST_F(ActionsTest, StepsAndPushesFollowTheirFrameScripts) {
   Script(3, {7, 8}, 0, 0, {1, 1},  // right
          {{0.15f, PLAYING, -11 + 20, -60},
           {0.10f, PLAYING, -11 + 0.25f / 0.3f * 40, -60},
           {0.10f, 7, -11 - 20, -60},
           {0.075f, PLAYING, -11 - 10, -60},
           {0.30f, 8, -11, -60}});
-  Script(3, {17, 18}, 10, 20, {3, 1},  // a climb right, rising to the top of the barrier at -50
-         {{0.2f, PLAYING, -11 + 20, 10 - 60 + (-50 - 10) * 0.5f},
-          {0.25f, 17, -11 - 20, -110},
-          {0.1f, PLAYING, -11 - 10, 20 - 60 + 0.75f * (-50 - 20)},
-          {0.35f, 18, -11, 20 - 60}});
   Script(2, {33, 34}, 0, 10, {5, 1},  // pushed left while facing right
          {{0.15f, PLAYING, -11 - 20, -60 + 5},
           {0.2f, 33, -11, -60 + 5},
           {0.3f, PLAYING, -11 - 20, -60 + 15},
           {0.01f, 34, -11, 10 - 60}});
-  Script(4, {31}, 5, 0, {0, 3}, {{0.15f, PLAYING, -11 + 12, -60}, {0.16f, 31, -11 + 12, 5 - 60}});  // recoil
-}
-
-TEST_F(ActionsTest, WalkCycleChangesColumnEveryFifteenHundredths) {
-  // Two steps down: each half changes once and finishes; a new step starts on column 1 again.
-  Queue({9, 10, 9, 10});
-  std::vector<int> shown = {FrameOf(*member).first};
-  for (int i = 0; i < 8; ++i) {
-    member->Analyze(0.16f);
-    shown.push_back(FrameOf(*member).first);
-  }
-  EXPECT_EQ(shown, (std::vector<int>{1, 2, 2, 1, 1, 2, 2, 1, 1}));
-  EXPECT_EQ(FrameOf(*member).second, 2);
 }
 
 TEST_F(ActionsTest, TurnsChangeTheFacingAfterTwoTenths) {

@@ -34,13 +34,9 @@ TEST_F(RandomTest, EmptyOrHugeRangesNeverDivideByZeroOrOverflow) {
   EXPECT_FLOAT_EQ(RandomFloat(2.0f, 2.0f), 2.0f);  // no fmod by zero
 }
 
-TEST_F(RandomTest, SeedingThrowsOneNumberAwayAndRepeats) {
+// A seed given on the command line must replay the same game.
+TEST_F(RandomTest, SeedingRepeats) {
   SetRandomSource(nullptr);
-  std::srand(42);
-  std::rand();
-  const int second = std::rand();
-  SeedRandom(42);
-  EXPECT_EQ(RandomInt(0, RAND_MAX), second);
   SeedRandom(9);
   std::vector<int> first;
   for (int i = 0; i < 20; ++i) first.push_back(RandomInt(0, 1000));

@@ -15,10 +15,8 @@ TEST_F(MapTest, StepCostsFollowTheBarrierAndFloorTables) {
     int barrier, floor;
     int nobody, gymnast, zombie;
   } rows[] = {
-      {0, 0, 1, 1, 1},    {0, 1, 3, 3, 2},   {0, 2, 3, 3, 2},    {0, 3, -1, -1, -1},
-      {0, 4, -1, -1, -1}, {3, 0, 1, 1, 1},   {3, 2, 3, 3, 2},    {3, 3, -1, -1, -1},
-      {1, 0, 3, 3, 2},    {1, 3, 3, 3, 2},   {4, 4, 3, 3, 2},    {2, 0, -1, -1, -1},
-      {5, 0, -1, 3, -1},  {6, 3, -1, 3, -1}, {7, 0, -1, -1, -1}, {-1, 0, -1, -1, -1},
+      {0, 0, 1, 1, 1},    {0, 2, 3, 3, 2},   {0, 3, -1, -1, -1}, {3, 0, 1, 1, 1},    {1, 3, 3, 3, 2},
+      {2, 0, -1, -1, -1}, {5, 0, -1, 3, -1}, {6, 3, -1, 3, -1},  {7, 0, -1, -1, -1}, {-1, 0, -1, -1, -1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << ", floor " << r.floor);
@@ -54,20 +52,14 @@ TEST_F(MapTest, StepsOffTheGridIntoFiguresOrSpotsFollowTheChecks) {
     int cost;
   } cases[] = {
       {"off the top", false, 0, 0, 1, false, false, false, -1},
-      {"off the left", false, 0, 0, 4, false, false, false, -1},
       {"off the right", false, 2, 1, 2, false, true, false, -1},
-      {"off the bottom", false, 1, 1, 3, false, false, false, -1},
       {"a zombie off the top", true, 1, 0, 1, false, false, false, -1},
       {"no direction", false, 1, 1, 0, false, false, false, -1},
-      {"direction 5", false, 1, 1, 5, false, false, false, -1},
       {"from off the grid", false, -3, 7, 2, false, false, false, -1},
       {"a plain step", false, 1, 1, 4, true, false, true, 1},
       {"into a member, checked", false, 1, 0, 4, false, false, true, -1},
-      {"into a member, unchecked", false, 1, 0, 4, true, false, false, 1},
       {"into a zombie, checked", false, 1, 0, 2, true, false, false, -1},
-      {"into a zombie, unchecked", false, 1, 0, 2, false, false, true, 1},
       {"a member always blocks a zombie", true, 1, 0, 4, false, false, false, -1},
-      {"a zombie into a zombie, unchecked", true, 1, 0, 2, false, false, false, 1},
       {"a zombie into a zombie, checked", true, 1, 0, 2, true, false, false, -1},
       {"a spot costs nothing when allowed", false, 1, 1, 2, true, true, true, 0},
       {"a spot is closed otherwise", false, 1, 1, 2, true, false, true, -1},
@@ -91,12 +83,10 @@ TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
     float from, to;
     bool reported;
   } rows[] = {
-      {0, 0, 0, false, 7, 0, 0, false},     {3, 0, 2, false, 17, 0, -22, false},
-      {0, 2, 2, false, 7, -22, -22, false}, {1, 0, 0, false, 17, 0, 0, false},
+      {0, 2, 2, false, 7, -22, -22, false}, {3, 0, 2, false, 17, 0, -22, false},
       {4, 2, 0, false, 17, -22, 0, false},  {5, 0, 0, true, 7, 0, 0, false},
-      {6, 0, 0, true, 17, 0, 0, false},     {5, 0, 0, false, 7, 0, 0, true},
-      {6, 0, 2, false, 17, 0, -22, true},   {2, 0, 0, true, 7, 0, 0, true},
-      {7, 0, 0, false, 7, 0, 0, true},
+      {6, 0, 0, true, 17, 0, 0, false},     {6, 0, 2, false, 17, 0, -22, true},
+      {2, 0, 0, true, 7, 0, 0, true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << (r.gymnast ? ", gymnast" : ""));
@@ -141,19 +131,16 @@ TEST_F(MapTest, LineOfFireIsStoppedByWallsSpotsAndMembersButNotByZombiesOrLowBar
       {"open board", 3, "((((((", "", "", -1, -1, 0, 0, 2, 1, true},
       {"one corner walled", 3, "((((((", "(*((((", "", -1, -1, 0, 0, 2, 1, true},
       {"both corners closed", 3, "((((+(", "(*((((", "", -1, -1, 0, 0, 2, 1, false},
-      {"the other corner closed", 3, "((((+(", "", "", -1, -1, 0, 0, 2, 1, true},
       {"the first step is right, not down", 3, "((((((", "", "(((*((", -1, -1, 0, 0, 2, 1, true},
       {"a wall right of the start", 3, "((((((", "*(((((", "(((*((", -1, -1, 0, 0, 2, 1, false},
       {"the same, backwards", 3, "((((((", "*(((((", "(((*((", -1, -1, 2, 1, 0, 0, false},
       {"rough ground, a low barrier, a zombie", 5, "(()((", ")((((", "", -1, 3, 0, 0, 4, 0, true},
-      {"the same, backwards", 5, "(()((", ")((((", "", -1, 3, 4, 0, 0, 0, true},
       {"a member in the way", 5, "(((((", "", "", 2, -1, 0, 0, 4, 0, false},
       {"a member beyond the target", 5, "(((((", "", "", 2, -1, 0, 0, 1, 0, true},
       {"a search spot", 5, "((,((", "", "", -1, -1, 0, 0, 4, 0, false},
       {"barrier 3 is none", 5, "(((((", "(((+(", "", -1, -1, 4, 0, 0, 0, true},
       {"the same cell, even off the grid", 5, "(((((", "", "", -1, -1, 9, 9, 9, 9, true},
       {"an end off the grid", 5, "(((((", "", "", -1, -1, 0, 0, 5, 0, false},
-      {"a start off the grid", 5, "(((((", "", "", -1, -1, -1, 0, 2, 0, false},
   };
   for (const auto& c : cases) {
     ClearFigures();
