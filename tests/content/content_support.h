@@ -20,14 +20,13 @@ namespace content {
 // The whole file as bytes; false when it cannot be read.
 inline bool ReadWholeFile(const std::string& path, std::string* out) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
   std::ostringstream s;
   s << in.rdbuf();
   *out = s.str();
-  return true;
+  return static_cast<bool>(in);
 }
 
-// A picture decoded to 32-bit RGBA rows; 0 x 0 when it cannot be read.
+// A picture decoded to 32-bit RGBA rows through SDL_image, as the engine does; 0 x 0 when it cannot be read.
 struct Pixels {
   int w = 0, h = 0;
   std::vector<uint8_t> rgba;
@@ -43,7 +42,6 @@ struct Pixels {
   }
 };
 
-// Decodes a picture through SDL_image, as the engine does.
 inline Pixels LoadPixels(const std::string& path) {
   Pixels p;
   SDL_Surface* raw = IMG_Load(path.c_str());
@@ -52,10 +50,9 @@ inline Pixels LoadPixels(const std::string& path) {
   if (s == nullptr) return p;
   p.w = s->w;
   p.h = s->h;
-  p.rgba.resize(static_cast<size_t>(p.w) * p.h * 4);
   for (int y = 0; y < p.h; ++y) {
     const uint8_t* row = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
-    std::copy(row, row + p.w * 4, p.rgba.begin() + static_cast<size_t>(y) * p.w * 4);
+    p.rgba.insert(p.rgba.end(), row, row + p.w * 4);
   }
   SDL_FreeSurface(s);
   return p;
@@ -80,8 +77,8 @@ struct IniFile {
     return "";
   }
   // The key's value as a number, NaN when absent or not a number.
-  double Number(const std::string& key) const {
-    const std::string v = Get("", key);
+  double Number(const std::string& key, const std::string& section = "") const {
+    const std::string v = Get(section, key);
     char* end = nullptr;
     const double d = std::strtod(v.c_str(), &end);
     return end != v.c_str() && *end == '\0' ? d : std::nan("");
