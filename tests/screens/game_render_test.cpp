@@ -5,7 +5,7 @@
 namespace {
 
 // Item types of the catalogue used here.
-constexpr int kCarKeys = 0, kHands = 1, kArmour = 4, kKnife = 13, kRifle = 33, kAmmoBox = 36;
+constexpr int kCarKeys = 0, kHands = 1, kArmour = 4, kKnife = 13, kRifle = 33;
 
 using Labels = std::vector<std::string>;
 
@@ -79,13 +79,6 @@ class GameRenderTest : public ScreenTest {
     return out;
   }
 
-  // Font 1 glyphs drawn on the line of the active cell's numbers.
-  int Glyphs() {
-    int n = 0;
-    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) n += Label(q) == "font1" && q.v[0].y == 545;
-    return n;
-  }
-
   Person* member = nullptr;
   Person* dead = nullptr;
   Item* knife = nullptr;
@@ -106,20 +99,6 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
                            "end",      It(kKnife)};                // end-turn button, dragged item
   EXPECT_EQ(Render(), expected);
   EXPECT_EQ(Label(fake.Gfx_GetRecordedQuads().at(0)), "map");  // the figures of the map come first
-
-  // Numbers show only for a firearm ("7/10") or for a count above zero.
-  EXPECT_EQ(Glyphs(), 4);
-  member->active = knife;
-  Render();
-  EXPECT_EQ(Glyphs(), 0);
-  Item* box = new Item(kAmmoBox);
-  member->bag.push_back(box);
-  member->active = box;
-  for (int loaded : {0, 3}) {
-    box->loaded = static_cast<int16_t>(loaded);
-    Render();
-    EXPECT_EQ(Glyphs(), loaded > 0 ? 1 : 0);
-  }
 }
 
 // In the zombies' phases only the map is drawn.

@@ -1,4 +1,4 @@
-// Passport cards: the word wrap of the description and the skills and items lines.
+// Passport cards: the word wrap of the description.
 
 #include "screen_fixture.h"
 
@@ -28,19 +28,6 @@ TEST_F(Passport, LongParagraphsBreakOnlyAtSpacesBeforeTheWordThatWouldPassTheWid
         Case{"aaaaaaaaaaaa b", 50, "\naaaaaaaaaaaa \nb"}}) {  // too wide: not split
     EXPECT_EQ(WrapText(c.text, font, c.width), c.wrapped) << c.text;
   }
-}
-
-// Slots are not listed among the items; empty lists say so.
-TEST_F(Passport, TheSkillsAndItemsLinesNameEveryEntryOrSayThereIsNone) {
-  Person p(HTEXTURE{0}, 0, 11, 0, 0);
-  EXPECT_EQ(SkillsLine(p), W("Навыки: нет"));
-  p.armour = new Item(4);
-  p.keys = new Item(0);
-  EXPECT_EQ(ItemsLine(p), W("С собой: ничего нет"));
-  p.skills = {0, 3};
-  p.bag = {new Item(13), new Item(33)};
-  EXPECT_EQ(SkillsLine(p), W("Навыки: ") + SkillName(0) + ", " + SkillName(3));
-  EXPECT_EQ(ItemsLine(p), W("С собой: ") + ItemName(13) + ", " + ItemName(33));
 }
 
 }  // namespace

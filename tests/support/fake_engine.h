@@ -33,8 +33,7 @@ class FakeEngine : public HGE {
   FakeEngine(const FakeEngine&) = delete;
   FakeEngine& operator=(const FakeEngine&) = delete;
 
-  // ---- What the test sets ----
-  // The original size defaults to the current one.
+  // ---- What the test sets (a texture's original size defaults to the current one) ----
   void SetTextureSize(HTEXTURE tex, int w, int h, int originalW = -1, int originalH = -1);
   // Texture_Load(file) succeeds with this size even when the file does not exist.
   void SetImageSize(const std::string& file, int w, int h) { imageSizes[file] = {w, h}; }
@@ -76,13 +75,11 @@ class FakeEngine : public HGE {
   std::string errorMessage = "fake engine";
   int shutdowns = 0;
 
-  // ---- The engine interface ----
   void AddRef() override { ++refs; }
   void Release() override { --refs; }
   bool System_Initiate() override { return initiateResult; }
   void System_Shutdown() override { ++shutdowns; }
-  // Frame 1 keeps the input the test set up; later frames start with NextFrame.
-  bool System_Start() override;
+  bool System_Start() override;  // frame 1 keeps the input the test set up; later ones start with NextFrame
   const char* System_GetErrorMessage() override { return errorMessage.c_str(); }
   void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
   void System_SetState(hgeBoolState state, bool value) override { boolStates[state] = value; }
