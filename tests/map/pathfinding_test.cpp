@@ -127,28 +127,19 @@ TEST_F(PathTest, SearchesFindTheCheapestCostsOfADijkstraOnRandomBoards) {
   }
 }
 
-// The budget is the whole number of steps below the setting (2.5 gives three).
-TEST_F(PathTest, StepsPerFrameAreTheWholeCountOfTheSetting) {
-  for (auto [cycles, reached] : std::vector<std::pair<float, int>>{{2.5f, 4}, {0.0f, 1}}) {
-    ClearFigures();
-    Load(MapFile(8, 1, std::string(8, '(')));
-    AddMember(0, 0);
-    PATH_FINDING_CICLES = cycles;
-    map->pathsStale = true;
-    map->DrivePathSearch(0);
-    int count = 0;
-    for (const map_cell_struct& c : map->cells) count += c.paths[0].cost < 8 ? 1 : 0;
-    EXPECT_EQ(count, reached) << cycles;
-  }
-  // With no steps at all the search never moves on, however many frames pass.
-  for (int i = 0; i < 50; ++i) map->DrivePathSearch(1);
-  EXPECT_EQ(map->searchMember, 0);
-  EXPECT_FALSE(map->pathDone[0]);
-  EXPECT_EQ(map->searchQueue.size(), 1u);
-  EXPECT_TRUE(searchRunning);
-}
+// The budget is the whole number of steps below the setting (2.5 gives three); with none at all the search
+// never moves on. Members go selected first, then highest index first; the dead need no table.
+TEST_F(PathTest, SearchPacingAndMemberOrder) {
+  Load(MapFile(8, 1, std::string(8, '(')));
+  AddMember(0, 0);
+  PATH_FINDING_CICLES = 2.5f;
+  map->pathsStale = true;
+  map->DrivePathSearch(0);
+  int count = 0;
+  for (const map_cell_struct& c : map->cells) count += c.paths[0].cost < 8 ? 1 : 0;
+  EXPECT_EQ(count, 4);
 
-TEST_F(PathTest, MemberSearchStartsWithTheSelectedMemberThenGoesHighestIndexFirst) {
+  ClearFigures();
   Load(MapFile(6, 1, std::string(6, '(')));
   AddMember(0, 0);
   AddMember(2, 0);
@@ -158,8 +149,12 @@ TEST_F(PathTest, MemberSearchStartsWithTheSelectedMemberThenGoesHighestIndexFirs
   selectedMember = 1;
   PATH_FINDING_CICLES = 0.0f;
   map->pathsStale = true;
-  map->DrivePathSearch(0);
-  EXPECT_TRUE(map->pathDone[3]);  // the dead need no table
+  for (int i = 0; i < 50; ++i) map->DrivePathSearch(i == 0 ? 0 : 1);
+  EXPECT_EQ(map->searchMember, 1);
+  EXPECT_FALSE(map->pathDone[1]);
+  EXPECT_EQ(map->searchQueue.size(), 1u);
+  EXPECT_TRUE(searchRunning);
+  EXPECT_TRUE(map->pathDone[3]);
   std::vector<int> order{map->searchMember};
   for (int i = 0; i < 1000 && map->searchMember >= 0; ++i) {
     map->MemberSearchStep();
