@@ -25,16 +25,13 @@ inline char G(int v) {
   return static_cast<char>(40 + v);
 }
 
-// The text of a map file without textures: sizes, escape cell, spots, and the five grids as given.
-inline std::string MapFile(int w, int h, const std::string& floor, const std::string& right = "",
-                           const std::string& top = "", const std::string& decoration = "",
-                           const std::string& hide = "") {
+// The text of a map file without textures or spots; grids not given are open ground and no decoration.
+inline std::string MapFile(int w, int h, const std::string& floor = "", const std::string& right = "",
+                           const std::string& top = "") {
   const std::string open(static_cast<size_t>(w * h), '('), none(static_cast<size_t>(w * h), '\'');
-  const auto Grid = [](const std::string& grid, const std::string& fallback) {
-    return (grid.empty() ? fallback : grid) + "\n";
-  };
-  return std::to_string(w) + " " + std::to_string(h) + " 32 32 0 0\n0\n0\n" + floor + "\n" +
-         Grid(right, open) + Grid(top, open) + Grid(decoration, none) + Grid(hide, none);
+  const auto Grid = [&](const std::string& grid) { return (grid.empty() ? open : grid) + "\n"; };
+  return std::to_string(w) + " " + std::to_string(h) + " 32 32 0 0\n0\n0\n" + Grid(floor) + Grid(right) +
+         Grid(top) + none + "\n" + none + "\n";
 }
 
 class MapTest : public ::testing::Test {

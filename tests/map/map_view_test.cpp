@@ -10,7 +10,7 @@ namespace {
 class ViewTest : public MapTest {
  protected:
   // A 40 x 30 board of 32-pixel cells: scroll limits 0..480 across and 0..360 down.
-  ViewTest() { Load(MapFile(40, 30, std::string(1200, '('))); }
+  ViewTest() { Load(MapFile(40, 30)); }
 };
 
 // Limits are the map's pixel size less the screen, widened by the borders; a map smaller than the screen
@@ -20,11 +20,11 @@ TEST_F(ViewTest, ScrollKeysAndMouseBandsMoveTheViewUntilItsLimit) {
   BORDER_RIGHT = 20.0f;
   BORDER_UP = 30.0f;
   BORDER_DOWN = 40.0f;
-  Load(MapFile(10, 5, std::string(50, '(')));
+  Load(MapFile(10, 5));
   EXPECT_EQ((std::vector<float>{map->scrollMinX, map->scrollMaxX, map->scrollMinY, map->scrollMaxY}),
             (std::vector<float>{-10, 0, -30, 0}));
   SCROLLING_ZONE = 20.0f;
-  Load(MapFile(40, 30, std::string(1200, '(')));
+  Load(MapFile(40, 30));
   const struct {
     int key;
     float* axis;
@@ -97,7 +97,7 @@ TEST_F(ViewTest, GlideArrivesOnBothAxesAtOnceAndCentringIsClampedToTheLimits) {
 // The cursor cell is computed off the map too: -11 truncates to column 0.
 TEST_F(ViewTest, OffsetIsTheScrollRoundedDownAndTheCursorCellFollowsIt) {
   BORDER_LEFT = 50.0f;
-  Load(MapFile(40, 30, std::string(1200, '(')));
+  Load(MapFile(40, 30));
   mouseY = 20.0f;
   const struct {
     float scrollX, scrollY, mouseX, viewX, viewY;

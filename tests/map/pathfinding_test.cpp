@@ -48,7 +48,7 @@ class PathTest : public MapTest {
   void RandomBoard(std::mt19937& rng) {
     ClearFigures();
     const int w = 1 + static_cast<int>(rng() % 12), h = 1 + static_cast<int>(rng() % 12);
-    Load(MapFile(w, h, std::string(static_cast<size_t>(w * h), '(')));
+    Load(MapFile(w, h));
     const int floors[10] = {0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
     const int barriers[16] = {0, 0, 0, 0, 0, 0, 0, 0, 3, 1, 4, 2, 5, 6, 7, -1};
     for (map_cell_struct& c : map->cells) {
@@ -130,7 +130,7 @@ TEST_F(PathTest, SearchesFindTheCheapestCostsOfADijkstraOnRandomBoards) {
 // The budget is the whole number of steps below the setting (2.5 gives three); with none at all the search
 // never moves on. Members go selected first, then highest index first; the dead need no table.
 TEST_F(PathTest, SearchPacingAndMemberOrder) {
-  Load(MapFile(8, 1, std::string(8, '(')));
+  Load(MapFile(8, 1));
   AddMember(0, 0);
   PATH_FINDING_CICLES = 2.5f;
   map->pathsStale = true;
@@ -140,7 +140,7 @@ TEST_F(PathTest, SearchPacingAndMemberOrder) {
   EXPECT_EQ(count, 4);
 
   ClearFigures();
-  Load(MapFile(6, 1, std::string(6, '(')));
+  Load(MapFile(6, 1));
   AddMember(0, 0);
   AddMember(2, 0);
   AddMember(4, 0);
@@ -167,7 +167,7 @@ TEST_F(PathTest, SearchPacingAndMemberOrder) {
 // A stale flag restarts the search from the new positions; with fewer than four members the flags of
 // missing members are never read (they once started a search for a member that did not exist).
 TEST_F(PathTest, StaleFlagRestartsTheSearchAndOnlyExistingMembersAreLookedAt) {
-  Load(MapFile(6, 1, std::string(6, '(')));
+  Load(MapFile(6, 1));
   Person* p = AddMember(0, 0);
   map->pathDone.fill(false);
   PATH_FINDING_CICLES = 2.0f;
@@ -228,7 +228,7 @@ class TargetTest : public PathTest {
   // An empty 7 x 7 board with the shooter at (3, 3).
   void Reset() {
     ClearFigures();
-    Load(MapFile(7, 7, std::string(49, '(')));
+    Load(MapFile(7, 7));
     shooter = AddMember(3, 3);
     shooter->active = &weapon;
     selectedMember = 0;
