@@ -53,7 +53,6 @@ TEST_F(TeamScreen, ThePickedCardFliesIntoTheColumnAndItsCandidateJoins) {
 
   Person* picked = candidates[1];
   Click(kCardX[1], kCardY);
-  EXPECT_EQ(chosenCandidate, 2);
   EXPECT_TRUE(team.empty());  // not before the card arrives
   fake.ClearRecords();
   for (int i = 0; i < 5; ++i) RunFrame();
@@ -63,7 +62,6 @@ TEST_F(TeamScreen, ThePickedCardFliesIntoTheColumnAndItsCandidateJoins) {
   for (const FakeEngine::Scene& s : fake.scenes) copies += s.target == cardSurface;
   EXPECT_EQ(copies, 1);
   EXPECT_TRUE(OpenOffer().empty());
-  EXPECT_EQ(cardSlots[4]->GetColor(), kWhite);
 }
 
 // Entry empties the team; one member cannot start, two can, four turn add into start over.
