@@ -80,27 +80,3 @@ TEST_F(FrameInput, ScriptKeysGoDownUpAndStayHeldBetween) {
   }
   EXPECT_NEAR(engine->Timer_GetTime(), 6 * 0.01f + 0.5f, 1e-5);
 }
-
-// Guards input queued by tests: it arrives in the next frames, and a queued script counts from the next one.
-TEST_F(FrameInput, QueuedTestInputArrivesInTheNextFrames) {
-  Start();
-  engine->System_SetState(HGE_FRAMEFUNC, [] { return false; });
-  HeadlessRunFrames(1);
-  HeadlessClick(33, 44);
-  HeadlessWheel(-2);
-  HeadlessSetDelta(0.25f);
-  HeadlessRunFrames(1);
-  EXPECT_EQ(Seen(engine), "--- DH- 33,44 1/0 0.25 4");
-  EXPECT_EQ(engine->Input_GetMouseWheel(), -2);
-  HeadlessRunFrames(1);
-  EXPECT_EQ(Seen(engine), "--- --U 33,44 0/0 0.25 4");
-  EXPECT_EQ(engine->Input_GetMouseWheel(), 0);
-
-  // Shift held makes letters capitals.
-  EXPECT_EQ(HeadlessQueueScript("1 down SHIFT\n2 down E\n2 bogus\n").size(), 1u);
-  HeadlessRunFrames(1);
-  EXPECT_FALSE(engine->Input_KeyDown(HGEK_E));
-  HeadlessRunFrames(1);
-  EXPECT_TRUE(engine->Input_KeyDown(HGEK_E));
-  EXPECT_EQ(engine->Input_GetChar(), 'E');
-}
