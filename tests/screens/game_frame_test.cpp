@@ -25,8 +25,15 @@ class GameFrameTest : public ScreenTest {
   }
 };
 
-// Escape quits from every phase, even while figures move.
-TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseEvenWhileFiguresMove) {
+// Escape quits from every phase, even while figures move; over the display the map is not analysed.
+TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseAndOverTheDisplayTheMapIsNotAnalysed) {
+  gameMap->cursorX = -5;
+  fake.SetMouse(100, 520);  // over the inventory panel of the selected member
+  EXPECT_FALSE(Frame());
+  EXPECT_EQ(gameMap->cursorX, -5);
+  fake.SetMouse(100, 100);
+  Frame();
+  EXPECT_EQ(gameMap->cursorX, 3);
   team[0]->actions = {{1, 10.0f, 0}};
   for (int phase = 0; phase < 4; ++phase) {
     screenState = phase;
@@ -79,17 +86,6 @@ TEST_F(GameFrameTest, TheRightButtonCancelsDragsAndEndTurnWorksMidDrag) {
   EXPECT_EQ(dragState, DRAG_NONE);
   EXPECT_EQ(draggedItem, nullptr);
   EXPECT_EQ(screenState, 2);
-}
-
-// Over the display the map is not analysed.
-TEST_F(GameFrameTest, OverTheDisplayTheMapIsNotAnalysed) {
-  gameMap->cursorX = -5;
-  fake.SetMouse(100, 520);  // over the inventory panel of the selected member
-  Frame();
-  EXPECT_EQ(gameMap->cursorX, -5);
-  fake.SetMouse(100, 100);
-  Frame();
-  EXPECT_EQ(gameMap->cursorX, 3);
 }
 
 // The team's actions play; input returns with targets marked, and only they blink during input, from white
