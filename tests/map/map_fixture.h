@@ -56,7 +56,7 @@ class MapTest : public ::testing::Test {
     map.reset();
     hge = nullptr;
     std::error_code ignored;
-    if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
+    std::filesystem::remove_all(dir, ignored);
   }
 
   void ClearFigures() {
@@ -84,7 +84,7 @@ class MapTest : public ::testing::Test {
 
   // A team member standing and drawn at (x, y); a dead one no longer occupies its cell.
   Person* AddMember(int x, int y, std::vector<int32_t> skills = {}, bool alive = true) {
-    Person* p = Place(new Person(HTEXTURE{900}), x, y);
+    Person* p = Place(HTEXTURE{900}, x, y);
     p->isZombie = 0;
     p->alive = alive ? 1 : 0;
     p->skills = std::move(skills);
@@ -99,7 +99,7 @@ class MapTest : public ::testing::Test {
 
   // A zombie standing and drawn at (x, y).
   Person* AddZombie(int x, int y) {
-    Person* p = Place(new Person(HTEXTURE{901}), x, y);
+    Person* p = Place(HTEXTURE{901}, x, y);
     zombies.push_back(p);
     if (map->ValidCell(p->cell)) {
       map->cells[p->cell].zombieHere = map->cells[p->cell].zombieBound =
@@ -114,7 +114,8 @@ class MapTest : public ::testing::Test {
       map->DrivePathSearch(phase);
   }
 
-  Person* Place(Person* p, int x, int y) {
+  Person* Place(HTEXTURE texture, int x, int y) {
+    auto* p = new Person(texture);
     p->x = x;
     p->y = y;
     p->cell = p->secondCell = static_cast<int16_t>(map->CellIndex(x, y));
