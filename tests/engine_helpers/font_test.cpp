@@ -78,34 +78,28 @@ TEST_F(FontTest, BrokenFilesGiveEmptyFonts) {
   EXPECT_FLOAT_EQ(bad.GetStringWidth("AB"), 0);
 }
 
-// Guards glyph placement and widths: advance by pre, width, post and tracking, times scale and proportion;
-// right and centred lines (only the low two bits of the alignment count, half widths rounded); every line
-// realigned and moved down by the rounded line height; missing glyphs drawn as '?', or taking no room.
+// Guards glyph placement and widths: advance by pre, width and post; right lines (only the low two bits of
+// the alignment count); every line realigned and moved down by the rounded line height; missing glyphs drawn
+// as '?', or taking no room.
 TEST_F(FontTest, PlacesGlyphsAndMeasuresLines) {
   const std::string withQuestion = Font(std::string(kGlyphs) + kQuestion);
   const std::string without = Font(kGlyphs, "Data/plain.fnt");
   const struct {
-    float tracking, scale, proportion, spacing;
+    float spacing;
     bool question;
     int align;
     const char* text;
     std::vector<std::string> corners;
     float width;
   } rows[] = {
-      {0, 1, 1, 1, true, HGETEXT_LEFT, "AB", {"101,50", "111,50"}, 17},
-      {0, 2, 1.5f, 1, true, HGETEXT_LEFT, "AB", {"103,50", "133,50"}, 51},
-      {0, 1, 1, 1, true, HGETEXT_RIGHT | 4, "AB", {"84,50", "94,50"}, 17},
-      {0.8f, 1, 1, 1, true, HGETEXT_CENTER, "BB", {"93,50", "99.8,50"}, 13.6f},  // half of 13.6 rounds to 7
-      {0, 1, 1, 1.3f, true, HGETEXT_RIGHT, "AB\nB", {"84,50", "94,50", "94,66"}, 17},  // 12 * 1.3 rounds to
-                                                                                       // 16
-      {0, 1, 1, 1, true, HGETEXT_LEFT, "AZ", {"101,50", "111,50"}, 16},
-      {0, 1, 1, 1, false, HGETEXT_LEFT, "AZB", {"101,50", "111,50"}, 17},
+      {1, true, HGETEXT_LEFT, "AB", {"101,50", "111,50"}, 17},
+      {1, true, HGETEXT_RIGHT | 4, "AB", {"84,50", "94,50"}, 17},
+      {1.3f, true, HGETEXT_RIGHT, "AB\nB", {"84,50", "94,50", "94,66"}, 17},  // 12 * 1.3 rounds to 16
+      {1, true, HGETEXT_LEFT, "AZ", {"101,50", "111,50"}, 16},
+      {1, false, HGETEXT_LEFT, "AZB", {"101,50", "111,50"}, 17},
   };
   for (const auto& row : rows) {
     hgeFont font((row.question ? withQuestion : without).c_str());
-    font.SetTracking(row.tracking);
-    font.SetScale(row.scale);
-    font.SetProportion(row.proportion);
     font.SetSpacing(row.spacing);
     font.Render(100, 50, row.align, row.text);
     EXPECT_EQ(Drawn(), row.corners) << row.text;
@@ -115,11 +109,8 @@ TEST_F(FontTest, PlacesGlyphsAndMeasuresLines) {
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\nBB"), 12);
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\nBB", false), 11);
   EXPECT_FLOAT_EQ(font.GetStringWidth("A\n\r\nBB\n"), 12);  // the run between lines is skipped
-  font.SetScale(2);
-  font.SetProportion(1.5f);
   font.Render(0, 0, HGETEXT_LEFT, "AZ");
   ASSERT_EQ(fake.quads.size(), 2u);
-  EXPECT_FLOAT_EQ(fake.quads[0].v[2].x, 3 + 8 * 3);    // the glyph itself stretched too
   EXPECT_FLOAT_EQ(fake.quads[1].v[0].tx, 14.0f / 64);  // the '?' picture
 }
 
