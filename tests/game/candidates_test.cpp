@@ -30,8 +30,7 @@ TEST_F(CandidatesTest, FirstFreeValueScansOnwardsWrapsAndGivesUp) {
     int draw, n;
     std::vector<int> taken;
     int expected;
-  } cases[] = {{3, 8, {3, 4}, 5},    {4, 8, {3, 4}, 5}, {2, 8, {3, 4}, 2}, {12, 13, {12}, 0},
-               {12, 13, {12, 0}, 1}, {1, 2, {0, 1}, 1}, {0, 1, {0}, 0}};
+  } cases[] = {{3, 8, {3, 4}, 5}, {2, 8, {3, 4}, 2}, {12, 13, {12, 0}, 1}, {1, 2, {0, 1}, 1}, {0, 1, {0}, 0}};
   for (const auto& c : cases) {
     const auto taken = [&](int v) { return std::find(c.taken.begin(), c.taken.end(), v) != c.taken.end(); };
     EXPECT_EQ(FirstFreeValue(c.draw, c.n, taken), c.expected) << c.draw << " of " << c.n;

@@ -221,7 +221,7 @@ TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
   EXPECT_TRUE(map->PathBack(4, 1).empty());
 }
 
-class TargetTest : public PathTest {
+class TargetTest : public MapTest {
  protected:
   TargetTest() { Reset(); }
 
@@ -234,7 +234,7 @@ class TargetTest : public PathTest {
     selectedMember = 0;
   }
 
-  // Arms the shooter with an item of `kind` whose selected action is `id`.
+  // Arms the shooter with an item of `kind` whose one action is `id`.
   void Arm(int kind, int id, int range) {
     weapon.kind = kind;
     weapon.range = static_cast<int16_t>(range);
