@@ -84,12 +84,11 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_EQ(dragState, DRAG_NONE);
 
   Item* holster = DragFromGround(HOLSTER);
-  for (int id : {HUD_ACTIVE_ITEM, HUD_HOLSTER}) {
-    message.clear();
+  for (int id : {HUD_ACTIVE_ITEM, HUD_HOLSTER}) {  // into the bag, into a slot
     Drag(holster, SRC_GROUND);
     DropHud(id);
-    EXPECT_EQ(message, W("Требуется 1 очко действия")) << id;
   }
+  EXPECT_EQ(message, W("Требуется 1 очко действия"));
   EXPECT_EQ(s->holster, nullptr);
   EXPECT_EQ(s->bagCapacity, 4);
   EXPECT_EQ(Ground(), Items{holster});

@@ -106,7 +106,6 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
 TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelAndInTheZombiesTurnOnlyTheMap) {
   selectedMember = -1;
   dragState = DRAG_APPLY;
-  fake.SetMouse(100, 120);
   EXPECT_EQ(Render(), (Labels{"photo2", "font1", "lifebar", "photo5", "lifebar", "end", "heal"}));
   selectedMember = 1;  // the dead one
   for (const std::string& l : Render()) EXPECT_NE(l, "panel");

@@ -73,11 +73,7 @@ void FakeEngine::ClearRecords() {
 
 bool FakeEngine::System_Start() {
   for (int i = 0; i < startFrameLimit && funcStates[HGE_FRAMEFUNC] != nullptr; ++i) {
-    if (i == 0) {
-      ++frame;
-    } else {
-      NextFrame();
-    }
+    i == 0 ? void(++frame) : NextFrame();
     const bool stop = funcStates[HGE_FRAMEFUNC]();
     if (funcStates[HGE_RENDERFUNC] != nullptr) funcStates[HGE_RENDERFUNC]();
     if (afterFrame != nullptr) afterFrame(frame);
