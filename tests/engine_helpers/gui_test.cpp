@@ -105,13 +105,6 @@ TEST_F(GuiTest, NewestControlWinsAndThePressedOneHoldsTheMouse) {
   hgeGUI gui;
   gui.AddCtrl(new Probe(1, 0, 0, 100, 100, &journal));
   gui.AddCtrl(new Probe(2, 50, 50, 150, 150, &journal));
-  Frame(gui, 75, 75);
-  Frame(gui, 80, 80);  // still over 2: no new MouseOver
-  Frame(gui, 25, 25);
-  Frame(gui, 500, 500);
-  EXPECT_EQ(journal, (std::vector<std::string>{"2Over+", "2Over-", "1Over+", "1Over-"}));
-
-  journal.clear();
   fake.Press(HGEK_RBUTTON);
   Frame(gui, 10, 10);
   fake.Press(HGEK_LBUTTON);
