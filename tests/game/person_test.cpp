@@ -1,4 +1,4 @@
-// Person: zombies and members by profession and trait, slots, bag trimming, names and the bag operations.
+// Person: members by profession and trait, slots, bag trimming, names and the bag operations.
 #include "game/person.h"
 
 #include <gtest/gtest.h>
@@ -21,14 +21,6 @@ class PersonTest : public RulesTest {
     p->RecountBag();
   }
 };
-
-TEST_F(PersonTest, ZombieFacesARandomWayAndShowsTheFirstFrame) {
-  Feed({2});  // 1 + 2 mod 4
-  Person* z = Keep(new Person(105));
-  EXPECT_EQ(z->isZombie, 1);
-  EXPECT_EQ(z->direction, 3);
-  EXPECT_EQ(FrameOf(*z), std::make_pair(0, 0));
-}
 
 // The rules draw in a fixed order (the numbers fed say what each draw gives, and all are used). Armour,
 // holster and backpack move into free slots and widen the bag; what then does not fit is thrown away at
