@@ -62,59 +62,38 @@ TEST_F(Scenes, ScreenQuadsAreRecordedAndBatchedPerTextureAndBlend) {
   }
 }
 
-// Guards texture sizes (a failed load is a 1 x 1 stand-in, a freed one has none) and render targets
-// (their texture kept across frames, unknown handles refused, freed with the target).
-TEST_F(Scenes, TexturesAndTargetsKnowTheirSizes) {
-  Install();
-  const HTEXTURE real = engine->Texture_Load(MakePicture().c_str(), 0, false);
-  EXPECT_EQ(engine->Texture_GetHeight(real, true), 2);
-  const std::string junk = "not a picture at all";
-  const HTEXTURE failed = engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false);
-  EXPECT_TRUE(failed != 0 && failed != real);
-  EXPECT_EQ(engine->Texture_GetWidth(failed), 1);
-  engine->Texture_Free(real);
-  EXPECT_EQ(engine->Texture_GetWidth(real), 0);
-
-  const HTARGET target = engine->Target_Create(64, 32, false);
-  const HTEXTURE tex = engine->Target_GetTexture(target);
-  EXPECT_EQ(engine->Texture_GetHeight(tex), 32);
-  EXPECT_EQ(engine->Target_Create(0, 10, false), 0u);
-  bool began = false, unknownBegan = true;
-  draw = [&] {
-    began = engine->Gfx_BeginScene(target);
-    engine->Gfx_EndScene();
-    unknownBegan = engine->Gfx_BeginScene(target + 100);
-  };
-  HeadlessRunFrames(2);
-  EXPECT_TRUE(began && !unknownBegan);
-  EXPECT_EQ(engine->Target_GetTexture(target), tex);
-  engine->Target_Free(target);
-  EXPECT_EQ(engine->Target_GetTexture(target), 0u);
-  EXPECT_EQ(engine->Texture_GetWidth(tex), 0);
-}
-
-// Guards the headless rasteriser behind shots: colours, texels, alpha blending, a failed
-// texture drawing nothing, and a target keeping the pixels drawn into it in an earlier frame.
-TEST_F(Scenes, ShotsShowColouredTexturedAndBlendedQuads) {
+// Guards texture sizes (a failed load is a 1 x 1 stand-in drawing nothing, a freed one has none), render
+// targets (their texture and pixels kept across frames, unknown handles refused, freed with the target), and
+// the headless rasteriser behind shots: colours, texels and alpha blending.
+TEST_F(Scenes, TexturesTargetsAndShots) {
   const std::string shot = File("shot.png");
   hgeRunOptions options;
   options.shots = {{2, shot}};
   Install(options);
   const HTEXTURE picture = engine->Texture_Load(MakePicture().c_str(), 0, false);
-  const HTEXTURE missing = engine->Texture_Load("no/such/picture.png", 0, false);
-  const HTARGET target = engine->Target_Create(100, 100, false);
+  EXPECT_EQ(engine->Texture_GetHeight(picture, true), 2);
+  const std::string junk = "not a picture at all";
+  const HTEXTURE failed = engine->Texture_Load(junk.data(), static_cast<uint32_t>(junk.size()), false);
+  EXPECT_TRUE(failed != 0 && failed != picture);
+  EXPECT_EQ(engine->Texture_GetWidth(failed), 1);
+  const HTARGET target = engine->Target_Create(100, 50, false);
+  const HTEXTURE tex = engine->Target_GetTexture(target);
+  EXPECT_EQ(engine->Texture_GetHeight(tex), 50);
+  EXPECT_EQ(engine->Target_Create(0, 10, false), 0u);
+  bool unknownBegan = true;
   draw = [&] {
     if (engine->System_GetFrame() == 1) {
-      engine->Gfx_BeginScene(target);
+      EXPECT_TRUE(engine->Gfx_BeginScene(target));
       engine->Gfx_Clear(0xFF0000FF);
       engine->Gfx_EndScene();
+      unknownBegan = engine->Gfx_BeginScene(target + 100);
     }
     engine->Gfx_BeginScene(0);
     engine->Gfx_Clear(0);
     DrawRect(0, 0, 0, 100, 100, 0xFFFF0000);
     DrawRect(0, 50, 0, 100, 100, 0x8000FF00);  // half-transparent green over the red's right half
     DrawRect(picture, 200, 0, 400, 200, 0xFFFFFFFF);
-    DrawRect(missing, 0, 300, 100, 400, 0xFFFFFFFF);
+    DrawRect(failed, 0, 300, 100, 400, 0xFFFFFFFF);
     DrawRect(engine->Target_GetTexture(target), 600, 300, 700, 400, 0xFFFFFFFF);
     engine->Gfx_EndScene();
   };
@@ -130,4 +109,11 @@ TEST_F(Scenes, ShotsShowColouredTexturedAndBlendedQuads) {
   const uint32_t mixed = PixelOf(shot, 75, 50);
   EXPECT_NEAR(static_cast<int>(mixed >> 16), 127, 2);
   EXPECT_NEAR(static_cast<int>((mixed >> 8) & 0xFF), 128, 2);
+  EXPECT_FALSE(unknownBegan);
+  EXPECT_EQ(engine->Target_GetTexture(target), tex);
+  engine->Texture_Free(picture);
+  EXPECT_EQ(engine->Texture_GetWidth(picture), 0);
+  engine->Target_Free(target);
+  EXPECT_EQ(engine->Target_GetTexture(target), 0u);
+  EXPECT_EQ(engine->Texture_GetWidth(tex), 0);
 }

@@ -16,15 +16,12 @@ namespace {
 
 HTEXTURE picture = 0;
 HTARGET target = 0;
-int restores = 0;
+int restores = 0, closeRequests = 0;
 
-bool ResetDeviceInFirstFrame() {
-  if (current->System_GetFrame() == 1) {
-    SDL_Event reset{};
-    reset.type = SDL_RENDER_DEVICE_RESET;
-    SDL_PushEvent(&reset);
-  }
-  return false;
+void Push(Uint32 type) {
+  SDL_Event e{};
+  e.type = type;
+  SDL_PushEvent(&e);
 }
 bool DrawTargetThenScreen() {
   current->Gfx_BeginScene(target);
@@ -42,9 +39,9 @@ bool DrawTargetThenScreen() {
 
 using SdlBackend = EngineTest;
 
-// Guards the window title (converted to UTF-8), drawing to the screen after a
-// target scene, the shot of the logical screen, and the device reset: textures (even those loaded before
-// the window) are remade and the restore callback runs once.
+// Guards the window title (converted to UTF-8), drawing to the screen after a target scene, the shot of the
+// logical screen, and the device reset: textures (even those loaded before the window) are remade and the
+// restore callback runs once.
 TEST_F(SdlBackend, TitleDrawingShotsAndDeviceReset) {
   const std::string shot = File("sdl_shot.png");
   hgeRunOptions options;
@@ -65,7 +62,10 @@ TEST_F(SdlBackend, TitleDrawingShotsAndDeviceReset) {
     ++restores;
     return false;
   });
-  engine->System_SetState(HGE_FRAMEFUNC, ResetDeviceInFirstFrame);
+  engine->System_SetState(HGE_FRAMEFUNC, [] {
+    if (current->System_GetFrame() == 1) Push(SDL_RENDER_DEVICE_RESET);
+    return false;
+  });
   engine->System_SetState(HGE_RENDERFUNC, DrawTargetThenScreen);
   restores = 0;
   EXPECT_TRUE(engine->System_Start());
@@ -154,26 +154,15 @@ TEST_F(SdlBackend, RecordedWindowInputReplaysFrameForFrame) {
   EXPECT_EQ(frames, live);
 }
 
-namespace {
-
-int closeRequests = 0;
-bool AskToClose() {
-  if (current->System_GetFrame() <= 2) {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-  }
-  return false;
-}
-
-}  // namespace
-
 // Guards closing: the exit callback may refuse the first request, the second one stops the loop.
 TEST_F(SdlBackend, ClosingTheWindowAsksTheExitCallback) {
   StartSdl(hgeRunOptions());
   ASSERT_TRUE(engine->System_Initiate()) << engine->System_GetErrorMessage();
   engine->System_SetState(HGE_EXITFUNC, [] { return ++closeRequests >= 2; });
-  engine->System_SetState(HGE_FRAMEFUNC, AskToClose);
+  engine->System_SetState(HGE_FRAMEFUNC, [] {
+    if (current->System_GetFrame() <= 2) Push(SDL_QUIT);
+    return false;
+  });
   closeRequests = 0;
   EXPECT_TRUE(engine->System_Start());
   EXPECT_EQ(closeRequests, 2);

