@@ -136,7 +136,7 @@ TEST_F(ActionRules, ABurstStopsDrawingAtTheKillButEveryShotTakesItsRound) {
   EXPECT_EQ(user->actionPoints, 3);
   EXPECT_EQ(Types(user), (std::vector<int>{25, 25, 25, 0}));
   EXPECT_EQ(Types(z), (std::vector<int>{36, 31, 32, 37}));
-  PlayOut();
+  for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);  // as phase 1 does
   EXPECT_EQ(ak->loaded, 0);
   EXPECT_TRUE(zombies.empty());  // off the list once dead, and held elsewhere: not freed here
   EXPECT_EQ(gameMap->cells[gameMap->CellIndex(4, 1)].zombieHere, -1);

@@ -1,4 +1,4 @@
-// What the play tests of both programs share: items in play, queued action types, playing out, clean-up.
+// What the play tests of both programs share: items in play, queued action types, clean-up.
 #pragma once
 
 #include <algorithm>
@@ -31,11 +31,6 @@ inline std::vector<int> Types(const Person* p) {
   return types;
 }
 
-// Plays every queue to its end, as phase 1 does.
-inline void PlayOut() {
-  for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);
-}
-
 // Deletes the items of a list the test throws away, and empties it.
 inline void Discard(std::vector<Item*>& items) {
   for (Item* item : items) delete item;
@@ -44,17 +39,12 @@ inline void Discard(std::vector<Item*>& items) {
 
 // Deletes both figure lists and every item still in play, and empties the cells.
 inline void FreePlay() {
-  std::set<Item*> items;
-  for (Person* p : team) {
-    items.insert(p->bag.begin(), p->bag.end());
-    items.insert({p->armour, p->keys, p->backpack, p->holster, p->hands});
-  }
-  for (map_cell_struct& c : gameMap->cells) {
-    items.insert(c.items.begin(), c.items.end());
-    c.items.clear();
-  }
+  const std::vector<const Item*> held = ItemsInPlay();
+  std::set<const Item*> items(held.begin(), held.end());
+  for (const Person* p : team) items.insert(p->hands);
+  for (map_cell_struct& c : gameMap->cells) c.items.clear();
   items.erase(nullptr);
-  for (Item* item : items) delete item;
+  for (const Item* item : items) delete item;
   for (Person* p : team) delete p;
   for (Person* z : zombies) delete z;
   team.clear();
