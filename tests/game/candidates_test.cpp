@@ -45,9 +45,9 @@ TEST_F(CandidatesTest, PairsNeverShareNameProfessionOrPhoto) {
     for (int i = 0; i < round % 4; ++i) team.push_back(Keep(MakeCandidate(false, nullptr)));
     Person* first = Keep(MakeCandidate(false, nullptr));
     Person* second = Keep(MakeCandidate(true, first));
-    std::vector<Person*> all = team;
-    all.push_back(first);
-    all.push_back(second);
+    team.push_back(first);
+    team.push_back(second);
+    const std::vector<Person*>& all = team;
     for (size_t a = 0; a < all.size(); ++a) {
       EXPECT_LE(all[a]->bagLoad, all[a]->bagCapacity);
       for (size_t b = a + 1; b < all.size(); ++b) {
