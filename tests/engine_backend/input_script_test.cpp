@@ -7,8 +7,9 @@
 
 #include "engine/hge.h"
 
-// Guards key names in any case, single digits as digit keys, longer numbers as codes (decimal or hex).
-TEST(InputScript, KeyNamesAndCodes) {
+// Guards key names in any case, single digits as digit keys, longer numbers as codes (decimal or hex), and
+// events parsed in frame order and written back exactly.
+TEST(InputScript, KeyNamesAndEventsReadAndWrittenBack) {
   const struct {
     const char* name;
     int code;
@@ -17,10 +18,8 @@ TEST(InputScript, KeyNamesAndCodes) {
   for (const auto& key : keys) EXPECT_EQ(KeyCodeFromText(key.name), key.code) << key.name;
   for (const char* bad : {"", "F13", "0x100", "256", "00", "ESCAPEX", "Ж"})
     EXPECT_EQ(KeyCodeFromText(bad), 0) << bad;
-}
 
-// Guards parsing order, comments, CR line ends and names in any case, and writing events back exactly.
-TEST(InputScript, ParsesEventsInFrameOrderAndWritesThemBack) {
+  // Parsing order, comments, CR line ends and names in any case, and writing events back exactly.
   const InputScript script = ParseInputScript(
       "# a whole-line comment\n\n3 down escape   # trailing comment\r\n3 up f2\n1 mouse 10 -20.5\n1 DOWN A\n"
       "1 up 0x41\n2 dt 0.25\n2 wheel -2\n2 down 0xBA\n");

@@ -23,23 +23,20 @@ Lines Read(const std::string& text) {
 }
 
 // Guards Char lines in every form the font files use: quoted characters (the quote itself too), hex
-// codes, spaces around the numbers, negative numbers, CR, LF and CR LF line ends, no final line end.
+// codes, spaces around the numbers, negative numbers, CR, LF and CR LF line ends, no final line end; and
+// the header, exactly "[HGEFONT]" on the first line.
 TEST(FontParser, ReadsBitmapAndCharLinesInOrder) {
   EXPECT_EQ(Read("[HGEFONT]\r\n\r\nBitmap = font.png\r\n; a comment line\nChar=\" \",0,0,4,10,0,1\n"
                  "Char = \"\"\", 1 , 2 , 3 , 4 , -5 , 6\rChar=e9,10,20,7,12,1,2\r\nChar=FF,1,1,1,1,0,0"),
             (Lines{"bitmap font.png", "20 0 0 4 10 0 1", "22 1 2 3 4 -5 6", "E9 10 20 7 12 1 2",
                    "FF 1 1 1 1 0 0"}));
-}
-
-// Guards the header: exactly "[HGEFONT]" on the first line, else nothing is read.
-TEST(FontParser, TheFirstLineMustBeExactlyTheHeader) {
-  for (const char* bad : {"[HGEFONT] \n", "\n[HGEFONT]\n", "[hgefont]\n", ""}) {
+  EXPECT_TRUE(ParseFontDescription("[HGEFONT]", 9).headerOk);
+  for (const char* bad : {"[HGEFONT] \n", "\n[HGEFONT]\n", "[hgefont]\n", ""}) {  // else nothing is read
     const std::string text = std::string(bad) + "Char=41,0,0,1,1,0,0";
     const FontDescription d = ParseFontDescription(text.data(), text.size());
     EXPECT_FALSE(d.headerOk) << bad;
     EXPECT_TRUE(d.lines.empty()) << bad;
   }
-  EXPECT_TRUE(ParseFontDescription("[HGEFONT]", 9).headerOk);
 }
 
 // Guards broken lines: codes above FF, fewer than six numbers, unclosed quotes and the like are left out;

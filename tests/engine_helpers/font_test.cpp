@@ -45,37 +45,30 @@ class FontTest : public ::testing::Test {
   FakeEngine fake;
 };
 
-// Guards loading: the bitmap beside the font file, unusable lines not counted in the height, every
-// resource and reference given back.
-TEST_F(FontTest, LoadsGlyphsFromTheBitmapBesideTheFile) {
+// Guards loading: the bitmap beside the file, unusable lines not counted in the height, every resource and
+// reference given back; and broken files: a wrong header logged once, a missing file silently, a missing
+// bitmap stopping the reading, such fonts drawing and measuring nothing.
+TEST_F(FontTest, LoadsGlyphsAndBrokenFilesGiveEmptyFonts) {
+  fake.SetFile("Data/bad.fnt", "HGEFONT\nBitmap=font.png\n" + std::string(kGlyphs));
+  fake.SetFile("Data/nob.fnt", "[HGEFONT]\nBitmap=gone.png\n" + std::string(kGlyphs));
   {
     hgeFont font(Font(std::string(kGlyphs) + kQuestion + "Char=100,0,0,9,30,0,0\n").c_str());
     EXPECT_FLOAT_EQ(font.GetHeight(), 12);
     ASSERT_NE(font.GetSprite('A'), nullptr);
     EXPECT_EQ(font.GetSprite('C'), nullptr);
     EXPECT_EQ(fake.textures[font.GetSprite('A')->GetTexture()].name, "Data/font.png");
-    EXPECT_TRUE(fake.log.empty());
+    hgeFont bad("Data/bad.fnt"), none("Data/none.fnt"), nob("Data/nob.fnt");
+    EXPECT_EQ(fake.log, (std::vector<std::string>{"Font Data/bad.fnt has incorrect format."}));
+    for (const hgeFont* broken : {&bad, &none, &nob}) {
+      EXPECT_FALSE(broken->IsLoaded());
+      EXPECT_EQ(broken->GetSprite('A'), nullptr);
+    }
+    bad.Render(0, 0, HGETEXT_LEFT, "AB");
+    EXPECT_TRUE(fake.quads.empty());
+    EXPECT_FLOAT_EQ(bad.GetStringWidth("AB"), 0);
     EXPECT_EQ(fake.openResources, 0);
   }
   EXPECT_EQ(fake.refs, 0);
-}
-
-// Guards broken files: a wrong header is logged once, a missing file silently, a missing bitmap stops the
-// reading; such fonts draw and measure nothing.
-TEST_F(FontTest, BrokenFilesGiveEmptyFonts) {
-  fake.SetFile("Data/bad.fnt", "HGEFONT\nBitmap=font.png\n" + std::string(kGlyphs));
-  hgeFont bad("Data/bad.fnt");
-  hgeFont none("Data/none.fnt");
-  fake.SetFile("Data/nob.fnt", "[HGEFONT]\nBitmap=gone.png\n" + std::string(kGlyphs));
-  hgeFont nob("Data/nob.fnt");
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"Font Data/bad.fnt has incorrect format."}));
-  for (const hgeFont* font : {&bad, &none, &nob}) {
-    EXPECT_FALSE(font->IsLoaded());
-    EXPECT_EQ(font->GetSprite('A'), nullptr);
-  }
-  bad.Render(0, 0, HGETEXT_LEFT, "AB");
-  EXPECT_TRUE(fake.quads.empty());
-  EXPECT_FLOAT_EQ(bad.GetStringWidth("AB"), 0);
 }
 
 // Guards glyph placement and widths: advance by pre, width and post; right lines (only the low two bits of
