@@ -1,4 +1,4 @@
-// The Windows-1251 converter: every letter both ways, punctuation, what cannot be converted, numbers.
+// The Windows-1251 converter: the letters and every byte both ways, what cannot be converted, numbers.
 #include "engine/text.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +7,7 @@ namespace {
 
 TEST(Text, EveryByteRoundTripsAndRussianLettersSitWhereTheyShould) {
   // А..я are 0xC0..0xFF in Windows-1251; Ё is 0xA8 and ё 0xB8.
-  const std::string letters = "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдежзийклмнопрстуфхцчшщъыьэюя";
-  std::string cp;
-  for (int b = 0xC0; b <= 0xFF; ++b) cp += static_cast<char>(b);
-  EXPECT_EQ(ToCp1251(letters), cp);
-  EXPECT_EQ(ToUtf8(cp), letters);
+  EXPECT_EQ(ToCp1251("АЯая"), "\xC0\xDF\xE0\xFF");
   EXPECT_EQ(ToCp1251("Ёё«№ —»"), std::string("\xA8\xB8\xAB\xB9\x20\x97\xBB"));
   for (int b = 0x80; b <= 0xFF; ++b) {
     if (b == 0x98) continue;  // the one byte Windows-1251 leaves unassigned

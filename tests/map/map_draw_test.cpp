@@ -7,7 +7,6 @@
 #include "game/item.h"
 #include "map_fixture.h"
 #include "ui/resources.h"
-#include "ui/smart_gui.h"
 
 namespace {
 
@@ -32,7 +31,6 @@ class DrawTest : public MapTest {
       delete *slot;
       *slot = nullptr;
     }
-    hudGui = nullptr;
   }
 
   // The texture label of each quad drawn since the last call.
@@ -47,9 +45,8 @@ class DrawTest : public MapTest {
   Item ground{-1};
 };
 
-// Each situation leaves out its own quads from the full picture: the interface under the mouse the first
-// pass's path tokens and the cursor marker, the team acting the selection marker, the zombies' half the path
-// and search tokens.
+// Each situation leaves out its own quads from the full picture: the zombies' half the path and search
+// tokens, a dead selection the search token.
 TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
   // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
@@ -79,23 +76,18 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
       "A",     "path1",                       // cell 3
       "path2", "path3",  "top1",              // second pass and the cursor's top marker
   };
-  SmartGui gui;
-  gui.Add(1, 0, 0, 800, 600, true);
-  hudGui = &gui;
   const struct {
     const char* why;
     int state;
-    bool hover, dead;
+    bool dead;
     std::vector<std::string> missing;
   } cases[] = {
-      {"the mouse over the interface", 0, true, false, {"path0", "top0", "path1"}},
-      {"the team acting", 1, false, false, {"bottom"}},
-      {"zombies", 3, false, false, {"path0", "find", "path1", "path2", "path3"}},
-      {"a dead selection", 0, false, true, {"find"}},
+      {"the player commanding", 0, false, {}},
+      {"zombies", 3, false, {"path0", "find", "path1", "path2", "path3"}},
+      {"a dead selection", 0, true, {"find"}},
   };
   for (const auto& c : cases) {
     screenState = c.state;
-    gui.HitTest(c.hover ? 10 : 900, c.hover ? 10 : 900);
     team[0]->alive = c.dead ? 0 : 1;
     std::vector<std::string> expected;
     for (const std::string& quad : full) {

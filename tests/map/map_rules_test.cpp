@@ -105,7 +105,6 @@ TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
   EXPECT_EQ(map->StepKind(-1, 3, 1).kind, 15);  // up across cell 3's own top edge
   EXPECT_EQ(map->StepKind(-1, 1, 3).kind, 19);  // down across the target's top edge
   EXPECT_EQ(map->StepKind(-1, 3, 4).kind, 11);  // left across cell 2's right edge: a wall, reported
-  EXPECT_EQ(map->StepKind(-1, 0, 3).kind, 9);
   EXPECT_EQ(map->StepKind(-1, 1, 4).kind, 11);
   EXPECT_EQ(Boxes(), kWallBox);
   // Steps that leave the grid read no neighbour.
