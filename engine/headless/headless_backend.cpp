@@ -1,9 +1,8 @@
-// HeadlessBackend: frames back to back, effects counted, scenes rasterised only when a shot needs them.
+// HeadlessBackend: frames back to back, silent effects, scenes rasterised only when a shot needs them.
 #include "engine/headless/headless_backend.h"
 
 #include <SDL2/SDL_image.h>
 
-#include <cstdio>
 #include <iostream>
 
 #include "engine/core/backends.h"
@@ -43,34 +42,6 @@ HeadlessBackend::~HeadlessBackend() {
 
 HeadlessBackend* HeadlessBackend::Current() {
   return current;
-}
-
-HEFFECT HeadlessBackend::Effect_Load(const char* filename, uint32_t size) {
-  HeadlessEffectRecord record;
-  record.handle = static_cast<HEFFECT>(effects.size() + 1);
-  if (size > 0) {
-    record.found = filename != nullptr;
-  } else if (filename != nullptr) {
-    record.file = filename;
-    FILE* file = std::fopen(filename, "rb");
-    record.found = file != nullptr;
-    if (file != nullptr) std::fclose(file);
-  }
-  effects.push_back(record);
-  return record.handle;
-}
-
-void HeadlessBackend::Effect_Free(HEFFECT eff) {
-  if (eff >= 1 && eff <= effects.size()) ++effects[eff - 1].frees;
-}
-
-HCHANNEL HeadlessBackend::Effect_PlayEx(HEFFECT eff, int volume, int, float, bool loop) {
-  if (eff < 1 || eff > effects.size() || effects[eff - 1].frees > 0) return 0;
-  HeadlessEffectRecord& record = effects[eff - 1];
-  ++record.plays;
-  if (loop) ++record.loopedPlays;
-  record.lastVolume = volume;
-  return 0;
 }
 
 HTARGET HeadlessBackend::Target_Create(int width, int height, bool) {

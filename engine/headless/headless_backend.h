@@ -17,17 +17,13 @@ class HeadlessBackend : public EngineBase {
   // The headless engine alive now, or null.
   static HeadlessBackend* Current();
 
-  // Sets the frame time of the following frames.
-  void SetFixedDelta(float dt) { fixedDelta = dt; }
-  // Every effect handle loaded so far, in load order.
-  const std::vector<HeadlessEffectRecord>& Effects() const { return effects; }
-
   // ---- The engine interface services this backend supplies (documented in engine/hge.h) ----
 
-  HEFFECT Effect_Load(const char* filename, uint32_t size) override;
-  void Effect_Free(HEFFECT eff) override;
-  HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff, 100, 0, 1.0f, false); }
-  HCHANNEL Effect_PlayEx(HEFFECT eff, int volume, int pan, float pitch, bool loop) override;
+  // Effects are silent: every load gets a handle of its own, plays and frees do nothing.
+  HEFFECT Effect_Load(const char*, uint32_t) override { return ++effectsLoaded; }
+  void Effect_Free(HEFFECT) override {}
+  HCHANNEL Effect_Play(HEFFECT) override { return 0; }
+  HCHANNEL Effect_PlayEx(HEFFECT, int, int, float, bool) override { return 0; }
 
   HTARGET Target_Create(int width, int height, bool zbuffer) override;
   void Target_Free(HTARGET target) override { canvas.FreeTarget(target); }
@@ -59,6 +55,6 @@ class HeadlessBackend : public EngineBase {
   SDL_Surface* screen = nullptr;     // the rasterised screen, only when shots are asked for
   SDL_Renderer* renderer = nullptr;  // software renderer drawing into `screen`
   SdlCanvas canvas;
-  bool rasterising = false;  // the current scene is drawn into pixels
-  std::vector<HeadlessEffectRecord> effects;
+  bool rasterising = false;   // the current scene is drawn into pixels
+  HEFFECT effectsLoaded = 0;  // handles handed out so far
 };
