@@ -16,6 +16,9 @@ constexpr float SCREEN_H = 600.0f;
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();
+// Seeds both generators with `seed` and loads what the game needs once the engine is up: settings,
+// phrases, item pictures, the map and the sounds; starts the clock's ticking.
+void LoadGameContent(unsigned seed);
 // Runs the whole program with these engine options: start-up, the engine loop, the shutdown; returns 0.
 // `afterFrame` runs after every frame (default: the dumps asked for on the command line).
 int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame) = nullptr);

@@ -54,6 +54,18 @@ void ConfigureEngine() {
   hge->System_SetState(HGE_SCREENBPP, 32);
 }
 
+void LoadGameContent(unsigned seed) {
+  hge->Random_Seed(0);
+  SeedRandom(seed);
+  LoadSettings(hge);
+  LoadPhrases();
+  CreateItemPictures();
+  LOGO = hge->Ini_GetInt("start", "LOGO", 1);
+  gameMap = new Map("Data/map1.dhm");
+  LoadSounds();
+  PlaySound(SND_CLOCK, true);
+}
+
 int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
   hgeConfigure(options);
   ConfigureEngine();
@@ -66,15 +78,7 @@ int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
     return 0;
   }
   hge->System_Log("Duskhollow %s, seed %u", DH_VERSION, options.seed);
-  hge->Random_Seed(0);
-  SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
-  LoadSettings(hge);
-  LoadPhrases();
-  CreateItemPictures();
-  LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  gameMap = new Map("Data/map1.dhm");
-  LoadSounds();
-  PlaySound(SND_CLOCK, true);
+  LoadGameContent(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
   if (LOGO > 0) {
     hge->System_SetState(HGE_FPS, 150);
     StartLogo();

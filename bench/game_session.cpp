@@ -15,11 +15,8 @@
 #include "app/sounds.h"
 #include "config/settings.h"
 #include "engine/core/engine_base.h"
-#include "game/messages.h"
-#include "game/random.h"
 #include "game/roster.h"
 #include "map/map.h"
-#include "ui/resources.h"
 
 namespace {
 
@@ -84,15 +81,7 @@ bool StartFullGame(hgeRunOptions options) {
     std::fprintf(stderr, "%s\n", hge->System_GetErrorMessage());
     return false;
   }
-  hge->Random_Seed(0);
-  SeedRandom(options.seed);
-  LoadSettings(hge);
-  LoadPhrases();
-  CreateItemPictures();
-  LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  gameMap = new Map("Data/map1.dhm");
-  LoadSounds();
-  PlaySound(SND_CLOCK, true);
+  LoadGameContent(options.seed);
   hge->System_SetState(HGE_FPS, 120);
   StartMenu();
 
