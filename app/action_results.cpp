@@ -24,9 +24,6 @@ enum : int {
   DONE_PUSHED = 33,
 };
 
-// Phrase posted when armour takes a zombie's blow.
-constexpr int PHRASE_ARMOUR_SAVED = 15;
-
 // Zombies whose dying action has ended. Out of play, they stay until the process ends like every figure of
 // the run, held here rather than lost track of.
 std::vector<Person*>* const fallenZombies = new std::vector<Person*>();

@@ -16,8 +16,6 @@
 
 namespace {
 
-// Posted when taking an item from the ground finds the member without a point.
-constexpr int PHRASE_NEEDS_ONE_POINT = 13;
 
 // One equipment slot as the drop table sees it.
 struct Slot {

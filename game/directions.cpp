@@ -15,10 +15,6 @@ int DirectionTo(int x1, int y1, int x2, int y2) {
   return dx >= 0 ? 4 : 2;
 }
 
-int OppositeDirection(int d) {
-  return d < 3 ? d + 2 : d - 2;
-}
-
 int Person::TurnTowards(int tx, int ty, float p1) {
   const int t = direction - DirectionTo(x, y, tx, ty) + 3;
   int turns = 0;

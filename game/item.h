@@ -5,27 +5,7 @@
 #include <string>
 #include <vector>
 
-// What an item is, which decides where it may go and how it is used.
-enum ItemKind : int32_t {
-  KIND_FIREARM = 0,
-  KIND_HAND_WEAPON = 1,
-  KIND_BAG = 2,
-  KIND_KEYS = 3,
-  KIND_ARMOUR = 4,
-  KIND_BACKPACK = 5,
-  KIND_HOLSTER = 6,
-  KIND_HANDS = 7,
-};
-
-// Action ids of the catalogue.
-enum ActionId : int32_t {
-  ACT_START_CAR = 0,
-  ACT_HIT = 1,
-  ACT_SHOT = 2,
-  ACT_BURST = 3,
-  ACT_RELOAD = 4,
-  ACT_APPLY = 5,
-};
+#include "game/ids.h"
 
 // One weighted outcome of an action.
 struct action_result_struct {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/ids.h"
+
 // One weighted result as the catalogue prints it (one weight stands for both).
 struct CatalogueResult {
   float without;
@@ -40,9 +42,6 @@ struct CatalogueRow {
   std::vector<int32_t> skills;
   std::vector<CatalogueAction> actions;
 };
-
-// Number of item types.
-constexpr int ITEM_TYPE_COUNT = 52;
 
 // The row of `type`, or null outside 0..51.
 const CatalogueRow* CatalogueRowOf(int32_t type);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/hge.h"
+#include "game/ids.h"
 
 class hgeSprite;
 class Item;
@@ -108,7 +109,3 @@ class Person {
 
 // True when team member i exists and has `skill`.
 bool HasSkill(int i, int skill);
-// Facing from cell (x1, y1) towards (x2, y2).
-int DirectionTo(int x1, int y1, int x2, int y2);
-// The facing opposite to d.
-int OppositeDirection(int d);

@@ -14,8 +14,6 @@
 
 namespace {
 
-// The skill of a member who cannot drive.
-constexpr int SKILL_CANNOT_DRIVE = 19;
 // The engine catches when the roll, in thousandths, is above this.
 constexpr long START_THRESHOLD = 830;
 

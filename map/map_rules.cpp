@@ -10,8 +10,6 @@
 
 namespace {
 
-// Skill that lets a member over high barriers.
-constexpr int SKILL_GYMNAST = 6;
 
 // The neighbour of (x, y) in direction d; false when it is off the grid or d is no direction.
 bool Neighbour(const Map& map, int x, int y, int d, int* nx, int* ny) {
