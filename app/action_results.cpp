@@ -9,7 +9,7 @@
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/hud_list.h"
 

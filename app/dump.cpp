@@ -13,7 +13,7 @@
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/person_json.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "map/map_json.h"
 #include "ui/team_screen.h"
@@ -61,7 +61,7 @@ nlohmann::json DumpState(int frame) {
   j["dragSource"] = dragSource;
   j["draggedItem"] = ItemToJson(draggedItem);
   j["team"] = PersonsToJson(team);
-  j["candidates"] = PersonsToJson(OpenOffer());
+  j["candidates"] = PersonsToJson(currentScreen == Screen::Team ? OpenOffer() : std::vector<const Person*>{});
   j["zombies"] = PersonsToJson(zombies);
   if (gameMap != nullptr) {
     j["map"] = MapToJson(*gameMap);

@@ -2,13 +2,16 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/sprite.h"
+#include "ui/resources.h"
 
 namespace {
 
 HTEXTURE endTexture = 0;
 hgeSprite* endSprite = nullptr;
 
-bool EndFrame() { return hge->Input_KeyDown(HGEK_ESCAPE); }
+bool EndFrame() {
+  return hge->Input_KeyDown(HGEK_ESCAPE);
+}
 
 bool EndRender() {
   hge->Gfx_BeginScene(0);

@@ -11,9 +11,8 @@
 #include "engine/sprite.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
-#include "map/mouse.h"
 #include "ui/hud_list.h"
 #include "ui/smart_gui.h"
 
@@ -24,6 +23,17 @@ bool AnyoneCanAct() {
     if (p->alive && p->actionPoints > 0) return true;
   }
   return false;
+}
+
+// Phase 0 over the map: the map analysis, told what it needs of the display around the map.
+void AnalyzeMap(float dt) {
+  MapInterface ui;
+  ui.overHud = hudGui != nullptr && hudGui->WasHit();
+  ui.popupCell = popupCell;
+  ui.popupRow = dragState == DRAG_POPUP && popupGui != nullptr ? popupGui->HitTest(mouseX, mouseY) : -1;
+  ui.openPopup = BuildPopupList;
+  ui.selectMember = SelectMember;
+  gameMap->Analyze(dt, ui);
 }
 
 // Phase 0: the member keys, the end of the turn, and the mouse over the map or over the display.
@@ -103,5 +113,7 @@ bool GameFrame() {
       PlanZombies(dt);
       break;
   }
+  // A decided game shows the end screen from this frame's drawing on.
+  if (outcome != OUTCOME_NONE) StartEnd();
   return false;
 }

@@ -12,7 +12,7 @@
 #include "config/settings.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/resources.h"
 
@@ -174,6 +174,7 @@ int ChooseSearchThreshold() {
 }
 
 void StartGame() {
+  outcome = OUTCOME_NONE;
   selectedMember = -1;
   PlaySound(SND_CLICK);
   PlaceTeam();

@@ -3,19 +3,9 @@
 
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/hud_list.h"
-
-int dragState = DRAG_NONE;
-Item* draggedItem = nullptr;
-int dragSource = 0;
-
-void CancelDrag() {
-  draggedItem = nullptr;
-  dragState = DRAG_NONE;
-  dragSource = 0;
-}
 
 void SelectMember(int i) {
   if (i < 0 || i >= static_cast<int>(team.size()) || !team[i]->alive) return;

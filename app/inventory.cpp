@@ -10,12 +10,11 @@
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/hud_list.h"
 
 namespace {
-
 
 // One equipment slot as the drop table sees it.
 struct Slot {

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "config/settings.h"
 #include "engine/sprite.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -10,7 +11,9 @@ HTEXTURE logoTexture = 0;
 hgeSprite* logoSprite = nullptr;
 
 // Grey level g on all four bytes of a colour.
-uint32_t Grey(int g) { return static_cast<uint32_t>(g) * 0x01010101u; }
+uint32_t Grey(int g) {
+  return static_cast<uint32_t>(g) * 0x01010101u;
+}
 
 void FreeLogo() {
   delete logoSprite;

@@ -6,6 +6,7 @@
 #include "engine/button.h"
 #include "engine/gui.h"
 #include "engine/sprite.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -18,12 +19,12 @@ hgeGUI* menuGui = nullptr;
 bool MenuFrame() {
   const int id = menuGui->Update(hge->Timer_GetDelta());
   if (id == BUTTON_NEW_GAME) {
-    PlaySound(SND_CLICK, false);
+    PlaySound(SND_CLICK);
     StartTeamSelection();
     return false;
   }
   if (id == BUTTON_EXIT) {
-    PlaySound(SND_CLICK, false);
+    PlaySound(SND_CLICK);
     return true;
   }
   return false;
@@ -50,7 +51,6 @@ void StartMenu() {
   menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_NEW_GAME, MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY,
                                         MENU_NEWGAME_BUT_W, MENU_NEWGAME_BUT_H, menuTexture,
                                         MENU_NEWGAME_BUT_X, MENU_NEWGAME_BUT_Y));
-  menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_EXIT, MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY,
-                                        MENU_EXIT_BUT_W, MENU_EXIT_BUT_H, menuTexture, MENU_EXIT_BUT_X,
-                                        MENU_EXIT_BUT_Y));
+  menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_EXIT, MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W,
+                                        MENU_EXIT_BUT_H, menuTexture, MENU_EXIT_BUT_X, MENU_EXIT_BUT_Y));
 }

@@ -4,8 +4,6 @@
 // The action rules (ApplyItem and the rest) that the inventory commands end in.
 #include "game/actions.h"
 
-// Phase 0 over the map: scrolls, finds the cursor cell and turns clicks on the map into commands.
-void AnalyzeMap(float dt);
 // Ends the player's half of the turn and hands it to the zombies.
 void EndPlayerTurn();
 // Phase 2: plans one step or blow for the zombies, or starts the next turn when none can act.

@@ -1,5 +1,15 @@
-// The running screen's identity.
+// The running screen's identity, and the set-ups of the screens whose frames live in the interface.
 #include "app/screens.h"
+
+#include "app/game_frame.h"
+#include "app/game_start.h"
+#include "app/shell.h"
+#include "map/map.h"
+#include "ui/game_screen.h"
+#include "ui/hud_list.h"
+#include "ui/resources.h"
+#include "ui/smart_gui.h"
+#include "ui/team_screen.h"
 
 Screen currentScreen = Screen::None;
 
@@ -19,4 +29,39 @@ const char* ScreenName(Screen screen) {
       break;
   }
   return "none";
+}
+
+namespace {
+
+// The team screen's frame: the start button hands over to the game once the screen's frame is done.
+bool TeamScreenFrame() {
+  if (TeamFrame()) return true;
+  if (startChosen) {
+    startChosen = false;
+    StartGame();
+  }
+  return false;
+}
+
+}  // namespace
+
+void StartTeamSelection() {
+  hge->System_SetState(HGE_FRAMEFUNC, TeamScreenFrame);
+  hge->System_SetState(HGE_RENDERFUNC, TeamRender);
+  currentScreen = Screen::Team;
+  EnterTeamSelection();
+}
+
+void StartGameScreen() {
+  hge->System_SetState(HGE_FRAMEFUNC, GameFrame);
+  hge->System_SetState(HGE_RENDERFUNC, GameRender);
+  currentScreen = Screen::Game;
+  screenState = PHASE_INPUT;
+  screenTimer = 0.0f;
+  if (hudGui != nullptr) return;
+  CancelDrag();
+  gameMap->pathsStale = true;
+  BuildHudList();
+  ApplyHudEnabling();
+  CreateHudSprites();
 }

@@ -1,18 +1,8 @@
-// The application shell: the engine pointer, the shared screen state, and the screens' set-ups.
+// The application shell: start-up, the run of the program, and the screens' set-ups.
 #pragma once
 
 #include "engine/hge.h"
-
-// The program's own reference to the engine.
-extern HGE* hge;
-// Sub-state of the current screen (for the game screen: the turn phase 0..3).
-extern int screenState;
-// Seconds spent in the current sub-state.
-extern float screenTimer;
-
-// Screen width and height used by every full-screen picture.
-constexpr float SCREEN_W = 800.0f;
-constexpr float SCREEN_H = 600.0f;
+#include "game/world.h"
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();

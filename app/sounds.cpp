@@ -4,10 +4,10 @@
 #include "engine/hge.h"
 
 const char* const kSoundFiles[SND_COUNT] = {
-    "Sound/B GAME CLOCKS.mp3",      "Sound/fx/button click.mp3", "Sound/fx/man wound short.mp3",
-    "Sound/fx/zombie_attack.mp3",   "Sound/fx/hammer-click.mp3", "Sound/fx/error.mp3",
-    "Sound/fx/find_point.mp3",      "Sound/fx/Drive away.mp3",   "Sound/fx/baseball bat.mp3",
-    "Sound/fx/ak47 one.mp3",        "Sound/fx/Drive away fail.mp3", "Sound/fx/splash.mp3",
+    "Sound/B GAME CLOCKS.mp3",    "Sound/fx/button click.mp3",    "Sound/fx/man wound short.mp3",
+    "Sound/fx/zombie_attack.mp3", "Sound/fx/hammer-click.mp3",    "Sound/fx/error.mp3",
+    "Sound/fx/find_point.mp3",    "Sound/fx/Drive away.mp3",      "Sound/fx/baseball bat.mp3",
+    "Sound/fx/ak47 one.mp3",      "Sound/fx/Drive away fail.mp3", "Sound/fx/splash.mp3",
 };
 
 namespace {
@@ -16,29 +16,27 @@ HEFFECT effects[SND_COUNT] = {};
 // "Drive away fail" is loaded right after "Drive away" although it lives at index 10.
 const int kLoadOrder[SND_COUNT] = {0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11};
 
-HGE* Engine() {
-  static HGE* hge = hgeCreate(HGE_VERSION);
-  return hge;
+void PlayOnce(SoundId id) {
+  if (id < 0 || id >= SND_COUNT || hge == nullptr) return;
+  hge->Effect_Play(effects[id]);
 }
 
 }  // namespace
 
 void LoadSounds() {
-  for (int index : kLoadOrder) effects[index] = Engine()->Effect_Load(kSoundFiles[index], 0);
+  for (int index : kLoadOrder) effects[index] = hge->Effect_Load(kSoundFiles[index], 0);
+  SetSoundPlayer(PlayOnce);
 }
 
-void PlaySound(int index, bool loop) {
-  if (index < 0 || index >= SND_COUNT) return;
-  if (loop) {
-    Engine()->Effect_PlayEx(effects[index], 100, 0, 1.0f, true);
-  } else {
-    Engine()->Effect_Play(effects[index]);
-  }
+void PlayLooped(SoundId id) {
+  if (id < 0 || id >= SND_COUNT || hge == nullptr) return;
+  hge->Effect_PlayEx(effects[id], 100, 0, 1.0f, true);
 }
 
 void FreeSounds() {
   for (int i = 0; i < SND_COUNT; ++i) {
-    Engine()->Effect_Free(effects[i]);
+    if (hge != nullptr) hge->Effect_Free(effects[i]);
     effects[i] = 0;
   }
+  SetSoundPlayer(nullptr);
 }

@@ -1,14 +1,14 @@
 // The game's table of twelve sound effects, addressed by index.
 #pragma once
 
-#include "game/ids.h"
+#include "game/sound_cues.h"
 
 // File of each sound, relative to the data folder.
 extern const char* const kSoundFiles[SND_COUNT];
 
-// Loads the twelve effects in the game's loading order.
+// Loads the twelve effects in the game's loading order and plays every effect the game asks for from them.
 void LoadSounds();
-// Plays effect `index` once, or looped.
-void PlaySound(int index, bool loop = false);
+// Plays effect `id` over and over.
+void PlayLooped(SoundId id);
 // Frees the twelve effects in table order.
 void FreeSounds();

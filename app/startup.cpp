@@ -13,10 +13,6 @@
 #include "map/map.h"
 #include "ui/resources.h"
 
-HGE* hge = nullptr;
-int screenState = 0;
-float screenTimer = 0.0f;
-
 // LeakSanitizer's check, present only when the program is built with it.
 extern "C" void __lsan_do_leak_check() __attribute__((weak));
 
@@ -61,9 +57,9 @@ void LoadGameContent(unsigned seed) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  gameMap = new Map("Data/map1.dhm");
+  SetGameMap(new Map("Data/map1.dhm"));
   LoadSounds();
-  PlaySound(SND_CLOCK, true);
+  PlayLooped(SND_CLOCK);
 }
 
 int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {

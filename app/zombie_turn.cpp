@@ -9,7 +9,7 @@
 #include "app/sounds.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/resources.h"
 
@@ -253,5 +253,5 @@ void StartNewTurn() {
     }
     if (p->painkillerTurns > 0) --p->painkillerTurns;
   }
-  if (!anyoneAlive) StartEnd();
+  if (!anyoneAlive) outcome = OUTCOME_LOST;
 }

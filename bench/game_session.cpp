@@ -15,7 +15,7 @@
 #include "app/sounds.h"
 #include "config/settings.h"
 #include "engine/core/engine_base.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 
 namespace {

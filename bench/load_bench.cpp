@@ -8,7 +8,7 @@
 #include "engine/font.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "headless_game.h"
 #include "map/map.h"
 #include "ui/resources.h"

@@ -12,7 +12,7 @@
 
 #include "config/settings.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "headless_game.h"
 #include "map/map.h"
 

@@ -196,5 +196,9 @@ void hgeConfigure(const hgeRunOptions& options);
 // Hands out the one interface object, taking a reference; null for an unknown version.
 HGE* hgeCreate(int ver);
 
+// The program's own reference to the engine: taken by the shell at start-up (tests set it to theirs) and
+// used by every part of the game that draws, plays, reads input or logs.
+extern HGE* hge;
+
 // Tests: makes hgeCreate hand out `engine` (a fake or a prepared backend); null goes back to normal.
 void hgeInstall(HGE* engine);

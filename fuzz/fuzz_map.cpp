@@ -10,9 +10,8 @@
 #include "config/settings.h"
 #include "game/item.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
-#include "map/mouse.h"
 #include "support/fake_engine.h"
 
 namespace {
@@ -66,7 +65,7 @@ void Exercise(Map& map) {
     mouseY = p[1];
     map.UpdateView(0.25f);
     map.MarkPath();
-    map.Draw();
+    map.Draw(false);
   }
   map.CenterOnMember();
   map.UpdateView(0.5f);

@@ -1,10 +1,10 @@
 // The acting member and its selected action, as the action rules see them.
 #include "game/action_rules.h"
 
+#include "game/board.h"
 #include "game/item.h"
 #include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
+#include "game/world.h"
 
 Person* ActingMember() {
   if (selectedMember < 0 || selectedMember >= static_cast<int>(team.size())) return nullptr;
@@ -21,5 +21,5 @@ const action_struct* SelectedActionOf(const Item* item) {
 }
 
 float StandHeightOf(int cell) {
-  return gameMap != nullptr && gameMap->ValidCell(cell) ? gameMap->cells[cell].standHeight : 0.0f;
+  return gameBoard != nullptr && gameBoard->ValidCell(cell) ? gameBoard->StandHeight(cell) : 0.0f;
 }

@@ -13,5 +13,5 @@ void DropOverflow(int member);
 void Reload();
 // The selected member tries to start the car on the escape cell; success ends the game won.
 void StartCar();
-// Takes the dragged ground item out of the items of the cell the pop-up list shows (found by identity).
+// Takes the dragged ground item out of the items of the cell it lies in (found by identity).
 void RemovePickedGroundItem();

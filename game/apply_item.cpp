@@ -2,16 +2,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/game_state.h"
-#include "app/shell.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
-#include "map/map.h"
+#include "game/world.h"
 
 namespace {
 
@@ -26,11 +24,12 @@ bool CanReach(Person* user, int target) {
   Person* t = team[target];
   if (t == user) return true;
   if (!t->alive) return false;
-  const Map& map = *gameMap;
-  const int ux = user->cell % map.W, uy = user->cell / map.W;
-  const int tx = t->cell % map.W, ty = t->cell / map.W;
+  const Board& board = *gameBoard;
+  const int w = board.Columns();
+  const int ux = user->cell % w, uy = user->cell / w;
+  const int tx = t->cell % w, ty = t->cell / w;
   if (std::abs(ux - tx) + std::abs(uy - ty) > 1 ||
-      map.MemberStepCost(selectedMember, ux, uy, DirectionTo(ux, uy, tx, ty), true, false, false) == -1) {
+      board.MemberStepCost(selectedMember, ux, uy, DirectionTo(ux, uy, tx, ty), true, false, false) == -1) {
     ShowPhrase(PHRASE_COME_CLOSER);
     return false;
   }

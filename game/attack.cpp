@@ -1,16 +1,14 @@
 // Attacking a zombie: a blow, a single shot or a burst, all outcomes drawn when the attack is ordered.
 #include <algorithm>
 
-#include "app/game_state.h"
-#include "app/shell.h"
-#include "app/sounds.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
+#include "game/sound_cues.h"
+#include "game/world.h"
 
 namespace {
 
@@ -28,29 +26,29 @@ int FiringAction(const Item& item) {
 // The zombie's reaction to a knock-back: pushed one cell away from the user, or recoiling against an
 // obstacle. The push moves the zombie's occupied cell at once; its drawing cell follows the animation.
 void KnockBack(Person* z, int zombie, int cell, const Person& user, float height) {
-  Map& map = *gameMap;
-  const int ux = user.cell % map.W, uy = user.cell / map.W;
-  const int zx = cell % map.W, zy = cell / map.W;
+  Board& board = *gameBoard;
+  const int w = board.Columns();
+  const int ux = user.cell % w, uy = user.cell / w;
+  const int zx = cell % w, zy = cell / w;
   const int d = DirectionTo(ux, uy, zx, zy);
-  const int offsets[5] = {0, -map.W, 1, map.W, -1};
+  const int offsets[5] = {0, -w, 1, w, -1};
   const int destination = cell + offsets[d];
-  if (map.ZombieStepCost(z->x, z->y, d, true) == -1 || !map.ValidCell(destination)) {
+  if (board.ZombieStepCost(z->x, z->y, d, true) == -1 || !board.ValidCell(destination)) {
     z->AddAction(35, height, 0.0f, true);
     return;
   }
-  z->AddAction(33, height, map.cells[destination].standHeight, true);
-  z->AddAction(34, height, map.cells[destination].standHeight, true);
+  z->AddAction(33, height, board.StandHeight(destination), true);
+  z->AddAction(34, height, board.StandHeight(destination), true);
   z->cell = static_cast<int16_t>(destination);
-  map.cells[cell].zombieHere = -1;
-  map.cells[destination].zombieHere = static_cast<int16_t>(zombie);
+  board.MoveZombie(zombie, cell, destination);
 }
 
 }  // namespace
 
 void AttackZombie(int cell) {
-  Map& map = *gameMap;
-  if (!map.ValidCell(cell)) return;
-  const int zombie = map.cells[cell].zombieHere;
+  const Board& board = *gameBoard;
+  if (!board.ValidCell(cell)) return;
+  const int zombie = board.ZombieAt(cell);
   if (zombie < 0 || zombie >= static_cast<int>(zombies.size())) return;
   Person* z = zombies[zombie];
   Person* user = ActingMember();
@@ -73,7 +71,7 @@ void AttackZombie(int cell) {
   }
 
   user->actionPoints -= action->cost;
-  const int cx = cell % map.W, cy = cell / map.W;
+  const int cx = cell % board.Columns(), cy = cell / board.Columns();
   const float delay = TURN_DELAY * user->TurnTowards(cx, cy, StandHeightOf(user->cell));
 
   int rounds = 1;
@@ -86,7 +84,7 @@ void AttackZombie(int cell) {
 
   z->AddAction(36, delay, 0.0f, true);
   z->SetDirection(DirectionTo(z->x, z->y, user->x, user->y));
-  const float height = map.cells[cell].standHeight;
+  const float height = board.StandHeight(cell);
   for (int k = 0; k < rounds; ++k) {
     const int code = DrawOutcome(selectedMember, *item, *action);
     if (code == CODE_MISS) {

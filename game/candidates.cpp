@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
-#include "ui/resources.h"
+#include "game/world.h"
 
 namespace {
 

@@ -43,12 +43,12 @@ int DirectionTo(int x1, int y1, int x2, int y2);
 // The timed actions a figure plays from its queue. Steps and climbs come in pairs: the first half leaves
 // the cell, the second enters the next one; a pair's first type is 5 (steps) or 15 (climbs) + 2 (d - 1).
 enum PersonAction : int16_t {
-  PA_FACE = 0,             // shows the standing frame of the facing
-  PA_WAIT = 1,             // waits p1 seconds
-  PA_RECOIL = 2,           // a member's jolt when a blow misses
-  PA_USE = 3,              // the pose of applying an item
-  PA_SEARCH = 4,           // the pose of searching a spot
-  PA_STEP_UP = 5,          // plain steps, first and second halves
+  PA_FACE = 0,     // shows the standing frame of the facing
+  PA_WAIT = 1,     // waits p1 seconds
+  PA_RECOIL = 2,   // a member's jolt when a blow misses
+  PA_USE = 3,      // the pose of applying an item
+  PA_SEARCH = 4,   // the pose of searching a spot
+  PA_STEP_UP = 5,  // plain steps, first and second halves
   PA_STEP_UP_END = 6,
   PA_STEP_RIGHT = 7,
   PA_STEP_RIGHT_END = 8,
@@ -56,9 +56,9 @@ enum PersonAction : int16_t {
   PA_STEP_DOWN_END = 10,
   PA_STEP_LEFT = 11,
   PA_STEP_LEFT_END = 12,
-  PA_TURN_LEFT = 13,       // a member's quarter turns
+  PA_TURN_LEFT = 13,  // a member's quarter turns
   PA_TURN_RIGHT = 14,
-  PA_CLIMB_UP = 15,        // climbing steps, first and second halves
+  PA_CLIMB_UP = 15,  // climbing steps, first and second halves
   PA_CLIMB_UP_END = 16,
   PA_CLIMB_RIGHT = 17,
   PA_CLIMB_RIGHT_END = 18,
@@ -66,22 +66,22 @@ enum PersonAction : int16_t {
   PA_CLIMB_DOWN_END = 20,
   PA_CLIMB_LEFT = 21,
   PA_CLIMB_LEFT_END = 22,
-  PA_STRIKE = 23,          // a member's blow
-  PA_FIRE_SHORT = 24,      // one round of a one-cell firearm
-  PA_FIRE_LONG = 25,       // one round of a two-cell firearm
-  PA_FALL = 26,            // a member dies
-  PA_WOUND = 27,           // a member is hurt
+  PA_STRIKE = 23,      // a member's blow
+  PA_FIRE_SHORT = 24,  // one round of a one-cell firearm
+  PA_FIRE_LONG = 25,   // one round of a two-cell firearm
+  PA_FALL = 26,        // a member dies
+  PA_WOUND = 27,       // a member is hurt
   PA_ZOMBIE_TURN_LEFT = 28,
   PA_ZOMBIE_TURN_RIGHT = 29,
   PA_ZOMBIE_STRIKE = 30,
-  PA_ZOMBIE_RECOIL = 31,   // a zombie's jolt when an attack misses
+  PA_ZOMBIE_RECOIL = 31,  // a zombie's jolt when an attack misses
   PA_ZOMBIE_DIE = 32,
-  PA_PUSHED = 33,          // a zombie knocked one cell back, first and second halves
+  PA_PUSHED = 33,  // a zombie knocked one cell back, first and second halves
   PA_PUSHED_END = 34,
-  PA_BUMP = 35,            // a zombie knocked back against an obstacle
-  PA_ZOMBIE_WAIT = 36,     // a zombie waits p1 seconds
-  PA_ZOMBIE_FACE = 37,     // closes a zombie's reaction or plan
-  PA_PLAYING = 38,         // Analyze's answer while the front action still plays
+  PA_BUMP = 35,         // a zombie knocked back against an obstacle
+  PA_ZOMBIE_WAIT = 36,  // a zombie waits p1 seconds
+  PA_ZOMBIE_FACE = 37,  // closes a zombie's reaction or plan
+  PA_PLAYING = 38,      // Analyze's answer while the front action still plays
 };
 
 // The first half of a plain step in direction d.
@@ -265,8 +265,8 @@ enum SoundId : int {
 // Floor types of the map's cells.
 enum Floor : int16_t {
   FLOOR_OPEN = 0,
-  FLOOR_ROUGH = 1,        // costs more to enter
-  FLOOR_RAISED = 2,       // rough, and lifts a figure standing on it
+  FLOOR_ROUGH = 1,   // costs more to enter
+  FLOOR_RAISED = 2,  // rough, and lifts a figure standing on it
   FLOOR_BLOCKED = 3,
   FLOOR_SEARCH_SPOT = 4,  // never entered; searched from a neighbouring cell
 };
@@ -274,10 +274,21 @@ enum Floor : int16_t {
 // Barrier types of a cell's right and top edges; any other value acts as a wall.
 enum Barrier : int16_t {
   BARRIER_NONE = 0,
-  BARRIER_LOW = 1,       // anybody climbs it
+  BARRIER_LOW = 1,  // anybody climbs it
   BARRIER_WALL = 2,
-  BARRIER_NONE_2 = 3,    // no barrier either
-  BARRIER_LOW_2 = 4,     // a low barrier either
-  BARRIER_HIGH_FLAT = 5, // only a gymnast crosses it, without climbing
-  BARRIER_HIGH = 6,      // only a gymnast crosses it, climbing
+  BARRIER_NONE_2 = 3,     // no barrier either
+  BARRIER_LOW_2 = 4,      // a low barrier either
+  BARRIER_HIGH_FLAT = 5,  // only a gymnast crosses it, without climbing
+  BARRIER_HIGH = 6,       // only a gymnast crosses it, climbing
+};
+
+// Where a dragged or moved item comes from.
+enum ItemSource : int {
+  SRC_ELSEWHERE = 0,
+  SRC_BAG = 1,
+  SRC_GROUND = 2,
+  SRC_BACKPACK = 3,
+  SRC_HOLSTER = 4,
+  SRC_ARMOUR = 5,
+  SRC_KEYS = 6,
 };

@@ -4,8 +4,6 @@
 #include "engine/font.h"
 #include "engine/text.h"
 
-std::string message;
-float messageFlash = 0.0f;
 hgeFont* messageFont = nullptr;
 
 namespace {

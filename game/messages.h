@@ -4,15 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "game/world.h"
+
 class hgeFont;
 
 // Seconds the flash takes from red to white.
 constexpr float MESSAGE_FLASH_TIME = 0.5f;
 
-// The last text posted (Windows-1251).
-extern std::string message;
-// Seconds since the last posting.
-extern float messageFlash;
 // The font that draws the message line (font 2); null until the interface makes it.
 extern hgeFont* messageFont;
 

@@ -2,15 +2,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/game_state.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
-#include "map/map.h"
-#include "ui/hud_list.h"
+#include "game/world.h"
 
 bool TakeFromSlot(int member, Item* item, int source) {
   Person* p = team[member];
@@ -52,11 +50,12 @@ void PassItem(int target) {
     return;
   }
   Person* t = team[target];
-  const Map& map = *gameMap;
-  const int ux = user->cell % map.W, uy = user->cell / map.W;
-  const int tx = t->cell % map.W, ty = t->cell / map.W;
+  const Board& board = *gameBoard;
+  const int w = board.Columns();
+  const int ux = user->cell % w, uy = user->cell / w;
+  const int tx = t->cell % w, ty = t->cell / w;
   if (std::abs(ux - tx) + std::abs(uy - ty) >= 2 ||
-      map.MemberStepCost(selectedMember, ux, uy, DirectionTo(ux, uy, tx, ty), true, false, false) == -1) {
+      board.MemberStepCost(selectedMember, ux, uy, DirectionTo(ux, uy, tx, ty), true, false, false) == -1) {
     ShowPhrase(PHRASE_COME_CLOSER);
     return;
   }
@@ -82,8 +81,8 @@ void DropOverflow(int member) {
   if (member < 0 || member >= static_cast<int>(team.size())) return;
   Person* p = team[member];
   // A member off the grid has no ground to throw things on; it keeps them.
-  if (!gameMap->ValidCell(p->cell)) return;
-  std::vector<Item*>& ground = gameMap->cells[p->cell].items;
+  if (!gameBoard->ValidCell(p->cell)) return;
+  std::vector<Item*>& ground = gameBoard->ItemsAt(p->cell);
   bool thrown = false;
   while (p->bagLoad > p->bagCapacity && !p->bag.empty()) {
     Item* first = p->bag.front();
@@ -97,8 +96,8 @@ void DropOverflow(int member) {
 }
 
 void RemovePickedGroundItem() {
-  if (draggedItem == nullptr || !gameMap->ValidCell(popupCell)) return;
-  std::vector<Item*>& items = gameMap->cells[popupCell].items;
+  if (draggedItem == nullptr || !gameBoard->ValidCell(dragCell)) return;
+  std::vector<Item*>& items = gameBoard->ItemsAt(dragCell);
   // Found by identity: the list may have changed since the row was picked.
   const auto it = std::find(items.begin(), items.end(), draggedItem);
   if (it != items.end()) items.erase(it);

@@ -5,12 +5,14 @@
 
 #include "engine/sprite.h"
 #include "engine/text.h"
-#include "game/cell_size.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/passport.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
+
+HTEXTURE manTextures[5] = {};
+HTEXTURE zombieTexture = 0;
 
 namespace {
 

@@ -18,17 +18,6 @@ struct person_action_struct {
   float p2;      // the stand height of the cell entered
 };
 
-// Where a dragged or moved item comes from.
-enum ItemSource : int {
-  SRC_ELSEWHERE = 0,
-  SRC_BAG = 1,
-  SRC_GROUND = 2,
-  SRC_BACKPACK = 3,
-  SRC_HOLSTER = 4,
-  SRC_ARMOUR = 5,
-  SRC_KEYS = 6,
-};
-
 // Analyze's answer while the front action is still playing.
 constexpr int ACTION_PLAYING = 38;
 
@@ -106,6 +95,10 @@ class Person {
   // Shows frame (column, row) of the figure sheet.
   void ShowFrame(int column, int row);
 };
+
+// Figure sheets, loaded with the interface's resources (zero until then).
+extern HTEXTURE manTextures[5];  // bodies of team members, by photo
+extern HTEXTURE zombieTexture;   // body of every zombie
 
 // True when team member i exists and has `skill`.
 bool HasSkill(int i, int skill);

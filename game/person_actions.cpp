@@ -1,12 +1,12 @@
 // The action queue of a figure: the pose and sound when an action starts, and its playing frame by frame.
 #include <cmath>
 
-#include "app/shell.h"
-#include "app/sounds.h"
+#include "engine/hge.h"
 #include "engine/text.h"
-#include "game/cell_size.h"
 #include "game/item.h"
 #include "game/person.h"
+#include "game/sound_cues.h"
+#include "game/world.h"
 
 namespace {
 

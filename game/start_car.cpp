@@ -1,16 +1,15 @@
 // Starting the escape car: a driver on the escape cell gets away when the engine catches.
 #include <cmath>
 
-#include "app/shell.h"
-#include "app/sounds.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
-#include "map/map.h"
+#include "game/sound_cues.h"
+#include "game/world.h"
 
 namespace {
 
@@ -28,13 +27,13 @@ void StartCar() {
     ShowPhrase(PHRASE_CANNOT_DRIVE);
     return;
   }
-  if (user->cell != gameMap->CellIndex(gameMap->escapeX, gameMap->escapeY)) return;
+  if (user->cell != gameBoard->EscapeCell()) return;
 
   user->actionPoints -= action->cost;
   // Rolls come in thousandths; comparing whole thousandths keeps 0.83 itself a failure.
   if (std::lround(RandomFloat(0.0f, 1.0f) * 1000.0) > START_THRESHOLD) {
     PlaySound(SND_DRIVE_AWAY);
-    StartEnd();
+    outcome = OUTCOME_WON;
   } else {
     ShowPhrase(PHRASE_ENGINE_FAILED);
     PlaySound(SND_DRIVE_FAIL);

@@ -1,12 +1,12 @@
 // The map's construction, its teardown and the removal of figures from the cell records.
 #include "map/map.h"
 
-#include "app/shell.h"
 #include "engine/sprite.h"
-#include "game/roster.h"
 
-Map* gameMap = nullptr;
-bool searchRunning = false;
+void SetGameMap(Map* map) {
+  gameMap = map;
+  gameBoard = map;
+}
 
 Map::Map(const std::string& path) {
   selectedMember = -1;
@@ -41,6 +41,11 @@ void Map::RemoveZombie(int zombie) {
     fix(c.zombieHere);
     fix(c.zombieBound);
   }
+}
+
+void Map::MoveZombie(int zombie, int from, int to) {
+  cells[from].zombieHere = -1;
+  cells[to].zombieHere = static_cast<int16_t>(zombie);
 }
 
 void Map::RemoveMember(int member) {

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "engine/hge.h"
+#include "game/board.h"
+#include "game/world.h"
 
 class hgeSprite;
 class Item;
@@ -68,7 +70,16 @@ struct step_kind_struct {
   float toHeight;    // stand height of the target cell
 };
 
-class Map {
+// What the map analysis needs of the interface around the map; the game frame hands it over.
+struct MapInterface {
+  bool overHud = false;  // the pointer is over the head-up display
+  int popupRow = -1;     // the pop-up list's entry under the pointer, -1 for none
+  int popupCell = -1;    // the cell whose items the pop-up list shows
+  void (*openPopup)(int cell, float x, float y) = nullptr;  // opens the pop-up list of a cell's items there
+  void (*selectMember)(int member) = nullptr;               // selects a team member
+};
+
+class Map final : public Board {
  public:
   // Initialises every field, clears the selected member and loads the map file.
   explicit Map(const std::string& path);
@@ -85,9 +96,21 @@ class Map {
   // True when (x, y) lies on the grid.
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < W && y < H; }
   // True when `cell` indexes an existing cell.
-  bool ValidCell(int cell) const { return cell >= 0 && cell < static_cast<int>(cells.size()); }
+  bool ValidCell(int cell) const override { return cell >= 0 && cell < static_cast<int>(cells.size()); }
   // y * W + x, or -1 for a point off the grid.
   int CellIndex(int x, int y) const { return Inside(x, y) ? y * W + x : -1; }
+  // Cells across.
+  int Columns() const override { return W; }
+  // The drawing offset of a figure standing in `cell` (a valid cell).
+  int StandHeight(int cell) const override { return cells[cell].standHeight; }
+  // The index of the zombie occupying `cell` (a valid cell), -1 for none.
+  int ZombieAt(int cell) const override { return cells[cell].zombieHere; }
+  // Records zombie `zombie` as moved from cell `from` to cell `to` (both valid).
+  void MoveZombie(int zombie, int from, int to) override;
+  // The items lying in `cell` (a valid cell).
+  std::vector<Item*>& ItemsAt(int cell) override { return cells[cell].items; }
+  // The index of the escape cell, -1 when it lies off the grid.
+  int EscapeCell() const override { return CellIndex(escapeX, escapeY); }
   // Forgets zombie `zombie` in every cell and lowers the higher zombie indices by one.
   void RemoveZombie(int zombie);
   // Clears every cell occupied by team member `member` (team indices never shift).
@@ -97,9 +120,9 @@ class Map {
 
   // Cost for team member `member` (-1 nobody) of one step from (x, y) in `direction`; -1 impossible.
   int16_t MemberStepCost(int member, int x, int y, int direction, bool checkZombies, bool allowSearchSpot,
-                         bool checkMembers) const;
+                         bool checkMembers) const override;
   // Cost for a zombie of one step from (x, y) in `direction`; -1 impossible.
-  int16_t ZombieStepCost(int x, int y, int direction, bool checkZombies) const;
+  int16_t ZombieStepCost(int x, int y, int direction, bool checkZombies) const override;
   // The animation kind of a step from `cell` in `direction`, with both stand heights.
   step_kind_struct StepKind(int member, int cell, int direction) const;
   // Whether the straight line between two cells is open for a shot or a blow.
@@ -130,7 +153,7 @@ class Map {
   // ---- Map analysis (map_analyze.cpp) ----
 
   // The frame's update while the player commands: view, fading, path marks, and clicks made commands.
-  void Analyze(float dt);
+  void Analyze(float dt, const MapInterface& ui);
 
   // ---- View (map_view.cpp) and drawing (map_draw.cpp) ----
 
@@ -140,8 +163,9 @@ class Map {
   void CenterOnMember();
   // Starts gliding toward scroll position (x, y).
   void GlideTo(float x, float y);
-  // Draws the map, its tokens and its figures in the painter's order.
-  void Draw();
+  // Draws the map, its tokens and its figures in the painter's order; with the pointer over the interface
+  // no path marks or cursor marker.
+  void Draw(bool overInterface);
 
   int32_t escapeX = 0, escapeY = 0;    // the cell where the car can be started
   int32_t searchThreshold = 0;         // searches after which the next one also finds the car keys
@@ -184,7 +208,5 @@ class Map {
   void SearchStep(bool zombieField);
 };
 
-// The one map of the game (made at start-up).
-extern Map* gameMap;
-// True while a path search has work left.
-extern bool searchRunning;
+// Makes `map` the game's map, for the rules too (gameMap and gameBoard); null forgets it.
+void SetGameMap(Map* map);

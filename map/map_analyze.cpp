@@ -2,21 +2,17 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/game_state.h"
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "map/map_commands.h"
-#include "map/mouse.h"
-#include "ui/hud_list.h"
-#include "ui/smart_gui.h"
 
 namespace {
 
@@ -73,20 +69,21 @@ void FadeSprites(Map& map, int h, float dt) {
 }
 
 // The pop-up list was released on: an entry starts dragging that ground item, anywhere else closes it.
-void PickFromPopup(const Map& map) {
-  const int row = popupGui != nullptr ? popupGui->HitTest(mouseX, mouseY) : -1;
-  const std::vector<Item*>* items = map.ValidCell(popupCell) ? &map.cells[popupCell].items : nullptr;
+void PickFromPopup(const Map& map, const MapInterface& ui) {
+  const int row = ui.popupRow;
+  const std::vector<Item*>* items = map.ValidCell(ui.popupCell) ? &map.cells[ui.popupCell].items : nullptr;
   if (row < 0 || items == nullptr || row >= static_cast<int>(items->size())) {
     CancelDrag();
     return;
   }
   dragState = DRAG_ITEM;
   dragSource = SRC_GROUND;
+  dragCell = ui.popupCell;
   draggedItem = (*items)[row];
 }
 
 // A left press on cell `c` with the path marks current.
-void PressOnCell(Map& map, int c) {
+void PressOnCell(Map& map, int c, const MapInterface& ui) {
   const int member = map.cells[c].memberHere;
   if (dragState == DRAG_APPLY) {
     if (member < 0) {
@@ -103,16 +100,16 @@ void PressOnCell(Map& map, int c) {
   } else if (member < 0) {
     AttackZombie(c);
   } else if (member != selectedMember) {
-    SelectMember(member);
+    ui.selectMember(member);
   } else if (!map.cells[c].items.empty()) {
-    BuildPopupList(c, mouseX, mouseY);
+    ui.openPopup(c, mouseX, mouseY);
     dragState = DRAG_POPUP;
   }
 }
 
 }  // namespace
 
-void Map::Analyze(float dt) {
+void Map::Analyze(float dt, const MapInterface& ui) {
   UpdateView(dt);
   FadeSprites(*this, HidingSprite(*this), dt);
 
@@ -127,12 +124,11 @@ void Map::Analyze(float dt) {
     return;
   }
 
-  const bool overHud = hudGui != nullptr && hudGui->WasHit();
-  showPath = !overHud && !scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
+  showPath = !ui.overHud && !scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
              pathDone[selectedMember] && cursorOnMap && dragState != DRAG_ITEM && s->alive;
   if (!showPath) {
     if (cursorOnMap && ValidCell(cursorCell) && cells[cursorCell].memberHere >= 0 && LeftDown()) {
-      SelectMember(cells[cursorCell].memberHere);
+      ui.selectMember(cells[cursorCell].memberHere);
     }
     return;
   }
@@ -146,8 +142,8 @@ void Map::Analyze(float dt) {
   }
 
   if (LeftUp() && dragState == DRAG_POPUP) {
-    PickFromPopup(*this);
+    PickFromPopup(*this, ui);
   } else if (LeftDown() && dragState != DRAG_POPUP) {
-    PressOnCell(*this, cursorCell);
+    PressOnCell(*this, cursorCell, ui);
   }
 }

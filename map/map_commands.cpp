@@ -4,15 +4,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/game_state.h"
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 
 namespace {

@@ -1,13 +1,18 @@
 // Drawing the map: one painter's pass over the cells with sprites, tokens and figures, then the overlays.
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/font.h"
 #include "engine/sprite.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
-#include "ui/resources.h"
-#include "ui/smart_gui.h"
+#include "map/map_tokens.h"
+
+hgeSprite* pathTokens[4] = {};
+hgeSprite* markerBottom = nullptr;
+hgeSprite* markerTop[2] = {};
+hgeFont* font1 = nullptr;
+hgeSprite* findToken = nullptr;
+hgeSprite* bagToken = nullptr;
 
 namespace {
 
@@ -22,8 +27,7 @@ Person* At(const std::vector<Person*>& list, int i) {
 
 }  // namespace
 
-void Map::Draw() {
-  const bool overInterface = hudGui != nullptr && hudGui->WasHit();
+void Map::Draw(bool overInterface) {
   const bool playerSide = screenState == 0 || screenState == 1;
   const bool pathsShown = showPath && playerSide;
   const Person* selected = At(team, selectedMember);

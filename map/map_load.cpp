@@ -5,11 +5,11 @@
 #include <limits>
 #include <string>
 
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
-#include "game/cell_size.h"
+#include "game/world.h"
 #include "map/map.h"
 
 namespace {
@@ -59,7 +59,7 @@ bool FitsInt32(int64_t v) {
 }
 
 // Stand height of a floor type; false for a floor type that does not exist.
-bool StandHeight(int floor, int16_t* height) {
+bool FloorStandHeight(int floor, int16_t* height) {
   *height = floor == 2 ? -22 : 0;
   return floor >= 0 && floor <= 4;
 }
@@ -160,7 +160,7 @@ void Map::Load(const std::string& path) {
       switch (grid) {
         case 1:
           cell.floor = value;
-          if (!StandHeight(value, &cell.standHeight)) Report(kBadFloor);
+          if (!FloorStandHeight(value, &cell.standHeight)) Report(kBadFloor);
           break;
         case 2:
           cell.rightBarrier = value;

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "engine/text.h"
 #include "game/person.h"
+#include "game/world.h"
 #include "map/map.h"
 
 namespace {
-
 
 // The neighbour of (x, y) in direction d; false when it is off the grid or d is no direction.
 bool Neighbour(const Map& map, int x, int y, int d, int* nx, int* ny) {

@@ -3,15 +3,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
-#include "map/mouse.h"
-
-float mouseX = 0.0f;
-float mouseY = 0.0f;
 
 namespace {
 

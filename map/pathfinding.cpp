@@ -7,7 +7,7 @@
 #include "engine/sprite.h"
 #include "game/item.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 
 namespace {

@@ -1,19 +1,19 @@
 // The game screen's render callback: map, photos, inventory, end-turn button, pointer, developer overlay.
-#include "app/game_state.h"
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/font.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
 #include "game/item.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/game_screen.h"
 #include "ui/hud_list.h"
 #include "ui/inventory_render.h"
 #include "ui/picture_lookup.h"
 #include "ui/resources.h"
+#include "ui/smart_gui.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ bool GameRender() {
   float mx = 0.0f;
   float my = 0.0f;
   hge->Input_GetMousePos(&mx, &my);
-  gameMap->Draw();
+  gameMap->Draw(hudGui != nullptr && hudGui->WasHit());
   if (screenState == PHASE_INPUT || screenState == PHASE_TEAM_ACTING) {
     DrawPhotos();
     if (selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) &&

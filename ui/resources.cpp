@@ -2,16 +2,10 @@
 #include "ui/resources.h"
 
 std::vector<hgeSprite*> itemPictures;
-hgeSprite* pathTokens[4] = {};
-hgeSprite* markerBottom = nullptr;
-hgeSprite* markerTop[2] = {};
 hgeSpriteStrip* lifeBar = nullptr;
 std::vector<hgeSprite*> photos;
 hgeSprite* selectionPicture = nullptr;
-hgeFont* font1 = nullptr;
 hgeFont* font2 = nullptr;
-HTEXTURE manTextures[5] = {};
-HTEXTURE zombieTexture = 0;
 HTEXTURE personTexture = 0;
 hgeSprite* teamBackground = nullptr;
 hgeSprite* passportBlank = nullptr;
@@ -27,6 +21,4 @@ hgeSprite* inventoryPanel = nullptr;
 hgeSprite* smallFrame[2] = {};
 hgeSprite* bigFrame[2] = {};
 hgeSprite* endTurnButton = nullptr;
-hgeSprite* findToken = nullptr;
-hgeSprite* bagToken = nullptr;
 hgeSprite* healToken = nullptr;

@@ -1,9 +1,9 @@
 // The team-selection screen's render callback: background, buttons, the team's cards and the offer.
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/gui.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
 

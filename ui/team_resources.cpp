@@ -1,14 +1,15 @@
 // The team-selection resources: background, card, buttons, photos, life bar, markers, fonts, card surface.
 #include <string>
 
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/button.h"
 #include "engine/font.h"
 #include "engine/gui.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
 #include "game/messages.h"
+#include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
 

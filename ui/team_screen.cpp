@@ -1,20 +1,17 @@
-// The team-selection screen's set-up and frame: the offer of two cards, the pick, and the buttons.
+// The team-selection screen's entry and frame: the offer of two cards, the pick, and the buttons.
 #include "ui/team_screen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "app/game_start.h"
-#include "app/screens.h"
-#include "app/shell.h"
-#include "app/sounds.h"
 #include "config/settings.h"
 #include "engine/gui.h"
 #include "engine/sprite.h"
 #include "game/candidates.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/sound_cues.h"
+#include "game/world.h"
 #include "ui/passport.h"
 #include "ui/resources.h"
 
@@ -22,6 +19,7 @@ Person* candidates[2] = {};
 int chosenCandidate = 0;
 float movingCardX = 0.0f;
 float movingCardY = 0.0f;
+bool startChosen = false;
 
 namespace {
 
@@ -126,7 +124,7 @@ void WaitForButton(float dt) {
       StartOver();
       break;
     case BTN_START:
-      StartGame();
+      startChosen = true;
       break;
   }
 }
@@ -194,10 +192,8 @@ void Settle() {
 
 }  // namespace
 
-void StartTeamSelection() {
-  hge->System_SetState(HGE_FRAMEFUNC, TeamFrame);
-  hge->System_SetState(HGE_RENDERFUNC, TeamRender);
-  currentScreen = Screen::Team;
+void EnterTeamSelection() {
+  startChosen = false;
   CreateTeamResources();
   EmptyTeam();
   ShowEmptyTeamButtons();
@@ -230,7 +226,7 @@ bool TeamFrame() {
 }
 
 std::vector<const Person*> OpenOffer() {
-  if (currentScreen != Screen::Team || screenState < TEAM_SHOW || screenState > TEAM_ADD) return {};
+  if (screenState < TEAM_SHOW || screenState > TEAM_ADD) return {};
   if (candidates[0] == nullptr || candidates[1] == nullptr) return {};
   return {candidates[0], candidates[1]};
 }

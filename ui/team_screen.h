@@ -1,4 +1,4 @@
-// The team-selection screen: its frame and render callbacks and the offer of two candidates.
+// The team-selection screen: its entry, its frame and render callbacks and the offer of two candidates.
 #pragma once
 
 #include <vector>
@@ -31,9 +31,14 @@ extern int chosenCandidate;
 // Where the picked card is drawn while it moves.
 extern float movingCardX, movingCardY;
 
-// The team-selection screen's frame callback; true (Escape) stops the program.
+// True once the start button was pressed this frame; the shell then starts the game.
+extern bool startChosen;
+
+// Prepares the screen on entry: its resources (first entry), an empty team, the buttons, state TEAM_WAIT.
+void EnterTeamSelection();
+// The team-selection screen's frame; true (Escape) stops the program.
 bool TeamFrame();
 // The team-selection screen's render callback; always false.
 bool TeamRender();
-// The candidates on offer while an offer is open (states 1 to 3), else none.
+// The candidates on offer while an offer is open (states 1 to 3 of this screen), else none.
 std::vector<const Person*> OpenOffer();

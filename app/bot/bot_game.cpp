@@ -6,7 +6,7 @@
 #include "app/shell.h"
 #include "game/item.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "ui/hud_list.h"
 #include "ui/smart_gui.h"

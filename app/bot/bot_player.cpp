@@ -5,7 +5,7 @@
 #include "app/shell.h"
 #include "config/settings.h"
 #include "engine/headless/headless.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
 

@@ -12,7 +12,7 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 
 namespace {
 

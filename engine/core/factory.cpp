@@ -1,6 +1,8 @@
 // hgeCreate: hands out the one engine object of the configured backend.
 #include "engine/core/backends.h"
 
+HGE* hge = nullptr;
+
 namespace {
 
 hgeRunOptions runOptions;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/shell.h"
+#include "app/sounds.h"
 #include "config/settings.h"
 #include "support/fake_engine.h"
 
@@ -101,6 +102,7 @@ TEST_F(Screens, LogoFadesInHoldsAndFadesOutAndSkipKeysLeaveIt) {
 
 TEST_F(Screens, MenuButtonsReportOnReleaseWithTheClickAndTheEndScreenStopsOnEscape) {
   LoadSettings(&fake);
+  LoadSounds();
   StartMenu();
   fake.SetMouse(400, 270);  // over new game
   EXPECT_FALSE(FrameWith(HGEK_LBUTTON));

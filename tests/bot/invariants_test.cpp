@@ -17,7 +17,7 @@
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "support/fake_engine.h"
 
@@ -42,7 +42,7 @@ class Invariants : public ::testing::Test {
     const std::string path = std::string(DH_TEST_TMP) + "/bot_map_" + std::to_string(getpid()) + ".dhm";
     std::ofstream(path, std::ios::binary) << OpenMap();
     delete gameMap;
-    gameMap = new Map(path);
+    SetGameMap(new Map(path));
     gameMap->zombieCount = 4;
     team.clear();
     zombies.clear();

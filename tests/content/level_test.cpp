@@ -11,7 +11,7 @@
 #include "content/content_support.h"
 #include "engine/sprite.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "support/fake_engine.h"
 

@@ -15,11 +15,10 @@
 #include "config/settings.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
-#include "game/cell_size.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "support/fake_engine.h"
 #include "ui/resources.h"
 
@@ -58,12 +57,13 @@ class RulesTest : public ::testing::Test {
     hge = nullptr;
   }
 
-  // The one fake engine of the test program (the sound table keeps the first engine it meets).
+  // The one fake engine of the test program; the sound table is loaded into it once.
   static FakeEngine& Engine() {
     static FakeEngine* engine = [] {
       auto* fake = new FakeEngine();  // lives to the end of the program, as the real engine does
       hgeInstall(fake);
       for (HTEXTURE tex = 100; tex < 106; ++tex) fake->SetTextureSize(tex, 522, 664);
+      hge = fake;
       LoadSounds();
       return fake;
     }();

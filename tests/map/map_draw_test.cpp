@@ -93,7 +93,7 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
     for (const std::string& quad : full) {
       if (std::find(c.missing.begin(), c.missing.end(), quad) == c.missing.end()) expected.push_back(quad);
     }
-    map->Draw();
+    map->Draw(false);
     EXPECT_EQ(Drawn(), expected) << c.why;
   }
 }
@@ -106,7 +106,7 @@ TEST_F(DrawTest, SearchTokensStopWhereTheMembersFlagsEnd) {
   selectedMember = 0;
   map->UpdateView(0.0f);
   fake.quads.clear();
-  map->Draw();
+  map->Draw(false);
   EXPECT_EQ(Drawn(), (std::vector<std::string>{"bottom", "member", "find"}));
 }
 

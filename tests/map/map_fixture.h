@@ -13,11 +13,9 @@
 #include "app/shell.h"
 #include "config/settings.h"
 #include "engine/text.h"
-#include "game/cell_size.h"
 #include "game/person.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
-#include "map/mouse.h"
 #include "support/fake_engine.h"
 
 // The grid character of value v.

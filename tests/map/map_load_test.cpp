@@ -90,7 +90,7 @@ TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
   map->MarkPath();
   map->MarkTargets();
   map->UpdateView(0.1f);
-  map->Draw();
+  map->Draw(false);
   EXPECT_EQ(map->MemberStepCost(0, 0, 0, 2, true, true, true), -1);
   EXPECT_FALSE(map->LineOfFire(0, 0, 1, 0));
   EXPECT_TRUE(map->PathBack(0, 0).empty());

@@ -92,7 +92,7 @@ TEST_F(MapTest, OffsetIsTheScrollRoundedDownAndTheCursorCellFollowsIt) {
   map->UpdateView(0.1f);
   EXPECT_FALSE(map->cursorOnMap);
   EXPECT_EQ(map->cursorCell, -1);
-  map->Draw();
+  map->Draw(false);
 }
 
 }  // namespace

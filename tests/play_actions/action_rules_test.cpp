@@ -234,7 +234,6 @@ TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
         return Wield(user, 13);
       case SRC_GROUND: {
         ground = {new Item(13), new Item(15), new Item(16)};
-        BuildPopupList(user->cell, 100, 100);
         Item* g = ground[1];
         ground.insert(ground.begin(), new Item(17));  // the list changes after the pick
         return g;
@@ -266,6 +265,7 @@ TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
     const auto before = ItemsInPlay();
     draggedItem = g;
     dragSource = source;
+    dragCell = source == SRC_GROUND ? user->cell : -1;
     PassItem(1);
     EXPECT_EQ(message, Phrase(PHRASE_HANDED_OVER));
     EXPECT_EQ(user->actionPoints, 3);
@@ -322,17 +322,16 @@ TEST_F(ActionRules, TheCarStartsOnlyOnTheEscapeCellAndAboveTheThreshold) {
   EXPECT_EQ(user->actionPoints, 4);
   EXPECT_TRUE(Played().empty());
   gameMap->escapeX = 4;
-  StartGameScreen();
   Feed({830});
   StartCar();
   EXPECT_EQ(user->actionPoints, 3);
   EXPECT_EQ(message, Phrase(PHRASE_ENGINE_FAILED));
   EXPECT_EQ(Played(), std::vector<std::string>{"Sound/fx/Drive away fail.mp3"});
-  EXPECT_EQ(currentScreen, Screen::Game);
+  EXPECT_EQ(outcome, OUTCOME_NONE);
   Feed({831});
   StartCar();
   EXPECT_EQ(Played().back(), "Sound/fx/Drive away.mp3");
-  EXPECT_EQ(currentScreen, Screen::End);
+  EXPECT_EQ(outcome, OUTCOME_WON);
 }
 
 }  // namespace

@@ -17,16 +17,16 @@ class InventoryTest : public PlayTest {
     selectedMember = 0;
   }
 
-  static void Drag(Item* item, int source) {
+  void Drag(Item* item, int source) {
     draggedItem = item;
     dragState = DRAG_ITEM;
     dragSource = source;
+    dragCell = source == SRC_GROUND ? s->cell : -1;
   }
 
   // Puts a new item on the selected member's cell and drags it from there, as the pop-up does.
   Item* DragFromGround(int type) {
     Ground().push_back(new Item(type));
-    popupCell = s->cell;
     Drag(Ground().back(), SRC_GROUND);
     return Ground().back();
   }
@@ -200,7 +200,6 @@ TEST_F(InventoryTest, NoPressAndDropLosesOrDuplicatesAnItem) {
       for (int drop = HUD_PHOTO_FIRST; drop <= HUD_END_TURN; ++drop) {
         team[selectedMember]->actionPoints = 10;
         if (press == 0 && !Ground().empty()) {
-          popupCell = s->cell;
           Drag(Ground()[(round + drop) % Ground().size()], SRC_GROUND);
         } else if (press != 0) {
           PressHud(press);

@@ -156,6 +156,10 @@ TEST_F(ZombieTurnTest, TheNextTurnRefillsByLifeOrInFullAndCountsThePainkillerDow
   for (size_t i = 0; i < team.size(); ++i)
     EXPECT_EQ(team[i]->actionPoints, i == 1 ? 0 : cases[i].second) << i;
   EXPECT_EQ(screenState, PHASE_INPUT);
+  EXPECT_EQ(outcome, OUTCOME_NONE);
+  for (Person* p : team) p->alive = 0;
+  StartNewTurn();
+  EXPECT_EQ(outcome, OUTCOME_LOST);  // the game screen shows the end once its frame is done
 }
 
 }  // namespace

@@ -41,6 +41,17 @@ TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseAndOverTheDisplayTheMapIsNotAnaly
   }
 }
 
+// A decided game goes on to the end screen after the frame that decided it, in every phase.
+TEST_F(GameFrameTest, ADecidedGameShowsTheEndScreenFromTheNextDrawingOn) {
+  for (int phase = 0; phase < 4; ++phase) {
+    StartGameScreen();
+    screenState = phase;
+    outcome = phase % 2 == 0 ? OUTCOME_WON : OUTCOME_LOST;
+    EXPECT_FALSE(Frame());
+    EXPECT_EQ(currentScreen, Screen::End) << phase;
+  }
+}
+
 // Keys 1-4 and photos select living members only; the key is obeyed before a turn without points ends.
 TEST_F(GameFrameTest, TheMemberKeysAndPhotosSelectLivingMembersBeforeTheTurnEnds) {
   Frame(HGEK_2);

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "map/mouse.h"
+#include "game/world.h"
 
 namespace {
 
@@ -92,6 +92,7 @@ void ScreenTest::SetUp() {
   selectedMember = -1;
   screenState = 0;
   screenTimer = 0.0f;
+  outcome = OUTCOME_NONE;
   mouseX = 400, mouseY = 300;  // the game frame's copy of the mouse
   CancelDrag();
   message.clear();
@@ -118,7 +119,7 @@ void ScreenTest::UseMap(const std::string& text) {
   const std::string path = std::string(DH_TEST_TMP) + "/screens_map_" + std::to_string(getpid()) + ".dhm";
   std::ofstream(path, std::ios::binary) << text;
   delete gameMap;
-  gameMap = new Map(path);
+  SetGameMap(new Map(path));
 }
 
 namespace {

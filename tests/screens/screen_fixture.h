@@ -26,7 +26,7 @@
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/random.h"
-#include "game/roster.h"
+#include "game/world.h"
 #include "map/map.h"
 #include "support/fake_engine.h"
 #include "ui/game_screen.h"
