@@ -1,4 +1,4 @@
-// The board: cells, sprites, search spots, path tables, the view, and the one global map.
+// The board: cells, sprites, search spots, path tables and the view.
 #pragma once
 
 #include <array>
@@ -68,6 +68,24 @@ struct step_kind_struct {
   int32_t kind;      // 5/7/9/11 plain step, 15/17/19/21 climbing step
   float fromHeight;  // stand height of the start cell
   float toHeight;    // stand height of the target cell
+};
+
+// The map's view: where it is scrolled, how it glides, and the cell under the mouse.
+struct map_view_struct {
+  int32_t cursorX = -1, cursorY = -1;    // cell under the mouse (computed off the map too)
+  int32_t cursorCell = 0;                // index of that cell
+  int32_t markedX = 0, markedY = 0;      // cursor cell of the last path marks
+  bool cursorOnMap = false;              // the mouse points inside the map's pixel area
+  bool showPath = false;                 // path tokens are shown this frame
+  bool scrolled = false;                 // the view scrolled by hand this frame
+  bool autoScroll = false;               // the view is gliding toward a target
+  float offsetX = 0.0f, offsetY = 0.0f;  // whole-pixel view offset used for drawing
+  float scrollX = 0.0f, scrollY = 0.0f;  // exact scroll position
+  float scrollMinX = 0.0f, scrollMaxX = 0.0f, scrollMinY = 0.0f, scrollMaxY = 0.0f;  // scroll limits
+  float glideX = 0.0f, glideY = 0.0f;                                                // auto-scroll target
+  float glideVX = 0.0f, glideVY = 0.0f;  // auto-scroll velocity, pixels per second
+  // Scrolling bands in screen pixels, derived at load time.
+  float bandLeft = 0.0f, bandRight = 0.0f, bandTop = 0.0f, bandBottom = 0.0f;
 };
 
 // What the map analysis needs of the interface around the map; the game frame hands it over.
@@ -167,28 +185,16 @@ class Map final : public Board {
   // no path marks or cursor marker.
   void Draw(bool overInterface);
 
-  int32_t escapeX = 0, escapeY = 0;    // the cell where the car can be started
-  int32_t searchThreshold = 0;         // searches after which the next one also finds the car keys
-  int32_t searchesMade = 0;            // searches made this game
-  int32_t cursorX = -1, cursorY = -1;  // cell under the mouse (computed off the map too)
-  int32_t cursorCell = 0;              // index of that cell
-  int32_t searchMember = -1;  // member whose table is being built; >= 0 during the zombie search; -1 idle
-  int32_t markedX = 0, markedY = 0;      // cursor cell of the last path marks
-  bool cursorOnMap = false;              // the mouse points inside the map's pixel area
-  bool pathsStale = false;               // a path search must be started
-  bool marksStale = false;               // the path marks must be recomputed
-  bool showPath = false;                 // path tokens are shown this frame
-  bool scrolled = false;                 // the view scrolled by hand this frame
-  bool escapeKeyFound = false;           // the car keys have been found
-  bool autoScroll = false;               // the view is gliding toward a target
-  float viewX = 0.0f, viewY = 0.0f;      // whole-pixel view offset used for drawing
-  float scrollX = 0.0f, scrollY = 0.0f;  // exact scroll position
-  float scrollMinX = 0.0f, scrollMaxX = 0.0f, scrollMinY = 0.0f, scrollMaxY = 0.0f;  // scroll limits
-  float glideX = 0.0f, glideY = 0.0f;                                                // auto-scroll target
-  float glideVX = 0.0f, glideVY = 0.0f;          // auto-scroll velocity, pixels per second
-  int32_t W = 0, H = 0;                          // cells across and down
-  int32_t CW = 0, CH = 0;                        // cell width and height in pixels
-  int32_t cellCount = 0;                         // W * H; also the "unreached" cost
+  int32_t escapeX = 0, escapeY = 0;  // the cell where the car can be started
+  int32_t searchThreshold = 0;       // searches after which the next one also finds the car keys
+  int32_t searchesMade = 0;          // searches made this game
+  int32_t searchMember = -1;    // member whose table is being built; >= 0 during the zombie search; -1 idle
+  bool pathsStale = false;      // a path search must be started
+  bool marksStale = false;      // the path marks must be recomputed
+  bool escapeKeyFound = false;  // the car keys have been found
+  int32_t W = 0, H = 0;         // cells across and down
+  int32_t CW = 0, CH = 0;       // cell width and height in pixels
+  int32_t cellCount = 0;        // W * H; also the "unreached" cost
   int32_t pixelW = 0, pixelH = 0;                // W * CW and H * CH
   int32_t fadedSprites = 0;                      // map sprites whose alpha is below 255
   int32_t zombieCount = 0;                       // most zombies the game lets onto the map at once
@@ -198,8 +204,7 @@ class Map final : public Board {
   std::array<bool, MAP_MAX_MEMBERS> pathDone{};  // a member's path table is complete
   std::deque<path_point_struct> searchQueue;     // the path search's work queue
   std::vector<find_point_struct> searchSpots;    // search spots in file order
-  // Scrolling bands in screen pixels, derived at load time.
-  float bandLeft = 0.0f, bandRight = 0.0f, bandTop = 0.0f, bandBottom = 0.0f;
+  map_view_struct view;                          // scrolling and the cursor
 
  private:
   // Frees the sprites and textures and empties every list.

@@ -35,8 +35,8 @@ bool LeftUp() {
 
 // The sprite that hides the cursor cell, or -1.
 int HidingSprite(const Map& map) {
-  if (!map.cursorOnMap || !map.ValidCell(map.cursorCell)) return -1;
-  const int h = map.cells[map.cursorCell].hide;
+  if (!map.view.cursorOnMap || !map.ValidCell(map.view.cursorCell)) return -1;
+  const int h = map.cells[map.view.cursorCell].hide;
   // A hide index that names no sprite was reported at load time; it fades nothing.
   return h >= 0 && h < static_cast<int>(map.sprites.size()) ? h : -1;
 }
@@ -117,26 +117,27 @@ void Map::Analyze(float dt, const MapInterface& ui) {
       selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) ? team[selectedMember] : nullptr;
   if (dragState == DRAG_ITEM && (LeftDown() || LeftUp())) {
     if (s != nullptr) {
-      PutDownDragged(*this, selectedMember, cursorOnMap ? cursorCell : -1);
+      PutDownDragged(*this, selectedMember, view.cursorOnMap ? view.cursorCell : -1);
     } else {
       CancelDrag();
     }
     return;
   }
 
-  showPath = !ui.overHud && !scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
-             pathDone[selectedMember] && cursorOnMap && dragState != DRAG_ITEM && s->alive;
-  if (!showPath) {
-    if (cursorOnMap && ValidCell(cursorCell) && cells[cursorCell].memberHere >= 0 && LeftDown()) {
-      ui.selectMember(cells[cursorCell].memberHere);
+  view.showPath = !ui.overHud && !view.scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
+                  pathDone[selectedMember] && view.cursorOnMap && dragState != DRAG_ITEM && s->alive;
+  if (!view.showPath) {
+    if (view.cursorOnMap && ValidCell(view.cursorCell) && cells[view.cursorCell].memberHere >= 0 &&
+        LeftDown()) {
+      ui.selectMember(cells[view.cursorCell].memberHere);
     }
     return;
   }
   // Clicks are acted on only with marks made for the cell under the cursor.
-  if (cursorX != markedX || cursorY != markedY || marksStale) {
+  if (view.cursorX != view.markedX || view.cursorY != view.markedY || marksStale) {
     MarkPath();
-    markedX = cursorX;
-    markedY = cursorY;
+    view.markedX = view.cursorX;
+    view.markedY = view.cursorY;
     marksStale = false;
     return;
   }
@@ -144,6 +145,6 @@ void Map::Analyze(float dt, const MapInterface& ui) {
   if (LeftUp() && dragState == DRAG_POPUP) {
     PickFromPopup(*this, ui);
   } else if (LeftDown() && dragState != DRAG_POPUP) {
-    PressOnCell(*this, cursorCell, ui);
+    PressOnCell(*this, view.cursorCell, ui);
   }
 }

@@ -129,7 +129,7 @@ void MoveMember(Map& map, int member, int cell) {
   s->StartAction(true);
   screenState = PHASE_TEAM_ACTING;
   map.pathsStale = true;
-  map.showPath = false;
+  map.view.showPath = false;
 }
 
 void PutDownDragged(Map& map, int member, int cell) {

@@ -18,7 +18,7 @@ namespace {
 
 // Draws `sprite` at map point (x, y) if the interface has made it.
 void Put(hgeSprite* sprite, float x, float y, const Map& map) {
-  if (sprite != nullptr) sprite->Render(x - map.viewX, y - map.viewY);
+  if (sprite != nullptr) sprite->Render(x - map.view.offsetX, y - map.view.offsetY);
 }
 
 Person* At(const std::vector<Person*>& list, int i) {
@@ -29,7 +29,7 @@ Person* At(const std::vector<Person*>& list, int i) {
 
 void Map::Draw(bool overInterface) {
   const bool playerSide = screenState == 0 || screenState == 1;
-  const bool pathsShown = showPath && playerSide;
+  const bool pathsShown = view.showPath && playerSide;
   const Person* selected = At(team, selectedMember);
   const bool searchTokens = playerSide && selected != nullptr && selected->alive;
   int spotsSeen = 0;
@@ -48,7 +48,7 @@ void Map::Draw(bool overInterface) {
       if (pathsShown && (cell.pathMark == 1 || cell.pathMark == 2)) {
         Put(pathTokens[cell.pathMark - 1], x + PATH_TOKEN_X, y + PATH_TOKEN_Y + cell.standHeight, *this);
       }
-      if (cursorOnMap && i == cursorCell) Put(markerTop[0], x, y, *this);
+      if (view.cursorOnMap && i == view.cursorCell) Put(markerTop[0], x, y, *this);
     }
     if (searchTokens && cell.floor == 4) {
       // A spot beyond the member's flags (the spot list disagrees with the grid) gets no token.
@@ -65,12 +65,13 @@ void Map::Draw(bool overInterface) {
       if (screenState != 1 && cell.memberBound == selectedMember) {
         Put(markerBottom, static_cast<float>(member->x) * CW, static_cast<float>(member->y) * CH, *this);
       }
-      member->Draw(viewX, viewY, CW, CH);
+      member->Draw(view.offsetX, view.offsetY, CW, CH);
     } else if (zombie != nullptr) {
-      zombie->Draw(viewX, viewY, CW, CH);
+      zombie->Draw(view.offsetX, view.offsetY, CW, CH);
     }
     if (LOGO == -1 && cell.zombieHere >= 0 && font1 != nullptr) {
-      font1->printf(x - viewX, y - viewY, HGETEXT_LEFT, "%i", static_cast<int>(cell.zombieHere));
+      font1->printf(x - view.offsetX, y - view.offsetY, HGETEXT_LEFT, "%i",
+                    static_cast<int>(cell.zombieHere));
     }
   }
 
@@ -83,7 +84,7 @@ void Map::Draw(bool overInterface) {
       Put(pathTokens[cell.pathMark + 1], x + PATH_TOKEN_X, y + PATH_TOKEN_Y + cell.standHeight, *this);
     }
   }
-  if (cursorOnMap) {
-    Put(markerTop[1], static_cast<float>(cursorX) * CW, static_cast<float>(cursorY) * CH, *this);
+  if (view.cursorOnMap) {
+    Put(markerTop[1], static_cast<float>(view.cursorX) * CW, static_cast<float>(view.cursorY) * CH, *this);
   }
 }

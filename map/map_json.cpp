@@ -18,8 +18,8 @@ nlohmann::json MapToJson(const Map& map) {
       {"searchesMade", map.searchesMade},
       {"escapeKeyFound", map.escapeKeyFound},
       {"zombieCount", map.zombieCount},
-      {"scroll", {map.scrollX, map.scrollY}},
-      {"cursor", {map.cursorX, map.cursorY}},
+      {"scroll", {map.view.scrollX, map.view.scrollY}},
+      {"cursor", {map.view.cursorX, map.view.cursorY}},
       {"searchSpots", spots},
       {"spriteCount", map.sprites.size()},
   };

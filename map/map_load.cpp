@@ -100,14 +100,14 @@ void Map::Load(const std::string& path) {
   escapeX = reader.Int();
   escapeY = reader.Int();
 
-  scrollMinX = -BORDER_LEFT;
-  scrollMaxX = std::max(static_cast<float>(pixelW) - 800.0f + BORDER_RIGHT, 0.0f);
-  scrollMinY = -BORDER_UP;
-  scrollMaxY = std::max(static_cast<float>(pixelH) - 600.0f + BORDER_DOWN, 0.0f);
-  bandLeft = SCROLLING_ZONE;
-  bandRight = 800.0f - SCROLLING_ZONE;
-  bandTop = SCROLLING_ZONE;
-  bandBottom = 600.0f - SCROLLING_ZONE;
+  view.scrollMinX = -BORDER_LEFT;
+  view.scrollMaxX = std::max(static_cast<float>(pixelW) - 800.0f + BORDER_RIGHT, 0.0f);
+  view.scrollMinY = -BORDER_UP;
+  view.scrollMaxY = std::max(static_cast<float>(pixelH) - 600.0f + BORDER_DOWN, 0.0f);
+  view.bandLeft = SCROLLING_ZONE;
+  view.bandRight = 800.0f - SCROLLING_ZONE;
+  view.bandTop = SCROLLING_ZONE;
+  view.bandBottom = 600.0f - SCROLLING_ZONE;
   pathDone.fill(false);
   searchSpotCount = 0;
   if (!sizesValid) {

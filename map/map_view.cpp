@@ -27,74 +27,78 @@ int32_t Clamp32(int64_t v) {
 }  // namespace
 
 void Map::UpdateView(float dt) {
-  if (autoScroll) {
-    scrollX += glideVX * dt;
-    scrollY += glideVY * dt;
-    const bool arrived = (glideVX > 0.0f && glideX <= scrollX) || (glideVX < 0.0f && glideX >= scrollX) ||
-                         (glideVY > 0.0f && glideY <= scrollY) || (glideVY < 0.0f && glideY >= scrollY);
+  if (view.autoScroll) {
+    view.scrollX += view.glideVX * dt;
+    view.scrollY += view.glideVY * dt;
+    const bool arrived = (view.glideVX > 0.0f && view.glideX <= view.scrollX) ||
+                         (view.glideVX < 0.0f && view.glideX >= view.scrollX) ||
+                         (view.glideVY > 0.0f && view.glideY <= view.scrollY) ||
+                         (view.glideVY < 0.0f && view.glideY >= view.scrollY);
     if (arrived) {
-      autoScroll = false;
-      scrollX = glideX;
-      scrollY = glideY;
+      view.autoScroll = false;
+      view.scrollX = view.glideX;
+      view.scrollY = view.glideY;
     }
   }
 
   const float step = SCROLLING_SPEED * dt;
   bool applied = false;
-  if ((mouseX < bandLeft || Held(HGEK_A) || Held(HGEK_LEFT)) && scrollMinX < scrollX) {
-    scrollX = std::max(scrollX - step, scrollMinX);
+  if ((mouseX < view.bandLeft || Held(HGEK_A) || Held(HGEK_LEFT)) && view.scrollMinX < view.scrollX) {
+    view.scrollX = std::max(view.scrollX - step, view.scrollMinX);
     applied = true;
   }
-  if ((mouseX > bandRight || Held(HGEK_D) || Held(HGEK_RIGHT)) && scrollMaxX > scrollX) {
-    scrollX = std::min(scrollX + step, scrollMaxX);
+  if ((mouseX > view.bandRight || Held(HGEK_D) || Held(HGEK_RIGHT)) && view.scrollMaxX > view.scrollX) {
+    view.scrollX = std::min(view.scrollX + step, view.scrollMaxX);
     applied = true;
   }
-  if ((mouseY < bandTop || Held(HGEK_W) || Held(HGEK_UP)) && scrollMinY < scrollY) {
-    scrollY = std::max(scrollY - step, scrollMinY);
+  if ((mouseY < view.bandTop || Held(HGEK_W) || Held(HGEK_UP)) && view.scrollMinY < view.scrollY) {
+    view.scrollY = std::max(view.scrollY - step, view.scrollMinY);
     applied = true;
   }
-  if ((mouseY > bandBottom || Held(HGEK_S) || Held(HGEK_DOWN)) && scrollMaxY > scrollY) {
-    scrollY = std::min(scrollY + step, scrollMaxY);
+  if ((mouseY > view.bandBottom || Held(HGEK_S) || Held(HGEK_DOWN)) && view.scrollMaxY > view.scrollY) {
+    view.scrollY = std::min(view.scrollY + step, view.scrollMaxY);
     applied = true;
   }
-  if (applied) autoScroll = false;
-  scrolled = applied;
+  if (applied) view.autoScroll = false;
+  view.scrolled = applied;
 
-  viewX = std::floor(scrollX);
-  viewY = std::floor(scrollY);
+  view.offsetX = std::floor(view.scrollX);
+  view.offsetY = std::floor(view.scrollY);
 
-  const double mapX = static_cast<double>(mouseX) + viewX;
-  const double mapY = static_cast<double>(mouseY) + viewY;
-  cursorOnMap = mapX >= 0.0 && mapX < pixelW && mapY >= 0.0 && mapY < pixelH;
+  const double mapX = static_cast<double>(mouseX) + view.offsetX;
+  const double mapY = static_cast<double>(mouseY) + view.offsetY;
+  view.cursorOnMap = mapX >= 0.0 && mapX < pixelW && mapY >= 0.0 && mapY < pixelH;
   // A map without a cell size has no cells to point at.
   if (CW == 0 || CH == 0) {
-    cursorX = cursorY = cursorCell = -1;
+    view.cursorX = view.cursorY = view.cursorCell = -1;
     return;
   }
-  cursorX = Clamp32(Trunc(mapX) / CW);
-  cursorY = Clamp32(Trunc(mapY) / CH);
-  cursorCell = Clamp32(int64_t{cursorY} * W + cursorX);
+  view.cursorX = Clamp32(Trunc(mapX) / CW);
+  view.cursorY = Clamp32(Trunc(mapY) / CH);
+  view.cursorCell = Clamp32(int64_t{view.cursorY} * W + view.cursorX);
 }
 
 void Map::GlideTo(float x, float y) {
-  autoScroll = true;
-  glideX = x;
-  glideY = y;
-  const float dx = x - scrollX;
-  const float dy = y - scrollY;
+  view.autoScroll = true;
+  view.glideX = x;
+  view.glideY = y;
+  const float dx = x - view.scrollX;
+  const float dy = y - view.scrollY;
   const float d = std::max(std::fabs(dx), std::fabs(dy));
   if (d > 0.0f) {
-    glideVX = SCROLLING_SPEED * dx / d;
-    glideVY = SCROLLING_SPEED * dy / d;
+    view.glideVX = SCROLLING_SPEED * dx / d;
+    view.glideVY = SCROLLING_SPEED * dy / d;
   } else {
-    autoScroll = false;
+    view.autoScroll = false;
   }
 }
 
 void Map::CenterOnMember() {
   if (selectedMember < 0 || selectedMember >= static_cast<int>(team.size())) return;
   const Person* s = team[selectedMember];
-  const float x = std::max(std::min(static_cast<float>(s->x) * CW - 400.0f, scrollMaxX), scrollMinX);
-  const float y = std::max(std::min(static_cast<float>(s->y) * CH - 300.0f, scrollMaxY), scrollMinY);
+  const float x =
+      std::max(std::min(static_cast<float>(s->x) * CW - 400.0f, view.scrollMaxX), view.scrollMinX);
+  const float y =
+      std::max(std::min(static_cast<float>(s->y) * CH - 300.0f, view.scrollMaxY), view.scrollMinY);
   GlideTo(x, y);
 }

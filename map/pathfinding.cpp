@@ -168,7 +168,7 @@ void Map::MarkPath() {
   for (map_cell_struct& c : cells) c.pathMark = 0;
   const Person* s = Member(selectedMember);
   if (s == nullptr) return;
-  for (int t : PathBack(selectedMember, cursorCell)) {
+  for (int t : PathBack(selectedMember, view.cursorCell)) {
     cells[t].pathMark = cells[t].paths[selectedMember].cost <= s->actionPoints ? 1 : 2;
   }
 }

@@ -67,8 +67,8 @@ void DrawDeveloperOverlay() {
   if (font1 == nullptr) return;
   const Map& map = *gameMap;
   font1->printf(5, 5, HGETEXT_LEFT, "FPS = %i", hge->Timer_GetFPS());
-  font1->printf(5, 20, HGETEXT_LEFT, "ACUR = %i:%i (%i), %i", map.cursorX, map.cursorY, map.cursorCell,
-                map.cursorOnMap ? 1 : 0);
+  font1->printf(5, 20, HGETEXT_LEFT, "ACUR = %i:%i (%i), %i", map.view.cursorX, map.view.cursorY,
+                map.view.cursorCell, map.view.cursorOnMap ? 1 : 0);
   font1->printf(5, 35, HGETEXT_LEFT, "PP = %i-%i-%i-%i", map.pathDone[0] ? 1 : 0, map.pathDone[1] ? 1 : 0,
                 map.pathDone[2] ? 1 : 0, map.pathDone[3] ? 1 : 0);
   if (searchRunning) font1->Render(5, 50, HGETEXT_LEFT, "PATHFINDING");

@@ -59,8 +59,8 @@ int BotPlayer::RandomVisibleCell() {
   const Map& map = *gameMap;
   if (map.CW <= 0 || map.CH <= 0) return -1;
   for (int attempt = 0; attempt < 20; ++attempt) {
-    const int x = static_cast<int>((Between(0, 799) + map.viewX) / map.CW);
-    const int y = static_cast<int>((Between(0, 599) + map.viewY) / map.CH);
+    const int x = static_cast<int>((Between(0, 799) + map.view.offsetX) / map.CW);
+    const int y = static_cast<int>((Between(0, 599) + map.view.offsetY) / map.CH);
     BotPoint p{};
     const int cell = map.CellIndex(x, y);
     if (cell >= 0 && CellPoint(cell, rng, &p)) return cell;
@@ -75,7 +75,7 @@ void BotPlayer::PlanGame() {
     PlanPopupPick();
   } else if (leftHeld) {
     Release(HGEK_LBUTTON, 1);
-  } else if (gameMap->autoScroll) {
+  } else if (gameMap->view.autoScroll) {
     // The view glides only while the pointer rests on the map.
     BotPoint p{};
     if (CellPoint(RandomVisibleCell(), rng, &p)) MoveTo(p, 1);

@@ -33,12 +33,13 @@ BotPoint PointIn(float x, float y, float w, float h, std::mt19937& rng) {
 bool CellPoint(int cell, std::mt19937& rng, BotPoint* out) {
   const Map* map = gameMap;
   if (map == nullptr || !map->ValidCell(cell) || map->W <= 0) return false;
-  const float left = static_cast<float>(cell % map->W) * map->CW - map->viewX;
-  const float top = static_cast<float>(cell / map->W) * map->CH - map->viewY;
+  const float left = static_cast<float>(cell % map->W) * map->CW - map->view.offsetX;
+  const float top = static_cast<float>(cell / map->W) * map->CH - map->view.offsetY;
   const BotPoint p = PointIn(left + 2.0f, top + 2.0f, map->CW - 4.0f, map->CH - 4.0f, rng);
   // Inside the screen, off the scrolling bands and off the display.
-  const bool onScreen = p.x >= std::max(0.0f, map->bandLeft) && p.x <= std::min(799.0f, map->bandRight) &&
-                        p.y >= std::max(0.0f, map->bandTop) && p.y <= std::min(599.0f, map->bandBottom);
+  const bool onScreen =
+      p.x >= std::max(0.0f, map->view.bandLeft) && p.x <= std::min(799.0f, map->view.bandRight) &&
+      p.y >= std::max(0.0f, map->view.bandTop) && p.y <= std::min(599.0f, map->view.bandBottom);
   if (!onScreen || UnderHud(p.x, p.y)) return false;
   *out = p;
   return true;

@@ -59,11 +59,11 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   map->cells[0].items.push_back(&ground);
   map->cells[0].pathMark = 1;
   map->cells[3].pathMark = 2;
-  map->showPath = true;
+  map->view.showPath = true;
   AddZombie(0, 0);
   AddMember(0, 1)->searchable = {true};
   selectedMember = 0;
-  map->scrollX = -5.5f;
+  map->view.scrollX = -5.5f;
   mouseX = 46.0f;  // map x 40: column 1
   mouseY = 10.0f;
   map->UpdateView(0.0f);

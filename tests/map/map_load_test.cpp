@@ -94,7 +94,7 @@ TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
   EXPECT_EQ(map->MemberStepCost(0, 0, 0, 2, true, true, true), -1);
   EXPECT_FALSE(map->LineOfFire(0, 0, 1, 0));
   EXPECT_TRUE(map->PathBack(0, 0).empty());
-  EXPECT_EQ(map->cursorCell, -1);
+  EXPECT_EQ(map->view.cursorCell, -1);
 }
 
 TEST_F(MapTest, AbsurdSizesAreReportedAndLeaveNoCells) {

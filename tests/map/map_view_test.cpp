@@ -15,24 +15,27 @@ TEST_F(MapTest, ScrollingStopsAtTheLimitsAndMouseBandsStartPastTheirEdge) {
   BORDER_UP = 30.0f;
   BORDER_DOWN = 40.0f;
   Load(MapFile(10, 5));
-  EXPECT_EQ((std::vector<float>{map->scrollMinX, map->scrollMaxX, map->scrollMinY, map->scrollMaxY}),
+  EXPECT_EQ((std::vector<float>{map->view.scrollMinX, map->view.scrollMaxX, map->view.scrollMinY,
+                                map->view.scrollMaxY}),
             (std::vector<float>{-10, 0, -30, 0}));
   SCROLLING_ZONE = 20.0f;
   Load(MapFile(40, 30));  // limits -10..500 across and -30..400 down
   fake.held = {HGEK_D, HGEK_UP};
   map->UpdateView(0.5f);
-  EXPECT_FLOAT_EQ(map->scrollX, 50.0f);  // at scrolling speed
+  EXPECT_FLOAT_EQ(map->view.scrollX, 50.0f);  // at scrolling speed
   for (int i = 0; i < 20; ++i) map->UpdateView(0.5f);
-  EXPECT_EQ((std::vector<float>{map->scrollX, map->scrollY}), (std::vector<float>{500, -30}));
-  EXPECT_FALSE(map->scrolled);  // at the limit nothing applies any more
+  EXPECT_EQ((std::vector<float>{map->view.scrollX, map->view.scrollY}), (std::vector<float>{500, -30}));
+  EXPECT_FALSE(map->view.scrolled);  // at the limit nothing applies any more
   fake.held.clear();
   for (auto [x, y, expectX, expectY] :
        std::vector<std::array<float, 4>>{{20, 300, 100, 100}, {0, 599, 90, 110}}) {
-    map->scrollX = map->scrollY = 100.0f;
+    map->view.scrollX = map->view.scrollY = 100.0f;
     mouseX = x;
     mouseY = y;
     map->UpdateView(0.1f);
-    EXPECT_EQ((std::vector<float>{map->scrollX, map->scrollY}), (std::vector<float>{expectX, expectY})) << x;
+    EXPECT_EQ((std::vector<float>{map->view.scrollX, map->view.scrollY}),
+              (std::vector<float>{expectX, expectY}))
+        << x;
   }
 }
 
@@ -42,23 +45,23 @@ TEST_F(MapTest, GlideArrivesOnBothAxesAtOnceAndCentringIsClampedToTheLimits) {
   Load(MapFile(40, 30));
   map->GlideTo(300.0f, 100.0f);
   map->UpdateView(1.0f);
-  EXPECT_NEAR(map->scrollY, 100.0f / 3.0f, 1e-4);
+  EXPECT_NEAR(map->view.scrollY, 100.0f / 3.0f, 1e-4);
   map->UpdateView(2.5f);
-  EXPECT_FALSE(map->autoScroll);
-  EXPECT_EQ((std::vector<float>{map->scrollX, map->scrollY}), (std::vector<float>{300, 100}));
+  EXPECT_FALSE(map->view.autoScroll);
+  EXPECT_EQ((std::vector<float>{map->view.scrollX, map->view.scrollY}), (std::vector<float>{300, 100}));
 
   AddMember(39, 29);
   selectedMember = 0;
   map->CenterOnMember();
-  EXPECT_EQ((std::vector<float>{map->glideX, map->glideY}), (std::vector<float>{480, 360}));
+  EXPECT_EQ((std::vector<float>{map->view.glideX, map->view.glideY}), (std::vector<float>{480, 360}));
 
   SCROLLING_SPEED = 0.0f;
   map->GlideTo(200.0f, 200.0f);
   for (int i = 0; i < 100; ++i) map->UpdateView(0.5f);
-  EXPECT_TRUE(map->autoScroll);
+  EXPECT_TRUE(map->view.autoScroll);
   fake.held = {HGEK_D};
   map->UpdateView(0.5f);
-  EXPECT_FALSE(map->autoScroll);
+  EXPECT_FALSE(map->view.autoScroll);
 }
 
 // The view offset is the scroll rounded down; the cursor cell is computed off the map too (-11 truncates to
@@ -77,21 +80,22 @@ TEST_F(MapTest, OffsetIsTheScrollRoundedDownAndTheCursorCellFollowsIt) {
       {481, 0, 799, 481, 0, false, 40, 0},  // map x 1280: one past the last pixel column
   };
   for (const auto& c : cases) {
-    map->scrollX = c.scrollX;
-    map->scrollY = c.scrollY;
+    map->view.scrollX = c.scrollX;
+    map->view.scrollY = c.scrollY;
     mouseX = c.mouseX;
     map->UpdateView(0.0f);
-    EXPECT_EQ((std::vector<float>{map->viewX, map->viewY}), (std::vector<float>{c.viewX, c.viewY}))
+    EXPECT_EQ((std::vector<float>{map->view.offsetX, map->view.offsetY}),
+              (std::vector<float>{c.viewX, c.viewY}))
         << c.scrollX;
-    EXPECT_EQ(map->cursorOnMap, c.onMap) << c.scrollX;
-    EXPECT_EQ(map->cursorCell, c.cursorY * 40 + c.cursorX) << c.scrollX;
+    EXPECT_EQ(map->view.cursorOnMap, c.onMap) << c.scrollX;
+    EXPECT_EQ(map->view.cursorCell, c.cursorY * 40 + c.cursorX) << c.scrollX;
   }
 
   Load("2 2 0 0 0 0 0 0 (((( (((( ((((  ");
   mouseX = 0.0f;
   map->UpdateView(0.1f);
-  EXPECT_FALSE(map->cursorOnMap);
-  EXPECT_EQ(map->cursorCell, -1);
+  EXPECT_FALSE(map->view.cursorOnMap);
+  EXPECT_EQ(map->view.cursorCell, -1);
   map->Draw(false);
 }
 

@@ -191,16 +191,16 @@ TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
   selectedMember = 0;
   map->pathsStale = true;
   FinishSearch(0);
-  map->cursorCell = 4;
+  map->view.cursorCell = 4;
   map->MarkPath();
   const int marks[7] = {0, 1, 1, 1, 2, 0, 0};
   for (int c = 0; c < 7; ++c) EXPECT_EQ(map->cells[c].pathMark, marks[c]) << c;
   EXPECT_EQ(map->PathBack(0, 4), (std::vector<int>{4, 3, 2, 1}));
   // The member's own cell and an unreached cell mark nothing, and old marks go.
   for (int cursor : {0, 6}) {
-    map->cursorCell = 4;
+    map->view.cursorCell = 4;
     map->MarkPath();
-    map->cursorCell = cursor;
+    map->view.cursorCell = cursor;
     map->MarkPath();
     for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0) << cursor;
   }
@@ -214,7 +214,7 @@ TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
   map->cells[1].paths[0] = {1, 9};  // no such direction
   EXPECT_TRUE(map->PathBack(0, 0).empty());
   map->cells[1].paths[0] = {1, 2};  // arrived going right: from cell 0, which leads back to cell 1
-  map->cursorCell = 1;
+  map->view.cursorCell = 1;
   map->MarkPath();
   for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0);
   EXPECT_TRUE(map->PathBack(0, -1).empty());

@@ -27,13 +27,13 @@ class GameFrameTest : public ScreenTest {
 
 // Escape quits from every phase, even while figures move; over the display the map is not analysed.
 TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseAndOverTheDisplayTheMapIsNotAnalysed) {
-  gameMap->cursorX = -5;
+  gameMap->view.cursorX = -5;
   fake.SetMouse(100, 520);  // over the inventory panel of the selected member
   EXPECT_FALSE(Frame());
-  EXPECT_EQ(gameMap->cursorX, -5);
+  EXPECT_EQ(gameMap->view.cursorX, -5);
   fake.SetMouse(100, 100);
   Frame();
-  EXPECT_EQ(gameMap->cursorX, 3);
+  EXPECT_EQ(gameMap->view.cursorX, 3);
   team[0]->actions = {{1, 10.0f, 0}};
   for (int phase = 0; phase < 4; ++phase) {
     screenState = phase;
