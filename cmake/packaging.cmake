@@ -1,9 +1,9 @@
 # The files a Linux desktop reads beside the game (manual page, AppStream metadata) and the Debian package.
 
-# Screenshots in AppStream need http(s) addresses, and a Debian maintainer needs a mail address. Until the
-# studio has a site, both sit under a reserved placeholder domain, and so does the AppStream ID (the domain
-# reversed): replace the three together.
-set(DH_HOMEPAGE https://duskhollow.example.org/)
+# Screenshots in AppStream need http(s) addresses (those of docs/screenshots/), and a Debian maintainer needs
+# a mail address. Until the studio has a site, both sit under a reserved placeholder domain, and so does the
+# AppStream ID (the domain reversed): replace the three together.
+set(DH_SCREENSHOTS https://duskhollow.example.org/screenshots/)
 set(DH_APPSTREAM_ID org.example.duskhollow)
 set(DH_MAINTAINER "The Duskhollow developers <developers@duskhollow.example.org>")
 
@@ -24,7 +24,8 @@ add_custom_target(dh_dist ALL DEPENDS ${DH_DIST_GZ})
 
 install(FILES ${DH_DIST}/duskhollow.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${DH_DIST}/duskhollow.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES tools/debian/copyright ${DH_DIST}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/duskhollow)
+install(FILES tools/debian/copyright ${DH_DIST}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/duskhollow)
 
 # The Debian package (cpack, or tools/package.sh): everything above under /usr, its dependencies read from the
 # binary by dpkg-shlibdeps, the binary stripped. Debian keeps games in /usr/games (lintian holds a package of
