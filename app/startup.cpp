@@ -38,7 +38,7 @@ void ConfigureEngine() {
   hge = hgeCreate(HGE_VERSION);
   hge->System_SetState(HGE_LOGFILE, "Data/dh.log");
   hge->System_SetState(HGE_INIFILE, "Data/dh.ini");
-  hge->System_SetState(HGE_TITLE, "Duskhollow v0.91");
+  hge->System_SetState(HGE_TITLE, "Duskhollow v" DH_VERSION);
   hge->System_SetState(HGE_EXITFUNC, ExitRequested);
   hge->System_SetState(HGE_GFXRESTOREFUNC, RestoreTargets);
   hge->System_SetState(HGE_WINDOWED, true);

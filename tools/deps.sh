@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, play and test; quick when all are present.
-# Usage: tools/deps.sh play|test|content
+# Installs the Debian packages the game needs to build, play, test and package; quick when all are present.
+# Usage: tools/deps.sh play|test|package|content
 set -euo pipefail
 
 play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libinih-dev
   nlohmann-json3-dev)
+# The package's checks: dpkg-dev builds it (dpkg-shlibdeps), lintian, appstream and desktop-file-utils
+# validate it, groff-base renders the manual page.
 test_pkgs=("${play_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb
-  xdotool)
+  xdotool dpkg-dev lintian appstream desktop-file-utils groff-base)
+package_pkgs=("${play_pkgs[@]}" dpkg-dev)
 content_pkgs=(python3 python3-pil python3-numpy lame sox fonts-dejavu-core)
 
 case "${1:-play}" in
   play) wanted=("${play_pkgs[@]}") ;;
   test) wanted=("${test_pkgs[@]}") ;;
+  package) wanted=("${package_pkgs[@]}") ;;
   content) wanted=("${content_pkgs[@]}") ;;
-  *) echo "usage: $0 play|test|content" >&2; exit 2 ;;
+  *) echo "usage: $0 play|test|package|content" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -46,7 +46,7 @@ class Installed : public ::testing::Test {
 
 int Installed::installStatus = -1;
 
-TEST_F(Installed, PutsBinaryDataDesktopEntryAndIconsInTheirPlaces) {
+TEST_F(Installed, PutsBinaryDataDesktopEntryIconsManualAndMetadataInTheirPlaces) {
   ASSERT_EQ(installStatus, 0) << "cmake --install failed; see install.txt";
   struct stat info {};
   ASSERT_EQ(stat((Prefix() + "/bin/duskhollow").c_str(), &info), 0);
@@ -56,6 +56,10 @@ TEST_F(Installed, PutsBinaryDataDesktopEntryAndIconsInTheirPlaces) {
     EXPECT_TRUE(fs::is_regular_file(Share() + "/" + file)) << file;
   }
   EXPECT_FALSE(fs::exists(Share() + "/Data/dh.log")) << "a developer's log was installed";
+  EXPECT_FALSE(fs::exists(Prefix() + "/games")) << "only the Debian package puts the game in games/";
+  for (const char* file :
+       {"man/man6/duskhollow.6.gz", "metainfo/duskhollow.metainfo.xml", "doc/duskhollow/copyright"})
+    EXPECT_TRUE(fs::is_regular_file(Prefix() + "/share/" + file)) << file;
 
   std::string entry;
   ASSERT_TRUE(content::ReadWholeFile(Prefix() + "/share/applications/duskhollow.desktop", &entry));

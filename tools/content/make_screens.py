@@ -1,5 +1,7 @@
 """Writes the full-screen pictures: Data/logo.png, Data/menu.png (with its buttons) and Data/end.png."""
 import math
+import os
+import re
 import sys
 
 import numpy as np
@@ -13,6 +15,13 @@ from art import Shape
 
 V = ini_values.values()
 W, H = layout.SCREEN_W, layout.SCREEN_H
+
+
+def project_version():
+    """The version of the project() line in CMakeLists.txt, which the menu shows in its corner."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "CMakeLists.txt")
+    with open(path, encoding="utf-8") as f:
+        return re.search(r"project\(\s*\w+\s+VERSION\s+([0-9.]+)", f.read()).group(1)
 
 
 def logo():
@@ -70,7 +79,7 @@ def menu_background():
     layer.fill(Shape().rect(x0, y0, x1, y1, 14), layout.NIGHT, alpha=0.6)
     layer.fill(Shape().rect(x0, y0, x1, y1, 14).rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 12, erase=True), layout.AMBER,
                alpha=0.3)
-    layer.text(W - 12, H - 10, "v0.91", ui_kit.BOLD, 11, (160, 150, 180, 200), anchor="rd")
+    layer.text(W - 12, H - 10, "v" + project_version(), ui_kit.BOLD, 11, (160, 150, 180, 200), anchor="rd")
     return layer.done()
 
 
