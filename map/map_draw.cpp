@@ -46,7 +46,7 @@ void Map::Draw() {
       }
       if (cursorOnMap && i == cursorCell) Put(markerTop[0], x, y, *this);
     }
-    if (searchTokens && cell.floor == 4) {
+    if (searchTokens && cell.floor == FLOOR_SEARCH_SPOT) {
       // A spot beyond the member's flags (the spot list disagrees with the grid) gets no token.
       if (spotsSeen < static_cast<int>(selected->searchable.size()) && selected->searchable[spotsSeen]) {
         Put(findToken, x + FIND_TOKEN_X, y + FIND_TOKEN_Y, *this);

@@ -41,7 +41,7 @@ class ActionsTest : public RulesTest {
   Person* member = nullptr;
 };
 
-constexpr int PLAYING = ACTION_PLAYING;
+constexpr int PLAYING = PA_PLAYING;
 
 // An unknown type is reported once and dropped like a facing action.
 TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
