@@ -15,36 +15,13 @@
 
 namespace {
 
-// Action types whose end the loop acts on.
-enum : int {
-  DONE_SEARCH = 4,
-  DONE_FALL = 26,
-  DONE_BLOW = 27,
-  DONE_ZOMBIE_DEATH = 32,
-  DONE_PUSHED = 33,
-};
-
 // Zombies whose dying action has ended. Out of play, they stay until the process ends like every figure of
 // the run, held here rather than lost track of.
 std::vector<Person*>* const fallenZombies = new std::vector<Person*>();
 
-// The direction of a step whose first half ends with `result` (plain or climbing), else 0.
+// The direction of a step whose first half ends with `result` (plain or climbing), else DIR_NONE.
 int StepDirection(int result) {
-  switch (result) {
-    case 5:
-    case 15:
-      return 1;
-    case 7:
-    case 17:
-      return 2;
-    case 9:
-    case 19:
-      return 3;
-    case 11:
-    case 21:
-      return 4;
-  }
-  return 0;
+  return IsStepStart(result) ? StepActionDirection(result) : DIR_NONE;
 }
 
 // Forgets figure `index` as drawn in `cell`. A figure stepping in behind it may have been registered there
@@ -57,24 +34,9 @@ void ReleaseDrawingCell(Map& map, int cell, int index, int16_t map_cell_struct::
 void MoveDrawingCell(Person* p, int index, int direction, int16_t map_cell_struct::*bound) {
   Map& map = *gameMap;
   ReleaseDrawingCell(map, p->secondCell, index, bound);
-  switch (direction) {
-    case 1:
-      p->y -= 1;
-      p->secondCell -= map.W;
-      break;
-    case 2:
-      p->x += 1;
-      p->secondCell += 1;
-      break;
-    case 3:
-      p->y += 1;
-      p->secondCell += map.W;
-      break;
-    case 4:
-      p->x -= 1;
-      p->secondCell -= 1;
-      break;
-  }
+  p->x += StepDX(direction);
+  p->y += StepDY(direction);
+  p->secondCell += StepOffset(direction, map.W);
   if (map.ValidCell(p->secondCell)) map.cells[p->secondCell].*bound = static_cast<int16_t>(index);
 }
 
@@ -89,12 +51,13 @@ void FinishSearch(int i) {
   Map& map = *gameMap;
   p->actionPoints -= 3;
   if (!map.escapeKeyFound && map.searchesMade >= map.searchThreshold) {
-    DropNewItem(p->cell, 0);
+    DropNewItem(p->cell, ITEM_CAR_KEYS);
     map.escapeKeyFound = true;
   }
   PlaySound(SND_FIND);
-  DropNewItem(p->cell, RandomInt(2, 51));
-  if (HasSkill(i, 7)) DropNewItem(p->cell, RandomInt(2, 51));
+  // A find is anything but the car keys and the hands.
+  DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN));
+  if (HasSkill(i, SKILL_DETECTIVE)) DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN));
 }
 
 // The fall has ended: the bag and the keys go to the ground and the body frees its cell.
@@ -130,29 +93,15 @@ void TakeBlow(Person* p) {
   } else {
     ShowPhrase(PHRASE_ARMOUR_SAVED);
   }
-  if (p->life <= 0 && p->alive) p->AddAction(DONE_FALL, 0, 0, true);
+  if (p->life <= 0 && p->alive) p->AddAction(PA_FALL, 0, 0, true);
 }
 
 // The zombie is pushed back one cell against its facing; its occupied cell stays.
 void PushBack(int j) {
   Person* z = zombies[j];
   Map& map = *gameMap;
-  int x = z->x;
-  int y = z->y;
-  switch (z->direction) {
-    case 1:
-      y += 1;
-      break;
-    case 2:
-      x -= 1;
-      break;
-    case 3:
-      y -= 1;
-      break;
-    case 4:
-      x += 1;
-      break;
-  }
+  const int x = z->x - StepDX(z->direction);
+  const int y = z->y - StepDY(z->direction);
   if (!map.Inside(x, y)) return;  // nowhere to be drawn off the grid: the drawing cell stays
   ReleaseDrawingCell(map, z->secondCell, j, &map_cell_struct::zombieBound);
   z->x = x;
@@ -171,13 +120,13 @@ void ApplyMemberResult(int i, int result) {
     return;
   }
   switch (result) {
-    case DONE_SEARCH:
+    case PA_SEARCH:
       FinishSearch(i);
       break;
-    case DONE_FALL:
+    case PA_FALL:
       FinishFall(i);
       break;
-    case DONE_BLOW:
+    case PA_WOUND:
       TakeBlow(p);
       break;
   }
@@ -188,14 +137,14 @@ bool ApplyZombieResult(int j, int result) {
     MoveDrawingCell(zombies[j], j, direction, &map_cell_struct::zombieBound);
     return false;
   }
-  if (result == DONE_ZOMBIE_DEATH) {
+  if (result == PA_ZOMBIE_DIE) {
     gameMap->RemoveZombie(j);
     fallenZombies->push_back(zombies[j]);
     zombies.erase(zombies.begin() + j);
     gameMap->pathsStale = true;
     return true;
   }
-  if (result == DONE_PUSHED) PushBack(j);
+  if (result == PA_PUSHED) PushBack(j);
   return false;
 }
 

@@ -28,10 +28,10 @@ struct Spot {
 
 // The facing that looks into the map from edge cell (x, y).
 int InwardFacing(const Map& map, int x, int y) {
-  if (y == 0) return 3;
-  if (x == map.W - 1) return 4;
-  if (y == map.H - 1) return 1;
-  return 2;
+  if (y == 0) return DIR_DOWN;
+  if (x == map.W - 1) return DIR_LEFT;
+  if (y == map.H - 1) return DIR_UP;
+  return DIR_RIGHT;
 }
 
 // Whether a team member other than those after `upTo` already stands at (x, y).
@@ -74,16 +74,16 @@ Spot DrawEdgeCell(int* facing) {
   const int H = gameMap->H;
   switch (RandomInt(0, 3)) {
     case 0:
-      *facing = 3;
+      *facing = DIR_DOWN;
       return {RandomInt(0, W - 1), 0};
     case 1:
-      *facing = 4;
+      *facing = DIR_LEFT;
       return {W - 1, RandomInt(0, H - 1)};
     case 2:
-      *facing = 1;
+      *facing = DIR_UP;
       return {RandomInt(0, W - 1), H - 1};
     default:
-      *facing = 2;
+      *facing = DIR_RIGHT;
       return {0, RandomInt(0, H - 1)};
   }
 }
@@ -92,7 +92,7 @@ bool PlaceMember(int i) {
   Person* p = team[i];
   const Map& map = *gameMap;
   for (int attempt = 0; attempt < kPlacementAttempts; ++attempt) {
-    int facing = 0;
+    int facing = DIR_NONE;
     const Spot s = DrawEdgeCell(&facing);
     p->SetDirection(facing);
     if (!map.Inside(s.x, s.y) || MemberAt(i, s.x, s.y)) continue;
@@ -114,7 +114,7 @@ bool PlaceMember(int i) {
 
 // Free floor, at least four cells from every member on one axis, and no earlier zombie there.
 bool ZombieMayStart(int k, int x, int y) {
-  if (!gameMap->Inside(x, y) || gameMap->cells[gameMap->CellIndex(x, y)].floor != 0) return false;
+  if (!gameMap->Inside(x, y) || gameMap->cells[gameMap->CellIndex(x, y)].floor != FLOOR_OPEN) return false;
   for (const Person* p : team) {
     if (p->cell >= 0 && std::abs(x - p->x) < 4 && std::abs(y - p->y) < 4) return false;
   }

@@ -14,7 +14,10 @@ namespace {
 
 HEFFECT effects[SND_COUNT] = {};
 // "Drive away fail" is loaded right after "Drive away" although it lives at index 10.
-const int kLoadOrder[SND_COUNT] = {0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11};
+const int kLoadOrder[SND_COUNT] = {
+    SND_CLOCK, SND_CLICK,      SND_WOUND,      SND_ZOMBIE_ATTACK, SND_HAMMER_CLICK, SND_ERROR,
+    SND_FIND,  SND_DRIVE_AWAY, SND_DRIVE_FAIL, SND_BAT,           SND_SHOT,         SND_SPLASH,
+};
 
 void PlayOnce(SoundId id) {
   if (id < 0 || id >= SND_COUNT || hge == nullptr) return;

@@ -28,43 +28,23 @@ constexpr float kRecoilChance = 0.75f;
 // A blocked zombie tries a random direction when its roll is below this.
 constexpr float kSideStepChance = 0.15f;
 
-// Action types the planner queues.
-constexpr int kCloseMember = 0;   // closes the victim's reaction
-constexpr int kWait = 1;          // the victim waits for the blow to arrive
-constexpr int kRecoil = 2;        // the blow misses
-constexpr int kWound = 27;        // the blow lands
-constexpr int kTurnLeft = 28;     // a zombie turns left
-constexpr int kTurnRight = 29;    // a zombie turns right
-constexpr int kStrike = 30;       // a zombie strikes
-constexpr int kPause = 36;        // a zombie waits before it steps
-constexpr int kCloseZombie = 37;  // closes a zombie's plan
-
 // The cell next to (x, y) in direction d, or -1 off the grid.
 int Neighbour(const Map& map, int x, int y, int d) {
-  return map.CellIndex(x + (d == 2) - (d == 4), y + (d == 3) - (d == 1));
+  return map.CellIndex(x + StepDX(d), y + StepDY(d));
 }
 
-// Queues the zombie's turns (28 left, 29 right) to face d, each with p1; returns how many were queued.
+// Queues the zombie's quarter turns to face d, each with p1; returns how many were queued.
 int TurnZombie(Person* z, int d, float p1) {
-  const int t = z->direction - d + 3;
-  int turns = 0;
-  int type = kTurnRight;
-  if (t == 0 || t == 4) {
-    turns = 1;
-    type = kTurnLeft;
-  } else if (t == 1 || t == 5) {
-    turns = 2;
-  } else if (t == 2 || t == 6) {
-    turns = 1;
-  }
-  for (int i = 0; i < turns; ++i) z->AddAction(type, p1, 0.0f, true);
-  return turns;
+  const int turns = TurnsBetween(z->direction, d);
+  const int type = turns < 0 ? PA_ZOMBIE_TURN_LEFT : PA_ZOMBIE_TURN_RIGHT;
+  for (int i = 0; i < std::abs(turns); ++i) z->AddAction(type, p1, 0.0f, true);
+  return std::abs(turns);
 }
 
 // Whether zombie k may enter at (x, y): open ground, clear of every placed member, no earlier zombie there.
 bool MayEnter(int k, int x, int y) {
   const Map& map = *gameMap;
-  if (!map.Inside(x, y) || map.cells[map.CellIndex(x, y)].floor != 0) return false;
+  if (!map.Inside(x, y) || map.cells[map.CellIndex(x, y)].floor != FLOOR_OPEN) return false;
   for (const Person* p : team) {
     if (p->cell < 0) continue;  // never placed on the map
     if (std::abs(x - p->x) < kEntryClearance && std::abs(y - p->y) < kEntryClearance) return false;
@@ -77,10 +57,10 @@ bool MayEnter(int k, int x, int y) {
 
 // The facing that looks into the map from edge cell (x, y), checking the sides in the draw's order.
 int InwardFacing(int x, int y) {
-  if (y == 0) return 3;
-  if (x == gameMap->W - 1) return 4;
-  if (y == gameMap->H - 1) return 1;
-  return 2;
+  if (y == 0) return DIR_DOWN;
+  if (x == gameMap->W - 1) return DIR_LEFT;
+  if (y == gameMap->H - 1) return DIR_UP;
+  return DIR_RIGHT;
 }
 
 // Stands zombie k at (x, y), occupied and drawing cell both.
@@ -106,21 +86,21 @@ void ZombieEnters() {
     switch (RandomInt(0, 3)) {
       case 0:
         x = RandomInt(0, W - 1);
-        z->SetDirection(3);
+        z->SetDirection(DIR_DOWN);
         break;
       case 1:
         x = W - 1;
         y = RandomInt(0, H - 1);
-        z->SetDirection(4);
+        z->SetDirection(DIR_LEFT);
         break;
       case 2:
         x = RandomInt(0, W - 1);
         y = H - 1;
-        z->SetDirection(1);
+        z->SetDirection(DIR_UP);
         break;
       default:
         y = RandomInt(0, H - 1);
-        z->SetDirection(2);
+        z->SetDirection(DIR_RIGHT);
         break;
     }
     if (!MayEnter(k, x, y)) continue;
@@ -162,17 +142,17 @@ bool Strike(int j, int d, Pass& pass) {
   pass.attackFree = false;
   z->actionPoints -= 1;
   pass.delay += kTurnStagger * TurnZombie(z, d, 0.0f);
-  z->AddAction(kStrike, 0, 0, true);
-  z->AddAction(kCloseZombie, 0, 0, true);
+  z->AddAction(PA_ZOMBIE_STRIKE, 0, 0, true);
+  z->AddAction(PA_ZOMBIE_FACE, 0, 0, true);
   // The victim reacts when the strike lands, after the turns queued before it in this pass.
-  victim->AddAction(kWait, pass.delay - pass.memberDelay[p], 0, true);
+  victim->AddAction(PA_WAIT, pass.delay - pass.memberDelay[p], 0, true);
   pass.memberDelay[p] = pass.delay;
   if (RandomFloat(0, 1) <= kRecoilChance) {
-    victim->AddAction(kRecoil, map.cells[target].standHeight, 0, true);
+    victim->AddAction(PA_RECOIL, map.cells[target].standHeight, 0, true);
   } else {
-    victim->AddAction(kWound, 0, 0, true);
+    victim->AddAction(PA_WOUND, 0, 0, true);
   }
-  victim->AddAction(kCloseMember, 0, 0, true);
+  victim->AddAction(PA_FACE, 0, 0, true);
   z->StartAction(false);
   victim->StartAction(false);
   return true;
@@ -185,16 +165,16 @@ bool Step(int j, int c, int d, Pass& pass) {
   Person* z = zombies[j];
   int cost = map.ZombieStepCost(z->x, z->y, d, true);
   if (cost < 0 && RandomFloat(0, 1) < kSideStepChance) {
-    d = RandomInt(1, 4);
+    d = RandomInt(DIR_UP, DIR_LEFT);
     cost = map.ZombieStepCost(z->x, z->y, d, true);
   }
   if (cost < 0 || cost > z->actionPoints) return false;
-  if (pass.delay > 0.0f) z->AddAction(kPause, pass.delay, 0, true);
+  if (pass.delay > 0.0f) z->AddAction(PA_ZOMBIE_WAIT, pass.delay, 0, true);
   pass.delay += kTurnStagger * TurnZombie(z, d, map.cells[c].standHeight);
   const step_kind_struct step = map.StepKind(-1, c, d);
   z->AddAction(step.kind, step.fromHeight, step.toHeight, true);
   z->AddAction(step.kind + 1, step.fromHeight, step.toHeight, true);
-  z->AddAction(kCloseZombie, 0, 0, true);
+  z->AddAction(PA_ZOMBIE_FACE, 0, 0, true);
   z->StartAction(z->actionPoints == kZombiePoints);
   z->actionPoints -= cost;
   // The occupied cell moves at once, so no later zombie of this pass steps into it.
@@ -246,7 +226,7 @@ void StartNewTurn() {
     if (!p->alive) continue;
     anyoneAlive = true;
     // Nothing hurts under a painkiller or with analgesia: the points come back in full.
-    if (HasSkill(i, 16) || p->painkillerTurns > 0) {
+    if (HasSkill(i, SKILL_ANALGESIA) || p->painkillerTurns > 0) {
       p->actionPoints = p->maximum;
     } else {
       p->actionPoints = std::min(p->actionPoints + p->life, p->maximum);

@@ -122,7 +122,7 @@ void PutTeamOnLargeMap(TeamPlacement* placement, const Map& map) {
   const int edges[4][4] = {{mid, 0, 1, 0}, {last, mid, 0, 1}, {mid, last, 1, 0}, {0, mid, 0, 1}};
   for (int i = 0; i < 4; ++i) {
     int x = edges[i][0], y = edges[i][1];
-    while (map.Inside(x, y) && map.cells[map.CellIndex(x, y)].floor != 0) {
+    while (map.Inside(x, y) && map.cells[map.CellIndex(x, y)].floor != FLOOR_OPEN) {
       x += edges[i][2];
       y += edges[i][3];
     }
@@ -184,7 +184,7 @@ void BM_MemberSearchShippedMapStarts(benchmark::State& state) {
   TeamPlacement placement(map);
   std::vector<int> open;
   for (int c = 0; c < static_cast<int>(map.cells.size()); ++c) {
-    if (map.cells[c].floor <= 2 && map.cells[c].zombieHere < 0) open.push_back(c);
+    if (map.cells[c].floor <= FLOOR_RAISED && map.cells[c].zombieHere < 0) open.push_back(c);
   }
   int first = 0, oneWorst = 0, fourWorst = 0, fourFirstWorst = 0, fourInTwo = 0;
   for (auto _ : state) {

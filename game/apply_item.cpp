@@ -13,9 +13,6 @@
 
 namespace {
 
-// Result codes of the apply action.
-enum : int { CODE_HEAL = 6, CODE_HEAL_USED_UP = 7, CODE_PAINKILLER = 8, CODE_ADRENALINE = 9 };
-
 // Turns a painkiller keeps its taker from feeling pain.
 constexpr int PAINKILLER_TURNS = 5;
 
@@ -40,19 +37,19 @@ bool CanReach(Person* user, int target) {
 // What a drawn result does to member `t`; the used-up kinds leave the user's bag.
 void ApplyResult(int code, Person* user, Item* item, Person* t) {
   switch (code) {
-    case CODE_HEAL:
+    case RESULT_HEAL:
       t->life = std::min(t->life + 1, t->maximum);
       ShowPhrase(PHRASE_HEALED_A_LITTLE);
       return;
-    case CODE_HEAL_USED_UP:
+    case RESULT_HEAL_USED_UP:
       t->life = std::min(t->life + 1, t->maximum);
       ShowPhrase(PHRASE_KIT_USED_UP);
       break;
-    case CODE_PAINKILLER:
+    case RESULT_PAINKILLER:
       t->painkillerTurns = PAINKILLER_TURNS;
       ShowPhrase(PHRASE_NO_PAIN);
       break;
-    case CODE_ADRENALINE:
+    case RESULT_ADRENALINE:
       t->actionPoints = std::min(t->actionPoints + t->maximum, 2 * t->maximum);
       ShowPhrase(PHRASE_INVIGORATED);
       break;
@@ -86,8 +83,8 @@ void ApplyItem(int target) {
   // Every result passed over before the winning one shows one use of the item.
   const int passed = won >= 0 ? won : static_cast<int>(action->results.size());
   for (int k = 0; k < passed; ++k) {
-    user->AddAction(3, 0.0f, 0.0f, true);
-    user->AddAction(0, 0.0f, 0.0f, true);
+    user->AddAction(PA_USE, 0.0f, 0.0f, true);
+    user->AddAction(PA_FACE, 0.0f, 0.0f, true);
     user->StartAction(false);
     screenState = PHASE_TEAM_ACTING;
   }

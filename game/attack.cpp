@@ -12,15 +12,12 @@
 
 namespace {
 
-// Result codes of attack actions.
-enum : int { CODE_MISS = 2, CODE_KILL = 3, CODE_KNOCK_BACK = 4 };
-
 // Seconds a zombie waits for each turn its attacker makes before the attack.
 constexpr float TURN_DELAY = 0.2f;
 
-// The figure animation that fires one round of `item`: 24 for a one-cell firearm, 25 for a two-cell one.
+// The figure animation that fires one round of `item`: the short one for a one-cell firearm, else the long.
 int FiringAction(const Item& item) {
-  return item.size == 1 ? 24 : 25;
+  return item.size == 1 ? PA_FIRE_SHORT : PA_FIRE_LONG;
 }
 
 // The zombie's reaction to a knock-back: pushed one cell away from the user, or recoiling against an
@@ -31,14 +28,13 @@ void KnockBack(Person* z, int zombie, int cell, const Person& user, float height
   const int ux = user.cell % w, uy = user.cell / w;
   const int zx = cell % w, zy = cell / w;
   const int d = DirectionTo(ux, uy, zx, zy);
-  const int offsets[5] = {0, -w, 1, w, -1};
-  const int destination = cell + offsets[d];
+  const int destination = cell + StepOffset(d, w);
   if (board.ZombieStepCost(z->x, z->y, d, true) == -1 || !board.ValidCell(destination)) {
-    z->AddAction(35, height, 0.0f, true);
+    z->AddAction(PA_BUMP, height, 0.0f, true);
     return;
   }
-  z->AddAction(33, height, board.StandHeight(destination), true);
-  z->AddAction(34, height, board.StandHeight(destination), true);
+  z->AddAction(PA_PUSHED, height, board.StandHeight(destination), true);
+  z->AddAction(PA_PUSHED_END, height, board.StandHeight(destination), true);
   z->cell = static_cast<int16_t>(destination);
   board.MoveZombie(zombie, cell, destination);
 }
@@ -58,7 +54,7 @@ void AttackZombie(int cell) {
   if (action == nullptr || action->id < ACT_HIT || action->id > ACT_BURST) return;
 
   if (action->id != ACT_HIT && item->loaded <= 0) {
-    if (item->ammoKind == 1) {
+    if (item->ammoKind == AMMO_CARTRIDGES) {
       ShowPhrase(PHRASE_NO_CARTRIDGES);
       PlaySound(SND_HAMMER_CLICK);
     }
@@ -76,30 +72,30 @@ void AttackZombie(int cell) {
 
   int rounds = 1;
   if (action->id == ACT_HIT) {
-    user->AddAction(23, 0.0f, 0.0f, true);
+    user->AddAction(PA_STRIKE, 0.0f, 0.0f, true);
   } else {
     if (action->id == ACT_BURST) rounds = std::min<int>(item->loaded, action->rounds);
     for (int k = 0; k < rounds; ++k) user->AddAction(FiringAction(*item), 0.0f, 0.0f, true);
   }
 
-  z->AddAction(36, delay, 0.0f, true);
+  z->AddAction(PA_ZOMBIE_WAIT, delay, 0.0f, true);
   z->SetDirection(DirectionTo(z->x, z->y, user->x, user->y));
   const float height = board.StandHeight(cell);
   for (int k = 0; k < rounds; ++k) {
     const int code = DrawOutcome(selectedMember, *item, *action);
-    if (code == CODE_MISS) {
-      z->AddAction(31, height, 0.0f, true);
-    } else if (code == CODE_KILL) {
-      z->AddAction(32, height, 0.0f, true);
+    if (code == RESULT_MISS) {
+      z->AddAction(PA_ZOMBIE_RECOIL, height, 0.0f, true);
+    } else if (code == RESULT_KILL) {
+      z->AddAction(PA_ZOMBIE_DIE, height, 0.0f, true);
       break;  // the rest of a burst still fires, but at a dead zombie
-    } else if (code == CODE_KNOCK_BACK) {
+    } else if (code == RESULT_KNOCK_BACK) {
       KnockBack(z, zombie, cell, *user, height);
     }
   }
 
-  z->AddAction(37, 0.0f, 0.0f, true);
+  z->AddAction(PA_ZOMBIE_FACE, 0.0f, 0.0f, true);
   z->StartAction(false);
   screenState = PHASE_TEAM_ACTING;
-  user->AddAction(0, 0.0f, 0.0f, true);
+  user->AddAction(PA_FACE, 0.0f, 0.0f, true);
   user->StartAction(false);
 }

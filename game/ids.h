@@ -37,6 +37,15 @@ constexpr int LeftOf(int d) {
 constexpr int RightOf(int d) {
   return d == DIR_LEFT ? DIR_UP : d + 1;
 }
+// The quarter turns from facing `from` to facing `to`: -1 one to the left, 1 one to the right, 2 a half
+// turn made as two to the right, 0 none.
+constexpr int TurnsBetween(int from, int to) {
+  const int t = from - to;
+  if (t == 1 || t == -3) return -1;
+  if (t == 2 || t == -2) return 2;
+  if (t == -1 || t == 3) return 1;
+  return 0;
+}
 // Facing from cell (x1, y1) towards (x2, y2).
 int DirectionTo(int x1, int y1, int x2, int y2);
 
@@ -196,6 +205,13 @@ enum ItemKind : int32_t {
   KIND_BACKPACK = 5,
   KIND_HOLSTER = 6,
   KIND_HANDS = 7,
+};
+
+// What reloads a firearm.
+enum AmmoKind : int16_t {
+  AMMO_NONE = 0,
+  AMMO_CARTRIDGES = 1,  // the cartridges and the ammunition box
+  AMMO_NAILS = 2,
 };
 
 // Action ids of the catalogue.

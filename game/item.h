@@ -11,7 +11,7 @@
 struct action_result_struct {
   float weightWithout;  // weight for a user without any of the item's skills
   float weightWith;     // weight for a skilled user
-  int32_t code;         // result code (2 miss, 3 kill, 4 knock back, 6..9 healing ...)
+  int32_t code;         // ResultCode
 };
 
 // One thing that can be done with an item.
@@ -35,7 +35,7 @@ class Item {
   int16_t range = 1;
   int16_t loaded = 0;
   int16_t capacity = 0;
-  int16_t ammoKind = 0;
+  int16_t ammoKind = AMMO_NONE;
   std::vector<int32_t> skills;
   std::vector<action_struct> actions;
 

@@ -10,7 +10,7 @@ constexpr int32_t F = KIND_FIREARM, H = KIND_HAND_WEAPON, B = KIND_BAG, K = KIND
                   P = KIND_BACKPACK, L = KIND_HOLSTER, N = KIND_HANDS;
 
 // What reloads an item.
-constexpr int16_t NO_AMMO = 0, CARTRIDGES = 1, NAILS = 2;
+constexpr int16_t NO_AMMO = AMMO_NONE, CARTRIDGES = AMMO_CARTRIDGES, NAILS = AMMO_NAILS;
 
 // Loaded at construction.
 constexpr CatalogueLoaded EMPTY{0, 0, 0, false};
@@ -26,7 +26,7 @@ CatalogueResult W(float without, float with, int32_t code) {
   return {without, with, code};
 }
 // The fallback that ends every hit, shot and burst.
-const CatalogueResult miss{1.0f, 1.0f, 2};
+const CatalogueResult miss{1.0f, 1.0f, RESULT_MISS};
 
 CatalogueAction StartCar(std::vector<CatalogueResult> r) {
   return {ACT_START_CAR, 1, 0, std::move(r)};

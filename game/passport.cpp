@@ -29,19 +29,19 @@ void Cook(Person& p) {
   } else {
     Text(p, "Мясник. Однажды на спор разделал свиную тушу за 5 минут.");
   }
-  Learn(p, 0);
-  if (Chance(0.6f)) Give(p, 13);
+  Learn(p, SKILL_KNIVES);
+  if (Chance(0.6f)) Give(p, ITEM_KITCHEN_KNIFE);
 }
 
 void Soldier(Person& p) {
   if (RandomInt(0, 1) == 0) {
     Text(p, "Военный. Все началось прямо в казарме.");
-    if (Chance(0.33f)) Give(p, 50);
-    if (Chance(0.33f)) Learn(p, 1);
+    if (Chance(0.33f)) Give(p, ITEM_ASSAULT_RIFLE);
+    if (Chance(0.33f)) Learn(p, SKILL_ASSAULT_RIFLES);
   } else {
     Text(p, "Военный. Офицеры бывшими не бывают.");
-    if (Chance(0.4f)) Give(p, 42);
-    Learn(p, 2);
+    if (Chance(0.4f)) Give(p, ITEM_PISTOL);
+    Learn(p, SKILL_PISTOL);
   }
 }
 
@@ -51,22 +51,22 @@ void Doctor(Person& p) {
   } else {
     Text(p, "Врач. Больше привык лечить, а не калечить.");
   }
-  Learn(p, 3);
+  Learn(p, SKILL_HEALING);
   switch (RandomInt(0, 6)) {
     case 0:
-      Give(p, 12);
+      Give(p, ITEM_DOCTORS_BAG);
       break;
     case 1:
-      Give(p, 8);
-      Give(p, 7);
+      Give(p, ITEM_FIRST_AID_KIT);
+      Give(p, ITEM_PAINKILLER);
       break;
     case 2:
-      Give(p, 12);
-      Give(p, 11);
+      Give(p, ITEM_DOCTORS_BAG);
+      Give(p, ITEM_ADRENALINE);
       break;
     case 3:
-      Give(p, 10);
-      Give(p, 7);
+      Give(p, ITEM_VITAMINS);
+      Give(p, ITEM_PAINKILLER);
       break;
     default:
       break;
@@ -77,16 +77,16 @@ void Plumber(Person& p) {
   Text(p,
        "Сантехник. Часто с коллегами играл в городки разводными ключами. Перед вами бессменный лидер этой "
        "забавы.");
-  Learn(p, 4);
+  Learn(p, SKILL_PIPE_WRENCH);
   switch (RandomInt(0, 6)) {
     case 0:
-      Give(p, 28);
+      Give(p, ITEM_PIPE_WRENCH);
       break;
     case 1:
-      Give(p, 16);
+      Give(p, ITEM_HAMMER);
       break;
     case 2:
-      Give(p, 40);
+      Give(p, ITEM_SHOVEL);
       break;
     default:
       break;
@@ -95,15 +95,15 @@ void Plumber(Person& p) {
 
 void Postman(Person& p) {
   Text(p, "Почтальон. Владелец посылки пытался его покусать, так что ее содержимое он присвоил себе.");
-  Give(p, RandomInt(2, 34));
-  if (Chance(0.25f)) Give(p, RandomInt(2, 34));
+  Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
+  if (Chance(0.25f)) Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
 }
 
 // A policeman's service weapon with its holster, and the skill to use it.
 void ServiceWeapon(Person& p, int32_t weapon, int32_t skill) {
   if (Chance(0.4f)) {
     Give(p, weapon);
-    if (Chance(0.35f)) Give(p, 2);
+    if (Chance(0.35f)) Give(p, ITEM_HOLSTER);
   }
   if (Chance(0.4f)) Learn(p, skill);
 }
@@ -116,77 +116,77 @@ void Policeman(Person& p) {
   }
   switch (RandomInt(0, 4)) {
     case 0:
-      ServiceWeapon(p, 42, 2);
+      ServiceWeapon(p, ITEM_PISTOL, SKILL_PISTOL);
       break;
     case 1:
-      ServiceWeapon(p, 41, 5);
+      ServiceWeapon(p, ITEM_REVOLVER, SKILL_REVOLVER);
       break;
     case 2:
-      Give(p, Chance(0.4f) ? 35 : 36);
+      Give(p, Chance(0.4f) ? ITEM_CARTRIDGES : ITEM_AMMO_BOX);
       break;
     default:
       break;
   }
-  if (Chance(0.25f)) Give(p, 47);
+  if (Chance(0.25f)) Give(p, ITEM_SHOTGUN);
 }
 
 void Detective(Person& p) {
   Text(p, "Детектив. Поможет ли цепкий глаз и хорошая память против зомби?");
-  Learn(p, 7);
+  Learn(p, SKILL_DETECTIVE);
 }
 
 void Woodsman(Person& p) {
   if (RandomInt(0, 1) == 1) {
     Text(p, "Лесоруб. Профессионально пользуется бензопилой и топором.");
-    Learn(p, 8);
-    Learn(p, 9);
+    Learn(p, SKILL_AXES);
+    Learn(p, SKILL_CHAINSAWS);
     if (Chance(0.3f)) {
-      Give(p, 23);
+      Give(p, ITEM_AXE);
     } else if (Chance(0.15f)) {
-      Give(p, 39);
+      Give(p, ITEM_CHAINSAW);
     }
   } else {
     Text(p, "Лесник. Какой черт дернул именно сегодня поехать в город за спичками и солью?");
     const int32_t gun = RandomInt(0, 3);
-    if (gun == 0) Give(p, 46);
-    if (gun == 1) Give(p, 48);
+    if (gun == 0) Give(p, ITEM_HUNTING_GUN);
+    if (gun == 1) Give(p, ITEM_RIFLE);
   }
 }
 
 void Guard(Person& p) {
   if (RandomInt(0, 1) == 1) {
     Text(p, "Охранник. Был на смене когда началось.");
-    if (Chance(0.4f)) Learn(p, 10);
-    if (Chance(0.4f)) Give(p, 21);
+    if (Chance(0.4f)) Learn(p, SKILL_BATON);
+    if (Chance(0.4f)) Give(p, ITEM_BATON);
   } else {
     Text(p, "Сторож. Директор склада покусал главного бухгалтера. Пора бросать эту работу.");
-    if (Chance(0.4f)) Give(p, 41);
-    if (Chance(0.4f)) Give(p, RandomInt(2, 34));
+    if (Chance(0.4f)) Give(p, ITEM_REVOLVER);
+    if (Chance(0.4f)) Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
   }
 }
 
 void Biker(Person& p) {
   if (RandomInt(0, 1) == 1) {
     Text(p, "Байкер. Надо выбираться из города побыстрее.");
-    Learn(p, 11);
-    Give(p, RandomInt(0, 3) == 0 ? 17 : 22);
+    Learn(p, SKILL_CHAIN);
+    Give(p, RandomInt(0, 3) == 0 ? ITEM_CHAIN : ITEM_KNUCKLEDUSTER);
   } else {
     Text(p, "Байкер. Только оправился после аварии, а тут такое.");
-    Learn(p, 12);
-    Give(p, RandomInt(0, 3) == 0 ? 44 : 19);
+    Learn(p, SKILL_CROWBAR);
+    Give(p, RandomInt(0, 3) == 0 ? ITEM_SAWN_OFF : ITEM_CROWBAR);
   }
-  Give(p, 5);
+  Give(p, ITEM_BIKER_JACKET);
 }
 
 void Redneck(Person& p) {
   Text(p, "Деревенщина. Надо убираться подальше от города, от этих проблем.");
-  if (Chance(0.4f)) Give(p, 16);
-  if (Chance(0.4f)) Give(p, 43);
+  if (Chance(0.4f)) Give(p, ITEM_HAMMER);
+  if (Chance(0.4f)) Give(p, ITEM_NAIL_GUN);
 }
 
 void Gymnast(Person& p) {
   Text(p, "Гимнаст. Имеет феноменальную гибкость, за счет долгих тренировок.");
-  Learn(p, 6);
+  Learn(p, SKILL_GYMNAST);
 }
 
 // Professions whose own service leaves no room for some traits.
@@ -211,55 +211,55 @@ void ApplyTrait(Person& p) {
   switch (p.trait) {
     case 1:
       Text(p, "Может одним ударом сломать челюсть.");
-      Learn(p, 14);
+      Learn(p, SKILL_BOXER);
       break;
     case 2:
       Text(p, "Увлекался книгами про Робин-Гуда.");
-      Learn(p, 15);
+      Learn(p, SKILL_BOW);
       break;
     case 3:
       Text(p, "Был волонтером Красного Креста.");
-      Learn(p, 3);
+      Learn(p, SKILL_HEALING);
       break;
     case 4:
       Text(p, "После юношеской травмы спины не чувствует боли.");
-      Learn(p, 16);
+      Learn(p, SKILL_ANALGESIA);
       break;
     case 5:
       Text(p, "Отец всегда брал его на охоту.");
-      Learn(p, 17);
+      Learn(p, SKILL_HUNTING_GUN);
       break;
     case 6:
       if (IsArmed(p)) break;
       Text(p, "Занял первое место на соревнованиях по стрельбе.");
-      Learn(p, 5);
-      Learn(p, 2);
+      Learn(p, SKILL_REVOLVER);
+      Learn(p, SKILL_PISTOL);
       break;
     case 7:
       Text(p, "Играл в средней лиге.");
-      Learn(p, 18);
+      Learn(p, SKILL_BAT);
       break;
     case 8:
       if (IsArmed(p)) break;
       Text(p, "Имеет опыт военной службы.");
-      Learn(p, 1);
-      Learn(p, 2);
+      Learn(p, SKILL_ASSAULT_RIFLES);
+      Learn(p, SKILL_PISTOL);
       break;
     case 9:
       if (IsArmed(p)) break;
       Text(p, "Купил оружие для самообороны.");
-      Give(p, RandomInt(0, 1) == 0 ? 41 : 42);
+      Give(p, RandomInt(0, 1) == 0 ? ITEM_REVOLVER : ITEM_PISTOL);
       break;
     case 10:
       Text(p, "Играет в хоккей.");
-      Give(p, 4);
+      Give(p, ITEM_HOCKEY_ARMOUR);
       break;
     case 11:
-      Learn(p, 19);
+      Learn(p, SKILL_CANNOT_DRIVE);
       break;
     case 12:
       if (IsArmed(p) || p.profession == 7) break;
-      Learn(p, 20);
+      Learn(p, SKILL_FEEBLE);
       Text(p, "Дистрофик.");
       p.life = p.maximum = p.actionPoints = 3;
       break;

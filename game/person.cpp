@@ -29,7 +29,7 @@ int SizeOf(const std::vector<Item*>& bag) {
 }  // namespace
 
 Person::Person(HTEXTURE texture) : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFrameW, kFrameH)), isZombie(1) {
-  direction = static_cast<int16_t>(RandomInt(1, 4));
+  direction = static_cast<int16_t>(RandomInt(DIR_UP, DIR_LEFT));
   life = 1;
   maximum = 1;
   actionPoints = 2;
@@ -37,7 +37,7 @@ Person::Person(HTEXTURE texture) : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFr
 
 Person::Person(HTEXTURE texture, int32_t firstNumber, int32_t professionNumber, int32_t photoNumber,
                int32_t traitNumber)
-    : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFrameW, kFrameH)), alive(1), hands(new Item(1)) {
+    : sprite(new hgeSprite(texture, 0.0f, 0.0f, kFrameW, kFrameH)), alive(1), hands(new Item(ITEM_HANDS)) {
   active = hands;
   firstName = firstNumber;
   photo = photoNumber;

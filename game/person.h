@@ -18,9 +18,6 @@ struct person_action_struct {
   float p2;      // the stand height of the cell entered
 };
 
-// Analyze's answer while the front action is still playing.
-constexpr int ACTION_PLAYING = 38;
-
 class Person {
  public:
   // Makes a zombie drawn from `texture`.
@@ -56,7 +53,7 @@ class Person {
   std::vector<person_action_struct> actions;
   int16_t cell = 0;
   int16_t secondCell = 0;
-  int16_t direction = 3;
+  int16_t direction = DIR_DOWN;
   int32_t firstName = 0;
   int32_t photo = 0;
   int32_t profession = 0;
@@ -88,9 +85,9 @@ class Person {
   void AddAction(int type, float p1, float p2, bool append);
   // Sets the pose and plays the sound of the front action.
   void StartAction(bool resetTimers);
-  // Plays the front action for one frame: the type that finished, ACTION_PLAYING, or -1 when idle.
+  // Plays the front action for one frame: the type that finished, PA_PLAYING, or -1 when idle.
   int Analyze(float dt);
-  // Queues the turns (13 / 14, p1 as given) that face cell (tx, ty) from the drawing cell; returns how many.
+  // Queues the quarter turns (p1 as given) that face cell (tx, ty) from the drawing cell; returns how many.
   int TurnTowards(int tx, int ty, float p1 = 0.0f);
   // Shows frame (column, row) of the figure sheet.
   void ShowFrame(int column, int row);

@@ -39,42 +39,40 @@ void AdvanceWalk(Person& p, float dt, bool vertical) {
   p.frame = (frame + 1) % 4;
 }
 
-// Steps 5..12: half a step towards (type - 5) / 2 + 1; the odd type is the first half.
+// Plain steps: half a step in the step's direction, the first half from the cell left, the second into the
+// cell entered.
 bool PlayStep(Person& p, const person_action_struct& a, float dt) {
-  const int k = (a.type - 5) % 2;
-  const int dir = (a.type - 5) / 2 + 1;
+  const int k = IsStepStart(a.type) ? 0 : 1;
+  const int dir = StepActionDirection(a.type);
+  const int dx = StepDX(dir), dy = StepDY(dir);
   const float cw = mapCellW, ch = mapCellH;
   if (p.actionTime <= WALK) {
     const float s = p.actionTime / 0.3f - 0.5f * k;
-    if (dir == 1) p.drawY = a.p1 + REST_Y - s * ch;
-    if (dir == 2) p.drawX = REST_X + s * cw;
-    if (dir == 3) p.drawY = a.p1 + REST_Y + s * ch;
-    if (dir == 4) p.drawX = REST_X - s * cw;
-    AdvanceWalk(p, dt, dir == 1 || dir == 3);
+    if (dy != 0) p.drawY = a.p1 + REST_Y + dy * s * ch;
+    if (dx != 0) p.drawX = REST_X + dx * s * cw;
+    AdvanceWalk(p, dt, dy != 0);
     return false;
   }
   p.actionTime = 0.0f;
   const float rest = (1 - k) * 0.5f;
-  if (dir == 1) p.drawY = a.p1 + REST_Y + rest * ch;
-  if (dir == 2) p.drawX = REST_X - rest * cw;
-  if (dir == 3) p.drawY = a.p1 + REST_Y - rest * ch;
-  if (dir == 4) p.drawX = REST_X + rest * cw;
+  if (dy != 0) p.drawY = a.p1 + REST_Y - dy * rest * ch;
+  if (dx != 0) p.drawX = REST_X - dx * rest * cw;
   return true;
 }
 
-// Climbs 15..22: half a climb towards (type - 15) / 2 + 1, rising to the top of the barrier and down again.
+// Climbing steps: half a climb in the step's direction, rising to the top of the barrier and down again.
 bool PlayClimb(Person& p, const person_action_struct& a) {
-  const int k = (a.type - 15) % 2;
-  const int dir = (a.type - 15) / 2 + 1;
+  const int k = IsStepStart(a.type) ? 0 : 1;
+  const int dir = StepActionDirection(a.type);
+  const int dx = StepDX(dir), dy = StepDY(dir);
   const float cw = mapCellW, ch = mapCellH;
   if (p.actionTime <= CLIMB) {
     const float s = p.actionTime / 0.4f - 0.5f * k;
     const float u = p.actionTime / CLIMB;
     const float height = k == 0 ? a.p1 + (CLIMB_TOP - a.p1) * u : a.p2 + (1.0f - u) * (CLIMB_TOP - a.p2);
-    if (dir == 1) p.drawY = REST_Y - s * ch + height;
-    if (dir == 3) p.drawY = REST_Y + s * ch + height;
-    if (dir == 2 || dir == 4) {
-      p.drawX = dir == 2 ? REST_X + s * cw : REST_X - s * cw;
+    if (dy != 0) p.drawY = REST_Y + dy * s * ch + height;
+    if (dx != 0) {
+      p.drawX = REST_X + dx * s * cw;
       p.drawY = REST_Y + height;
     }
     return false;
@@ -82,20 +80,18 @@ bool PlayClimb(Person& p, const person_action_struct& a) {
   p.actionTime = 0.0f;
   p.drawY = k == 0 ? REST_Y + CLIMB_TOP : a.p2 + REST_Y;
   const float rest = (1 - k) * 0.5f;
-  if (dir == 2) p.drawX = REST_X - rest * cw;
-  if (dir == 4) p.drawX = REST_X + rest * cw;
+  if (dx != 0) p.drawX = REST_X - dx * rest * cw;
   return true;
 }
 
-// Recoils 2, 31, 35: a short jolt backwards from the facing and back.
+// Recoils (a member's, a zombie's, a bump): a short jolt backwards from the facing and back.
 bool PlayRecoil(Person& p, const person_action_struct& a) {
   const float cw = mapCellW, ch = mapCellH;
   if (p.actionTime <= 0.3f) {
     const float s = 0.6f * (0.5f - std::fabs(0.5f - p.actionTime / 0.3f));
-    if (p.direction == 1) p.drawY = a.p1 + REST_Y + s * ch;
-    if (p.direction == 2) p.drawX = REST_X - s * cw;
-    if (p.direction == 3) p.drawY = a.p1 + REST_Y - s * ch;
-    if (p.direction == 4) p.drawX = REST_X + s * cw;
+    const int dx = StepDX(p.direction), dy = StepDY(p.direction);
+    if (dy != 0) p.drawY = a.p1 + REST_Y - dy * s * ch;
+    if (dx != 0) p.drawX = REST_X - dx * s * cw;
     return false;
   }
   p.actionTime = 0.0f;
@@ -103,26 +99,26 @@ bool PlayRecoil(Person& p, const person_action_struct& a) {
   return true;
 }
 
-// Pushes 33 (first half) and 34 (second half): sliding one cell backwards from p1's height to p2's.
+// Pushes, first and second half: sliding one cell backwards from p1's height to p2's.
 bool PlayPush(Person& p, const person_action_struct& a) {
   const float cw = mapCellW, ch = mapCellH;
   const float h = a.p2 - a.p1;
-  const bool first = a.type == 33;
+  const bool first = a.type == PA_PUSHED;
+  const int dx = StepDX(p.direction), dy = StepDY(p.direction);
   if (p.actionTime <= PUSH) {
     const float f = first ? p.actionTime / 0.3f : p.actionTime / 0.3f - 0.5f;
     const float lift = first ? f * h : (f + 1.0f) * h;
-    if (p.direction == 1) p.drawY = a.p1 + REST_Y + f * ch + lift;
-    if (p.direction == 3) p.drawY = a.p1 + REST_Y - f * ch + lift;
-    if (p.direction == 2 || p.direction == 4) {
-      p.drawX = p.direction == 2 ? REST_X - f * cw : REST_X + f * cw;
+    if (dy != 0) p.drawY = a.p1 + REST_Y - dy * f * ch + lift;
+    if (dx != 0) {
+      p.drawX = REST_X - dx * f * cw;
       p.drawY = a.p1 + REST_Y + lift;
     }
     return false;
   }
   p.actionTime = 0.0f;
-  const bool sideways = p.direction == 2 || p.direction == 4;
+  const bool sideways = dx != 0;
   if (first) {
-    if (p.direction == 1 || p.direction == 3) p.drawY = a.p1 + REST_Y - 0.5f * ch + 0.5f * h;
+    if (dy != 0) p.drawY = a.p1 + REST_Y - 0.5f * ch + 0.5f * h;
     if (sideways) {
       p.drawX = REST_X;
       p.drawY = a.p1 + REST_Y + 0.5f * h;
@@ -134,7 +130,7 @@ bool PlayPush(Person& p, const person_action_struct& a) {
   return true;
 }
 
-// Dying 32: the frames of the dying row while it lasts.
+// Dying: the frames of the dying row while it lasts.
 bool PlayDying(Person& p, float dt) {
   if (p.actionTime <= DIE) {
     p.frameTime += dt;
@@ -170,72 +166,72 @@ void Person::StartAction(bool resetTimers) {
     frame = 0;
   };
   switch (type) {
-    case 1:
-    case 13:
-    case 14:
-    case 28:
-    case 29:
-    case 36:
+    case PA_WAIT:
+    case PA_TURN_LEFT:
+    case PA_TURN_RIGHT:
+    case PA_ZOMBIE_TURN_LEFT:
+    case PA_ZOMBIE_TURN_RIGHT:
+    case PA_ZOMBIE_WAIT:
       restart();
       break;
-    case 2:
-    case 31:
+    case PA_RECOIL:
+    case PA_ZOMBIE_RECOIL:
       restart();
       ShowFrame(0, row);
       break;
-    case 3:
-    case 4:
+    case PA_USE:
+    case PA_SEARCH:
       restart();
       ShowFrame(8, row);
       break;
-    case 5:
-    case 7:
-    case 9:
-    case 11:
+    case PA_STEP_UP:
+    case PA_STEP_RIGHT:
+    case PA_STEP_DOWN:
+    case PA_STEP_LEFT:
       actionTime = 0.0f;
-      direction = static_cast<int16_t>((type - 5) / 2 + 1);
+      direction = static_cast<int16_t>(StepActionDirection(type));
       if (frameTime == 0.0f) ShowFrame(1, direction - 1);
       break;
-    case 15:
-    case 17:
-    case 19:
-    case 21:
+    case PA_CLIMB_UP:
+    case PA_CLIMB_RIGHT:
+    case PA_CLIMB_DOWN:
+    case PA_CLIMB_LEFT:
       restart();
-      direction = static_cast<int16_t>((type - 15) / 2 + 1);
+      direction = static_cast<int16_t>(StepActionDirection(type));
       ShowFrame(3, direction - 1);
       break;
-    case 23:
+    case PA_STRIKE:
       PlaySound(SND_BAT);
       restart();
       ShowFrame(4, row);
       break;
-    case 24:
-    case 25:
+    case PA_FIRE_SHORT:
+    case PA_FIRE_LONG:
       PlaySound(SND_SHOT);
       restart();
-      ShowFrame(type == 24 ? 6 : 7, row);
+      ShowFrame(type == PA_FIRE_SHORT ? 6 : 7, row);
       break;
-    case 26:
+    case PA_FALL:
       restart();
       ShowFrame(0, FALLEN_ROW);
       break;
-    case 27:
+    case PA_WOUND:
       restart();
       PlaySound(SND_WOUND);
       ShowFrame(5, row);
       break;
-    case 30:
+    case PA_ZOMBIE_STRIKE:
       restart();
       ShowFrame(4, row);
       break;
-    case 32:
+    case PA_ZOMBIE_DIE:
       restart();
       PlaySound(SND_SPLASH);
       ShowFrame(0, direction + 3);
       break;
-    case 33:
-    case 34:
-    case 35:
+    case PA_PUSHED:
+    case PA_PUSHED_END:
+    case PA_BUMP:
       restart();
       ShowFrame(5, row);
       break;
@@ -250,77 +246,77 @@ int Person::Analyze(float dt) {
   const person_action_struct a = actions.front();
   bool done = false;
   switch (a.type) {
-    case 0:
-    case 37:
+    case PA_FACE:
+    case PA_ZOMBIE_FACE:
       SetDirection(direction);
       done = true;
       break;
-    case 1:
-    case 36:
+    case PA_WAIT:
+    case PA_ZOMBIE_WAIT:
       done = actionTime > a.p1;
       break;
-    case 2:
-    case 31:
-    case 35:
+    case PA_RECOIL:
+    case PA_ZOMBIE_RECOIL:
+    case PA_BUMP:
       done = PlayRecoil(*this, a);
       break;
-    case 3:
-    case 4:
-    case 23:
-    case 30:
+    case PA_USE:
+    case PA_SEARCH:
+    case PA_STRIKE:
+    case PA_ZOMBIE_STRIKE:
       done = actionTime > POSE;
       break;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
+    case PA_STEP_UP:
+    case PA_STEP_UP_END:
+    case PA_STEP_RIGHT:
+    case PA_STEP_RIGHT_END:
+    case PA_STEP_DOWN:
+    case PA_STEP_DOWN_END:
+    case PA_STEP_LEFT:
+    case PA_STEP_LEFT_END:
       done = PlayStep(*this, a, dt);
       break;
-    case 13:
-    case 28:
+    case PA_TURN_LEFT:
+    case PA_ZOMBIE_TURN_LEFT:
       done = actionTime > TURN;
-      if (done) SetDirection(direction == 1 ? 4 : direction - 1);
+      if (done) SetDirection(LeftOf(direction));
       break;
-    case 14:
-    case 29:
+    case PA_TURN_RIGHT:
+    case PA_ZOMBIE_TURN_RIGHT:
       done = actionTime > TURN;
-      if (done) SetDirection(direction == 4 ? 1 : direction + 1);
+      if (done) SetDirection(RightOf(direction));
       break;
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 20:
-    case 21:
-    case 22:
+    case PA_CLIMB_UP:
+    case PA_CLIMB_UP_END:
+    case PA_CLIMB_RIGHT:
+    case PA_CLIMB_RIGHT_END:
+    case PA_CLIMB_DOWN:
+    case PA_CLIMB_DOWN_END:
+    case PA_CLIMB_LEFT:
+    case PA_CLIMB_LEFT_END:
       done = PlayClimb(*this, a);
       break;
-    case 24:
-    case 25:
+    case PA_FIRE_SHORT:
+    case PA_FIRE_LONG:
       done = actionTime > POSE;
       if (done) SpendRound(*this);
       break;
-    case 26:
+    case PA_FALL:
       done = actionTime > POSE;
       if (done) {
         actionTime = 0.0f;
         ShowFrame(0, FALLEN_ROW);
       }
       break;
-    case 27:
+    case PA_WOUND:
       done = actionTime > POSE;
       if (done) actionTime = 0.0f;
       break;
-    case 32:
+    case PA_ZOMBIE_DIE:
       done = PlayDying(*this, dt);
       break;
-    case 33:
-    case 34:
+    case PA_PUSHED:
+    case PA_PUSHED_END:
       done = PlayPush(*this, a);
       break;
     default:
@@ -329,7 +325,7 @@ int Person::Analyze(float dt) {
       done = true;
       break;
   }
-  if (!done) return ACTION_PLAYING;
+  if (!done) return PA_PLAYING;
   actions.erase(actions.begin());
   StartAction(false);
   return a.type;

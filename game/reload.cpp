@@ -9,11 +9,6 @@
 
 namespace {
 
-// Item types that reload firearms.
-enum : int { TYPE_NAILS = 6, TYPE_CARTRIDGES = 35, TYPE_AMMO_BOX = 36 };
-// What an item is reloaded with.
-enum : int { AMMO_CARTRIDGES = 1, AMMO_NAILS = 2 };
-
 // The first bag item of one of `types`, or null.
 Item* FirstOfType(const Person& p, std::initializer_list<int> types) {
   const auto it = std::find_if(p.bag.begin(), p.bag.end(), [&](const Item* item) {
@@ -32,16 +27,16 @@ void Reload() {
   if (action == nullptr) return;
   Item* ammo = nullptr;
   if (item->ammoKind == AMMO_CARTRIDGES) {
-    ammo = FirstOfType(*user, {TYPE_AMMO_BOX, TYPE_CARTRIDGES});
+    ammo = FirstOfType(*user, {ITEM_AMMO_BOX, ITEM_CARTRIDGES});
   } else if (item->ammoKind == AMMO_NAILS) {
-    ammo = FirstOfType(*user, {TYPE_NAILS});
+    ammo = FirstOfType(*user, {ITEM_NAILS});
   }
   if (ammo == nullptr) return;
 
   // A reload always fills the whole magazine, whatever was left in it.
   item->loaded = item->capacity;
   user->actionPoints -= action->cost;
-  if (ammo->type == TYPE_AMMO_BOX) {
+  if (ammo->type == ITEM_AMMO_BOX) {
     ammo->loaded = static_cast<int16_t>(ammo->loaded - 1);
     if (ammo->loaded > 0) return;
   }

@@ -9,6 +9,7 @@
 
 #include "engine/hge.h"
 #include "game/board.h"
+#include "game/ids.h"
 #include "game/world.h"
 
 class hgeSprite;
@@ -21,27 +22,27 @@ constexpr int MAP_MAX_CELLS = 32768;
 
 // One member's entry in a cell: what reaching the cell costs and how the route arrives.
 struct man_ap_struct {
-  int16_t cost = 0;       // action points; the cell count means unreached, 0 the member's own cell
-  int16_t direction = 0;  // direction of the last step into the cell, 0 none
+  int16_t cost = 0;              // action points; the cell count means unreached, 0 the member's own cell
+  int16_t direction = DIR_NONE;  // direction of the last step into the cell
 };
 
 // One cell of the grid.
 struct map_cell_struct {
-  int16_t floor = 0;                                   // floor type 0..4
-  int16_t rightBarrier = 0;                            // barrier between this cell and the one to its right
-  int16_t topBarrier = 0;                              // barrier between this cell and the one above
+  int16_t floor = FLOOR_OPEN;                          // a Floor
+  int16_t rightBarrier = BARRIER_NONE;                 // barrier between this cell and the one to its right
+  int16_t topBarrier = BARRIER_NONE;                   // barrier between this cell and the one above
   std::array<man_ap_struct, MAP_MAX_MEMBERS> paths{};  // the member path tables
   std::vector<Item*> items;                            // items lying here (not owned)
   int16_t memberHere = -1;                             // team index of the member occupying the cell
   int16_t zombieHere = -1;                             // zombie index of the zombie occupying the cell
   int16_t memberBound = -1;                            // team index of the member drawn with this cell
   int16_t zombieBound = -1;                            // zombie index of the zombie drawn with this cell
-  int16_t standHeight = 0;      // drawing offset of a figure standing here (-22 on floor type 2)
-  uint8_t pathMark = 0;         // 0 none, 1 reachable, 2 on the path but too far
-  int16_t zombieDistance = 0;   // zombie cost from the nearest member; the cell count when unreached
-  int16_t zombieDirection = 0;  // direction of the last step of that route
-  int16_t decoration = -1;      // map sprite drawn with this cell, -1 none
-  int16_t hide = -1;            // map sprite faded while the mouse points here, -1 none
+  int16_t standHeight = 0;             // drawing offset of a figure standing here (-22 on a raised floor)
+  uint8_t pathMark = 0;                // 0 none, 1 reachable, 2 on the path but too far
+  int16_t zombieDistance = 0;          // zombie cost from the nearest member; the cell count when unreached
+  int16_t zombieDirection = DIR_NONE;  // direction of the last step of that route
+  int16_t decoration = -1;             // map sprite drawn with this cell, -1 none
+  int16_t hide = -1;                   // map sprite faded while the mouse points here, -1 none
 };
 
 // A map sprite with its fade and its place in map pixels.
@@ -65,7 +66,7 @@ struct path_point_struct {
 
 // What a step looks like when it is animated: its action kind and the two stand heights.
 struct step_kind_struct {
-  int32_t kind;      // 5/7/9/11 plain step, 15/17/19/21 climbing step
+  int32_t kind;      // the first half of a plain step (StepAction) or a climbing step (ClimbAction)
   float fromHeight;  // stand height of the start cell
   float toHeight;    // stand height of the target cell
 };

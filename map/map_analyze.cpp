@@ -92,7 +92,7 @@ void PressOnCell(Map& map, int c, const MapInterface& ui) {
       ApplyItem(member);
     }
   } else if (member < 0 && map.cells[c].zombieHere < 0) {
-    if (map.cells[c].floor == 4) {
+    if (map.cells[c].floor == FLOOR_SEARCH_SPOT) {
       SearchSpot(map, selectedMember, c);
     } else {
       MoveMember(map, selectedMember, c);

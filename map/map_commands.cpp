@@ -21,30 +21,15 @@ constexpr int SEARCH_COST = 3;
 
 // The cell a step in `direction` into `cell` came from; -1 for an unknown direction.
 int PreviousCell(const Map& map, int cell, int direction) {
-  switch (direction) {
-    case 1:
-      return cell + map.W;
-    case 2:
-      return cell - 1;
-    case 3:
-      return cell - map.W;
-    case 4:
-      return cell + 1;
-  }
-  return -1;
+  if (direction < DIR_UP || direction > DIR_LEFT) return -1;
+  return cell - StepOffset(direction, map.W);
 }
 
 // Puts in front of the queue the turns that take facing `from` to the first step's direction `to`.
 void TurnBeforeWalking(Person* p, int from, int to, float height) {
-  const int t = from - to;
-  if (t == 1 || t == -3) {
-    p->AddAction(13, height, 0.0f, false);
-  } else if (t == 2 || t == -2) {
-    p->AddAction(14, height, 0.0f, false);
-    p->AddAction(14, height, 0.0f, false);
-  } else if (t == -1 || t == 3) {
-    p->AddAction(14, height, 0.0f, false);
-  }
+  const int turns = TurnsBetween(from, to);
+  const int type = turns < 0 ? PA_TURN_LEFT : PA_TURN_RIGHT;
+  for (int i = 0; i < std::abs(turns); ++i) p->AddAction(type, height, 0.0f, false);
 }
 
 // Takes the dragged item `g` from where it came from (bag or slot) to be put on the ground; false when
@@ -85,8 +70,8 @@ void SearchSpot(Map& map, int member, int cell) {
   s->searchable[k] = false;
   ++map.searchesMade;
   s->TurnTowards(cx, cy, 0.0f);
-  s->AddAction(4, 0.0f, 0.0f, true);
-  s->AddAction(0, 0.0f, 0.0f, true);
+  s->AddAction(PA_SEARCH, 0.0f, 0.0f, true);
+  s->AddAction(PA_FACE, 0.0f, 0.0f, true);
   s->StartAction(true);
   screenState = PHASE_TEAM_ACTING;
 }
@@ -106,7 +91,7 @@ void MoveMember(Map& map, int member, int cell) {
     return;
   }
 
-  s->AddAction(0, map.cells[cell].standHeight, 0.0f, false);
+  s->AddAction(PA_FACE, map.cells[cell].standHeight, 0.0f, false);
   int destination = -1;
   for (int t : route) {
     const man_ap_struct& e = map.cells[t].paths[member];

@@ -50,7 +50,7 @@ void Map::Draw(bool overInterface) {
       }
       if (view.cursorOnMap && i == view.cursorCell) Put(markerTop[0], x, y, *this);
     }
-    if (searchTokens && cell.floor == 4) {
+    if (searchTokens && cell.floor == FLOOR_SEARCH_SPOT) {
       // A spot beyond the member's flags (the spot list disagrees with the grid) gets no token.
       if (spotsSeen < static_cast<int>(selected->searchable.size()) && selected->searchable[spotsSeen]) {
         Put(findToken, x + FIND_TOKEN_X, y + FIND_TOKEN_Y, *this);

@@ -9,6 +9,7 @@
 #include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
+#include "game/ids.h"
 #include "game/world.h"
 #include "map/map.h"
 
@@ -60,8 +61,8 @@ bool FitsInt32(int64_t v) {
 
 // Stand height of a floor type; false for a floor type that does not exist.
 bool FloorStandHeight(int floor, int16_t* height) {
-  *height = floor == 2 ? -22 : 0;
-  return floor >= 0 && floor <= 4;
+  *height = floor == FLOOR_RAISED ? -22 : 0;
+  return floor >= FLOOR_OPEN && floor <= FLOOR_SEARCH_SPOT;
 }
 
 }  // namespace

@@ -13,19 +13,19 @@ namespace {
 
 // The neighbour of (x, y) in direction d; false when it is off the grid or d is no direction.
 bool Neighbour(const Map& map, int x, int y, int d, int* nx, int* ny) {
-  *nx = x + (d == 2) - (d == 4);
-  *ny = y + (d == 3) - (d == 1);
-  return d >= 1 && d <= 4 && map.Inside(x, y) && map.Inside(*nx, *ny);
+  *nx = x + StepDX(d);
+  *ny = y + StepDY(d);
+  return d >= DIR_UP && d <= DIR_LEFT && map.Inside(x, y) && map.Inside(*nx, *ny);
 }
 
 // The barrier a step crosses: the start cell's edge going up or right, the target's going down or left.
 int CrossedBarrier(const map_cell_struct& from, const map_cell_struct& to, int d) {
   switch (d) {
-    case 1:
+    case DIR_UP:
       return from.topBarrier;
-    case 2:
+    case DIR_RIGHT:
       return from.rightBarrier;
-    case 3:
+    case DIR_DOWN:
       return to.topBarrier;
     default:
       return to.rightBarrier;
@@ -43,24 +43,24 @@ int16_t Map::MemberStepCost(int member, int x, int y, int direction, bool checkZ
   if (checkMembers && to.memberHere >= 0) return -1;
   if (checkZombies && to.zombieHere >= 0) return -1;
   switch (CrossedBarrier(from, to, direction)) {
-    case 0:
-    case 3:
+    case BARRIER_NONE:
+    case BARRIER_NONE_2:
       switch (to.floor) {
-        case 0:
+        case FLOOR_OPEN:
           return 1;
-        case 1:
-        case 2:
+        case FLOOR_ROUGH:
+        case FLOOR_RAISED:
           return 3;
-        case 4:
+        case FLOOR_SEARCH_SPOT:
           return allowSearchSpot ? 0 : -1;
         default:
           return -1;
       }
-    case 1:
-    case 4:
+    case BARRIER_LOW:
+    case BARRIER_LOW_2:
       return 3;
-    case 5:
-    case 6:
+    case BARRIER_HIGH_FLAT:
+    case BARRIER_HIGH:
       return HasSkill(member, SKILL_GYMNAST) ? 3 : -1;
     default:
       return -1;
@@ -75,12 +75,12 @@ int16_t Map::ZombieStepCost(int x, int y, int direction, bool checkZombies) cons
   if (to.memberHere >= 0) return -1;
   if (checkZombies && to.zombieHere >= 0) return -1;
   switch (CrossedBarrier(from, to, direction)) {
-    case 0:
-    case 3:
-      if (to.floor == 0) return 1;
-      return to.floor == 1 || to.floor == 2 ? 2 : -1;
-    case 1:
-    case 4:
+    case BARRIER_NONE:
+    case BARRIER_NONE_2:
+      if (to.floor == FLOOR_OPEN) return 1;
+      return to.floor == FLOOR_ROUGH || to.floor == FLOOR_RAISED ? 2 : -1;
+    case BARRIER_LOW:
+    case BARRIER_LOW_2:
       return 2;
     default:
       return -1;
@@ -89,7 +89,7 @@ int16_t Map::ZombieStepCost(int x, int y, int direction, bool checkZombies) cons
 
 step_kind_struct Map::StepKind(int member, int cell, int direction) const {
   static const std::string kImpassable = ToCp1251("Расчет высоты непроходимого барьера");
-  step_kind_struct result{2 * direction + 3, 0.0f, 0.0f};
+  step_kind_struct result{StepAction(direction), 0.0f, 0.0f};
   if (!ValidCell(cell)) return result;
   result.fromHeight = cells[cell].standHeight;
   // A step off the grid has nothing to climb: a plain step from the start cell's height.
@@ -100,13 +100,15 @@ step_kind_struct Map::StepKind(int member, int cell, int direction) const {
   result.toHeight = to.standHeight;
   const int barrier = CrossedBarrier(from, to, direction);
   int height = 0;
-  if (barrier == 1 || barrier == 4 || (barrier == 6 && HasSkill(member, SKILL_GYMNAST))) {
+  if (barrier == BARRIER_LOW || barrier == BARRIER_LOW_2 ||
+      (barrier == BARRIER_HIGH && HasSkill(member, SKILL_GYMNAST))) {
     height = -50;
-  } else if (barrier != 0 && barrier != 3 && !(barrier == 5 && HasSkill(member, SKILL_GYMNAST))) {
+  } else if (barrier != BARRIER_NONE && barrier != BARRIER_NONE_2 &&
+             !(barrier == BARRIER_HIGH_FLAT && HasSkill(member, SKILL_GYMNAST))) {
     // Walls, unknown barriers and high ones without the skill have no height; the step is treated as flat.
     if (hge != nullptr) hge->System_ErrorBox(kImpassable.c_str());
   }
-  if (height != 0 || from.standHeight != to.standHeight) result.kind = 2 * direction + 13;
+  if (height != 0 || from.standHeight != to.standHeight) result.kind = ClimbAction(direction);
   return result;
 }
 

@@ -100,18 +100,15 @@ void Map::SearchStep(bool zombieField) {
   const map_cell_struct& cell = cells[point.y * W + point.x];
   const int cost = zombieField ? cell.zombieDistance : cell.paths[m].cost;
   const int arrived = zombieField ? cell.zombieDirection : cell.paths[m].direction;
-  static const int kOrder[4] = {1, 3, 4, 2};  // up, down, left, right
+  static const int kOrder[4] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT};
   for (int d : kOrder) {
     // The neighbour the route came from is not looked at again.
-    if ((d == 1 && arrived == 3) || (d == 3 && arrived == 1) || (d == 4 && arrived == 2) ||
-        (d == 2 && arrived == 4)) {
-      continue;
-    }
+    if (arrived == OppositeDirection(d)) continue;
     const int step = zombieField ? ZombieStepCost(point.x, point.y, d, false)
                                  : MemberStepCost(m, point.x, point.y, d, true, false, true);
     if (step < 0) continue;
-    const int nx = point.x + (d == 2) - (d == 4);
-    const int ny = point.y + (d == 3) - (d == 1);
+    const int nx = point.x + StepDX(d);
+    const int ny = point.y + StepDY(d);
     map_cell_struct& next = cells[ny * W + nx];
     int16_t& nextCost = zombieField ? next.zombieDistance : next.paths[m].cost;
     int16_t& nextDirection = zombieField ? next.zombieDirection : next.paths[m].direction;
@@ -137,7 +134,7 @@ void Map::DrivePathSearch(int phase) {
       for (int i = 0; i < static_cast<int>(team.size()); ++i) {
         if (team[i] == nullptr || !team[i]->alive) continue;
         searchMember = i;
-        if (CellXY(*this, team[i]->cell, &x, &y)) Enqueue(x, y, 0);
+        if (CellXY(*this, team[i]->cell, &x, &y)) Enqueue(x, y, DIR_NONE);
       }
     }
     pathsStale = false;
@@ -157,9 +154,9 @@ std::vector<int> Map::PathBack(int member, int cell) const {
     if (e.cost == 0) return route;
     if (e.cost < 0 || e.cost >= cellCount) break;
     route.push_back(y * W + x);
-    x += (e.direction == 4) - (e.direction == 2);
-    y += (e.direction == 1) - (e.direction == 3);
-    if (e.direction < 1 || e.direction > 4 || !Inside(x, y)) break;
+    x -= StepDX(e.direction);
+    y -= StepDY(e.direction);
+    if (e.direction < DIR_UP || e.direction > DIR_LEFT || !Inside(x, y)) break;
   }
   return {};
 }

@@ -1,5 +1,6 @@
 // The 52 item pictures, cut from the items texture at start-up.
 #include "engine/sprite.h"
+#include "game/ids.h"
 #include "ui/resources.h"
 
 namespace {
@@ -12,7 +13,7 @@ struct PictureRect {
 constexpr float S = 80.0f;   // one-cell picture
 constexpr float L = 160.0f;  // two-cell picture
 
-const PictureRect kItemRects[52] = {
+const PictureRect kItemRects[ITEM_TYPE_COUNT] = {
     {560, 80, S, S},   {480, 480, L, S}, {480, 80, S, S},  {480, 320, L, S}, {320, 320, L, S},
     {160, 320, L, S},  {400, 0, S, S},   {560, 0, S, S},   {640, 0, S, S},   {720, 0, S, S},
     {800, 0, S, S},    {880, 0, S, S},   {800, 80, L, S},  {0, 0, S, S},     {80, 0, S, S},
@@ -32,8 +33,8 @@ void CreateItemPictures() {
   HGE* hge = hgeCreate(HGE_VERSION);
   itemsTexture = hge->Texture_Load("Data/items.png", 0, false);
   hge->Release();
-  itemPictures.assign(52, nullptr);
-  for (int type = 0; type < 52; ++type) {
+  itemPictures.assign(ITEM_TYPE_COUNT, nullptr);
+  for (int type = 0; type < ITEM_TYPE_COUNT; ++type) {
     const PictureRect& r = kItemRects[type];
     itemPictures[type] = new hgeSprite(itemsTexture, r.x, r.y, r.w, r.h);
   }

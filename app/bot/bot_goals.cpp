@@ -14,7 +14,7 @@
 namespace {
 
 bool IsCarKey(const Item* item) {
-  return item != nullptr && item->type == 0;
+  return item != nullptr && item->type == ITEM_CAR_KEYS;
 }
 
 bool CarriesKey(const Person* p) {
@@ -46,12 +46,12 @@ int NearestUnsearchedSpot(int m) {
     queue.pop_front();
     const int x = cell % map.W;
     const int y = cell / map.W;
-    for (int d = 1; d <= 4; ++d) {
-      const int next = map.CellIndex(x + (d == 2) - (d == 4), y + (d == 3) - (d == 1));
+    for (int d = DIR_UP; d <= DIR_LEFT; ++d) {
+      const int next = map.CellIndex(x + StepDX(d), y + StepDY(d));
       if (next < 0 || distance[next] >= 0 || map.MemberStepCost(m, x, y, d, false, true, false) < 0) continue;
       distance[next] = distance[cell] + 1;
       // A spot is searched from beside it, never walked through.
-      if (map.cells[next].floor != 4) queue.push_back(next);
+      if (map.cells[next].floor != FLOOR_SEARCH_SPOT) queue.push_back(next);
     }
   }
   int best = -1;
@@ -69,8 +69,6 @@ std::vector<int> BotPlayer::DistancesTo(int member, int goal, bool goalIsSpot) c
   const Map& map = *gameMap;
   std::vector<int> distance(map.cells.size(), -1);
   if (!map.ValidCell(goal)) return distance;
-  static const int dx[] = {0, 0, 1, 0, -1};
-  static const int dy[] = {0, -1, 0, 1, 0};
   std::deque<int> queue{goal};
   distance[goal] = 0;
   while (!queue.empty()) {
@@ -79,9 +77,9 @@ std::vector<int> BotPlayer::DistancesTo(int member, int goal, bool goalIsSpot) c
     const int x = cell % map.W;
     const int y = cell / map.W;
     // Every neighbour from which one step leads into this cell (into the goal even when it is a spot).
-    for (int d = 1; d <= 4; ++d) {
-      const int nx = x + dx[d];
-      const int ny = y + dy[d];
+    for (int d = DIR_UP; d <= DIR_LEFT; ++d) {
+      const int nx = x + StepDX(d);
+      const int ny = y + StepDY(d);
       const int next = map.CellIndex(nx, ny);
       if (next < 0 || distance[next] >= 0) continue;
       if (map.MemberStepCost(member, nx, ny, OppositeDirection(d), false, goalIsSpot && cell == goal, false) <

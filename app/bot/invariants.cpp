@@ -21,19 +21,19 @@ constexpr int kStuckFrames = 10000;
 
 // Action types a member may keep queued while the game waits for input: turns left over from an apply.
 bool IsTurn(int type) {
-  return type == 13 || type == 14;
+  return type == PA_TURN_LEFT || type == PA_TURN_RIGHT;
 }
 
 // Item types whose use (apply) consumes them, and the phrases that report it.
 bool IsAppliedAway(int type) {
-  return type >= 7 && type <= 12;
+  return type >= ITEM_PAINKILLER && type <= ITEM_DOCTORS_BAG;
 }
 
 // Item types a reload consumes, with the ammunition kind they fill.
 int AmmoKindOf(int type) {
-  if (type == 35 || type == 36) return 1;
-  if (type == 6) return 2;
-  return 0;
+  if (type == ITEM_CARTRIDGES || type == ITEM_AMMO_BOX) return AMMO_CARTRIDGES;
+  if (type == ITEM_NAILS) return AMMO_NAILS;
+  return AMMO_NONE;
 }
 
 std::string CellText(int cell) {
@@ -277,14 +277,15 @@ bool InvariantChecker::ConsumedByRule(const Item* item, const Place& was) const 
   // Used up by an application: the rule reports it in the same frame.
   if (IsAppliedAway(was.type)) {
     const std::vector<std::string>& phrases = Phrases();
-    const bool reported = messageFlash == 0.0f && phrases.size() > 4 &&
-                          (message == phrases[2] || message == phrases[3] || message == phrases[4]);
+    const bool reported = messageFlash == 0.0f && phrases.size() > PHRASE_INVIGORATED &&
+                          (message == phrases[PHRASE_KIT_USED_UP] || message == phrases[PHRASE_NO_PAIN] ||
+                           message == phrases[PHRASE_INVIGORATED]);
     return reported;
   }
   // Used up by a reload: a weapon of its holder that takes this ammunition is full now.
   const int ammo = AmmoKindOf(was.type);
-  if (ammo == 0 || !ValidMember(was.owner)) return false;
-  if (was.type == 36 && was.loaded > 1) return false;
+  if (ammo == AMMO_NONE || !ValidMember(was.owner)) return false;
+  if (was.type == ITEM_AMMO_BOX && was.loaded > 1) return false;
   // Reloading fills the holder's active item.
   const Item* weapon = team[was.owner]->active;
   return weapon != nullptr && weapon != item && weapon->ammoKind == ammo &&
@@ -293,7 +294,7 @@ bool InvariantChecker::ConsumedByRule(const Item* item, const Place& was) const 
 
 void InvariantChecker::CheckItemLedger(const std::unordered_map<const Item*, Place>& now) {
   for (const auto& [item, place] : now) {
-    if (place.type == 0) carKeys.insert(item);
+    if (place.type == ITEM_CAR_KEYS) carKeys.insert(item);
   }
   Expect(carKeys.size() <= 1, std::to_string(carKeys.size()) + " car keys have turned up");
   if (!ledgerStarted) {
@@ -317,7 +318,8 @@ void InvariantChecker::CheckItemLedger(const std::unordered_map<const Item*, Pla
                             gameMap->cells[place.owner].memberHere >= 0;
     Expect(onSearcher, ItemText(item, place.type) + " appeared in the " + KindText(place.kind) + " of " +
                            std::to_string(place.owner) + " without a search");
-    if (place.type == 0) Expect(!lastKeyFound && gameMap->escapeKeyFound, "a car key appeared unannounced");
+    if (place.type == ITEM_CAR_KEYS)
+      Expect(!lastKeyFound && gameMap->escapeKeyFound, "a car key appeared unannounced");
   }
   Expect(fresh <= 3, std::to_string(fresh) + " items appeared in one frame");
   lastItems = now;

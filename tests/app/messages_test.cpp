@@ -5,6 +5,7 @@
 
 #include "engine/font.h"
 #include "engine/text.h"
+#include "game/ids.h"
 #include "support/fake_engine.h"
 
 namespace {
@@ -14,7 +15,7 @@ TEST(Messages, PhrasesByNumberAndTheFlashRestartsInRedOnEveryPosting) {
   hgeFont font("no such font.fnt");
   messageFont = &font;
   LoadPhrases();
-  ShowPhrase(15);
+  ShowPhrase(PHRASE_ARMOUR_SAVED);
   EXPECT_EQ(ToUtf8(message), "Броня спасла от урона");
   ShowPhrase(-1);
   EXPECT_EQ(ToUtf8(message), "Фраза не определена (-1)");

@@ -88,11 +88,11 @@ class Invariants : public ::testing::Test {
 
 TEST_F(Invariants, AConsistentGameHoldsAndEveryCheckIsCounted) {
   Person* a = Member(1, 1);
-  a->bag.push_back(new Item(13));
+  a->bag.push_back(new Item(ITEM_KITCHEN_KNIFE));
   a->RecountBag();
   Member(4, 2);
   Zombie(3, 3);
-  gameMap->cells[0].items.push_back(new Item(6));
+  gameMap->cells[0].items.push_back(new Item(ITEM_NAILS));
   selectedMember = 0;
   EXPECT_EQ(Violations(), "");
   EXPECT_EQ(Violations(), "");
@@ -106,10 +106,10 @@ TEST_F(Invariants, FiguresOutOfStepWithTheirCellsAndBrokenBagsAreNamed) {
   a->cell = static_cast<int16_t>(gameMap->CellIndex(2, 1));  // moved without telling the map
   gameMap->cells[gameMap->CellIndex(5, 0)].zombieHere = 2;   // an index past the zombie list
   gameMap->cells[gameMap->CellIndex(4, 3)].memberHere = 0;   // a member and a zombie in one cell
-  a->bag.push_back(new Item(13));
+  a->bag.push_back(new Item(ITEM_KITCHEN_KNIFE));
   a->bagLoad = 3;
-  a->holster = new Item(2);  // capacity not raised
-  a->active = new Item(42);  // held by nobody
+  a->holster = new Item(ITEM_HOLSTER);  // capacity not raised
+  a->active = new Item(ITEM_PISTOL);    // held by nobody
   const std::string v = Violations();
   for (const char* finding : {"member 0 is not registered in its cell 8 (2,1)", "cell 5 (5,0) names zombie 2",
                               "holds member 0 and zombie 1 at once", "member 0 has bagLoad 3 but carries 1",
@@ -120,8 +120,8 @@ TEST_F(Invariants, FiguresOutOfStepWithTheirCellsAndBrokenBagsAreNamed) {
 
 TEST_F(Invariants, ItemsMayNeitherDoubleNorVanishNorAppearUnlessARuleSaysSo) {
   Person* a = Member(1, 1);
-  Item* knife = new Item(13);
-  Item* kit = new Item(9);
+  Item* knife = new Item(ITEM_KITCHEN_KNIFE);
+  Item* kit = new Item(ITEM_ANTIBIOTICS);
   a->bag = {knife, kit};
   a->RecountBag();
   ASSERT_EQ(Violations(), "");
@@ -132,12 +132,12 @@ TEST_F(Invariants, ItemsMayNeitherDoubleNorVanishNorAppearUnlessARuleSaysSo) {
   EXPECT_NE(Violations().find("of type 13 vanished from the bag of 0"), std::string::npos);
   // Antibiotics used up: the rule reports it in the same frame.
   a->RemoveFromBag(kit);
-  ShowPhrase(2);
+  ShowPhrase(PHRASE_KIT_USED_UP);
   EXPECT_EQ(Violations(), "");
   // Items turn up only in a searcher's cell.
-  gameMap->cells[0].items.push_back(new Item(20));
+  gameMap->cells[0].items.push_back(new Item(ITEM_TORCH));
   EXPECT_NE(Violations().find("appeared in the ground of 0 without a search"), std::string::npos);
-  gameMap->cells[a->cell].items.push_back(new Item(20));
+  gameMap->cells[a->cell].items.push_back(new Item(ITEM_TORCH));
   EXPECT_EQ(Violations(), "");
 }
 
@@ -146,11 +146,11 @@ TEST_F(Invariants, TheDragAndThePhasesFollowTheGamesRules) {
   selectedMember = 0;
   dragState = DRAG_ITEM;
   dragSource = SRC_BAG;
-  draggedItem = new Item(13);  // not in the bag it is said to come from
+  draggedItem = new Item(ITEM_KITCHEN_KNIFE);  // not in the bag it is said to come from
   EXPECT_NE(Violations().find("dragged item is not where its source 1 says"), std::string::npos);
   CancelDrag();
   screenState = PHASE_TEAM_ACTING;
-  a->AddAction(5, 0, 0, true);
+  a->AddAction(PA_STEP_UP, 0, 0, true);
   EXPECT_EQ(Violations(), "");
   screenState = PHASE_ZOMBIES_PLAN;
   const std::string v = Violations();
@@ -191,11 +191,11 @@ TEST_F(Invariants, ADrawingCellHandedOverBetweenTwoSteppingZombiesStaysRegistere
   gameMap->cells[climber->cell].zombieHere = 0;
   gameMap->cells[middle].zombieHere = 1;
   gameMap->cells[walker->secondCell].zombieHere = -1;
-  climber->AddAction(16, 0, 0, true);
-  walker->AddAction(6, 0, 0, true);
-  ApplyZombieResult(1, 5);  // the walker's first half ends first
+  climber->AddAction(PA_CLIMB_UP_END, 0, 0, true);
+  walker->AddAction(PA_STEP_UP_END, 0, 0, true);
+  ApplyZombieResult(1, PA_STEP_UP);  // the walker's first half ends first
   EXPECT_EQ(Violations(), "");
-  ApplyZombieResult(0, 15);  // then the climber's
+  ApplyZombieResult(0, PA_CLIMB_UP);  // then the climber's
   EXPECT_EQ(gameMap->cells[middle].zombieBound, 1);
   EXPECT_EQ(gameMap->cells[climber->cell].zombieBound, 0);
   EXPECT_EQ(Violations(), "");

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kGymnast = 6;                                      // the skill that crosses high barriers
 const int kDx[5] = {0, 0, 1, 0, -1}, kDy[5] = {0, -1, 0, 1, 0};  // directions 1..4: up, right, down, left
 
 class ShippedLevel : public ::testing::Test {
@@ -47,7 +46,7 @@ class ShippedLevel : public ::testing::Test {
     int starts = 0;
     for (int y = 0; y < map->H; ++y) {
       for (int x = 0; x < map->W; ++x) {
-        if (!OnEdge(x, y) || At(x, y).floor > 2) continue;
+        if (!OnEdge(x, y) || At(x, y).floor > FLOOR_RAISED) continue;
         ++starts;
         member->cell = member->secondCell = static_cast<int16_t>(map->CellIndex(x, y));
         map->pathsStale = true;
@@ -71,7 +70,7 @@ class ShippedLevel : public ::testing::Test {
   // Whether team member `who` (-1: one without skills) in a reached cell next to `spot` may step in to
   // search.
   bool Searchable(const find_point_struct& spot, const std::vector<bool>& reached, int who) const {
-    for (int d = 1; d <= 4; ++d) {
+    for (int d = DIR_UP; d <= DIR_LEFT; ++d) {
       const int nx = spot.x - kDx[d], ny = spot.y - kDy[d];
       if (map->Inside(nx, ny) && reached[map->CellIndex(nx, ny)] &&
           map->MemberStepCost(who, nx, ny, d, false, true, false) >= 0) {
@@ -92,14 +91,14 @@ TEST_F(ShippedLevel, LoadsCleanlyAndDrawsEverySpriteOverAGroundCoveringTheMap) {
   EXPECT_TRUE(fake.failedTextures.empty()) << fake.failedTextures.front();
   EXPECT_TRUE(map->pixelW > 800 && map->pixelH > 600) << "the map must scroll";
   ASSERT_EQ(map->cells.size(), static_cast<size_t>(map->W * map->H));
-  // The file's spot list names the floor-4 cells in row-major order: the members' searchable flags follow it.
-  std::vector<int> floorFour, spots;
+  // The file's spot list names the spot cells in row-major order: the members' searchable flags follow it.
+  std::vector<int> spotCells, spots;
   for (size_t c = 0; c < map->cells.size(); ++c) {
-    if (map->cells[c].floor == 4) floorFour.push_back(static_cast<int>(c));
+    if (map->cells[c].floor == FLOOR_SEARCH_SPOT) spotCells.push_back(static_cast<int>(c));
   }
   for (const find_point_struct& p : map->searchSpots)
     spots.push_back(p.y * map->W + p.x == p.cell ? p.cell : -1);
-  EXPECT_EQ(spots, floorFour);
+  EXPECT_EQ(spots, spotCells);
   EXPECT_GE(spots.size(), 15u);
   const int count = static_cast<int>(map->sprites.size());
   std::vector<int> drawnBy(map->sprites.size(), 0);
@@ -113,7 +112,8 @@ TEST_F(ShippedLevel, LoadsCleanlyAndDrawsEverySpriteOverAGroundCoveringTheMap) {
   }
   // Members start on any edge cell: none may be a cell nobody can stand on.
   for (int y = 0; y < map->H; ++y) {
-    for (int x = 0; x < map->W; ++x) EXPECT_TRUE(!OnEdge(x, y) || At(x, y).floor <= 2) << x << "," << y;
+    for (int x = 0; x < map->W; ++x)
+      EXPECT_TRUE(!OnEdge(x, y) || At(x, y).floor <= FLOOR_RAISED) << x << "," << y;
   }
   // The ground comes first: cell 0 draws a sprite covering the whole map from its corner.
   const int ground = map->cells[0].decoration;
@@ -136,7 +136,7 @@ TEST_F(ShippedLevel, SearchesEndInTimeAndReachTheEscapeAndEverySearchSpot) {
   selectedMember = 0;
   const std::vector<bool> anybody = ReachedFromEdge(member, budget);
   EXPECT_TRUE(anybody[map->CellIndex(map->escapeX, map->escapeY)]) << "nobody can reach the escape cell";
-  member->skills = {kGymnast};
+  member->skills = {SKILL_GYMNAST};  // crosses high barriers
   const std::vector<bool> climber = ReachedFromEdge(member, 0);
   size_t ordinary = 0;
   for (const find_point_struct& spot : map->searchSpots) {

@@ -7,6 +7,7 @@
 
 #include "content/content_support.h"
 #include "engine/sprite.h"
+#include "game/ids.h"
 #include "support/fake_engine.h"
 #include "ui/resources.h"
 
@@ -77,10 +78,10 @@ TEST_F(TextureRects, PicturesLieInsideTheirTextureApartAndHoldADrawing) {
   hgeInstall(&fake);
   CreateItemPictures();
   EXPECT_TRUE(fake.failedTextures.empty());
-  ASSERT_EQ(itemPictures.size(), 52u);
+  ASSERT_EQ(itemPictures.size(), static_cast<size_t>(ITEM_TYPE_COUNT));
   for (const char* texture : {"Data/person.png", "Data/menu.png", "Data/items.png"}) {
     std::vector<Rect> pictures = Pictures(texture);
-    for (int type = 0; texture == std::string("Data/items.png") && type < 52; ++type) {
+    for (int type = 0; texture == std::string("Data/items.png") && type < ITEM_TYPE_COUNT; ++type) {
       float x, y, w, h;
       itemPictures[type]->GetTextureRect(&x, &y, &w, &h);
       pictures.push_back({"item " + std::to_string(type), static_cast<int>(x), static_cast<int>(y),

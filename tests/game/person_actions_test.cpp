@@ -17,7 +17,7 @@ class ActionsTest : public RulesTest {
   void SetUp() override {
     RulesTest::SetUp();
     member = Keep(new Person(100, 0, 11, 0, 0));  // cells are 40 x 30 (fixture)
-    member->SetDirection(3);
+    member->SetDirection(DIR_DOWN);
   }
   // Queues `types` and starts the first with fresh timers.
   void Queue(std::initializer_list<int> types, float p1 = 0.0f, float p2 = 0.0f) {
@@ -41,18 +41,16 @@ class ActionsTest : public RulesTest {
   Person* member = nullptr;
 };
 
-constexpr int PLAYING = ACTION_PLAYING;
-
 // An unknown type is reported once and dropped like a facing action.
 TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
   EXPECT_EQ(member->Analyze(0.01f), -1);
-  Queue({0, 37, 99, 36}, 0.5f);
-  EXPECT_EQ(member->Analyze(0.01f), 0);
-  EXPECT_EQ(member->Analyze(0.01f), 37);
+  Queue({PA_FACE, PA_ZOMBIE_FACE, 99, PA_ZOMBIE_WAIT}, 0.5f);
+  EXPECT_EQ(member->Analyze(0.01f), PA_FACE);
+  EXPECT_EQ(member->Analyze(0.01f), PA_ZOMBIE_FACE);
   EXPECT_EQ(member->Analyze(0.01f), 99);
-  EXPECT_EQ(FrameOf(*member), std::make_pair(0, 2));  // standing frame of facing 3
-  EXPECT_EQ(member->Analyze(0.5f), PLAYING);          // exactly 0.5 is not yet more
-  EXPECT_EQ(member->Analyze(0.01f), 36);
+  EXPECT_EQ(FrameOf(*member), std::make_pair(0, 2));  // standing frame of facing down
+  EXPECT_EQ(member->Analyze(0.5f), PA_PLAYING);       // exactly 0.5 is not yet more
+  EXPECT_EQ(member->Analyze(0.01f), PA_ZOMBIE_WAIT);
   EXPECT_EQ(member->Analyze(0.01f), -1);
   EXPECT_EQ(Engine().errorBoxes, (std::vector<std::string>{W("Неизвестно действие Person::analyz")}));
 }
@@ -60,59 +58,59 @@ TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
 // A step and a push frame by frame (cells are 40 x 30, figures rest at -11, -60). A step
 // crosses the border at its half: the loop then moves the drawing cell, so the offset jumps a cell back.
 TEST_F(ActionsTest, StepsAndPushesFollowTheirFrameScripts) {
-  Script(3, {7, 8}, 0, {1, 1},  // right
-         {{0.15f, PLAYING, -11 + 20, -60},
-          {0.10f, PLAYING, -11 + 0.25f / 0.3f * 40, -60},
-          {0.10f, 7, -11 - 20, -60},
-          {0.075f, PLAYING, -11 - 10, -60},
-          {0.30f, 8, -11, -60}});
-  Script(2, {33, 34}, 10, {5, 1},  // pushed left while facing right
-         {{0.15f, PLAYING, -11 - 20, -60 + 5},
-          {0.2f, 33, -11, -60 + 5},
-          {0.3f, PLAYING, -11 - 20, -60 + 15},
-          {0.01f, 34, -11, 10 - 60}});
+  Script(DIR_DOWN, {PA_STEP_RIGHT, PA_STEP_RIGHT_END}, 0, {1, 1},
+         {{0.15f, PA_PLAYING, -11 + 20, -60},
+          {0.10f, PA_PLAYING, -11 + 0.25f / 0.3f * 40, -60},
+          {0.10f, PA_STEP_RIGHT, -11 - 20, -60},
+          {0.075f, PA_PLAYING, -11 - 10, -60},
+          {0.30f, PA_STEP_RIGHT_END, -11, -60}});
+  Script(DIR_RIGHT, {PA_PUSHED, PA_PUSHED_END}, 10, {5, 1},  // pushed left while facing right
+         {{0.15f, PA_PLAYING, -11 - 20, -60 + 5},
+          {0.2f, PA_PUSHED, -11, -60 + 5},
+          {0.3f, PA_PLAYING, -11 - 20, -60 + 15},
+          {0.01f, PA_PUSHED_END, -11, 10 - 60}});
 }
 
 TEST_F(ActionsTest, TurnsChangeTheFacingAfterTwoTenths) {
-  Queue({14, 14});
-  EXPECT_EQ(member->Analyze(0.1f), PLAYING);
-  EXPECT_EQ(member->Analyze(0.15f), 14);
-  EXPECT_EQ(member->direction, 4);
-  EXPECT_EQ(member->Analyze(0.2f), PLAYING);  // a new turn starts from 0
-  EXPECT_EQ(member->Analyze(0.01f), 14);
-  EXPECT_EQ(member->direction, 1);  // two right turns from facing down
+  Queue({PA_TURN_RIGHT, PA_TURN_RIGHT});
+  EXPECT_EQ(member->Analyze(0.1f), PA_PLAYING);
+  EXPECT_EQ(member->Analyze(0.15f), PA_TURN_RIGHT);
+  EXPECT_EQ(member->direction, DIR_LEFT);
+  EXPECT_EQ(member->Analyze(0.2f), PA_PLAYING);  // a new turn starts from 0
+  EXPECT_EQ(member->Analyze(0.01f), PA_TURN_RIGHT);
+  EXPECT_EQ(member->direction, DIR_UP);  // two right turns from facing down
   EXPECT_EQ(FrameOf(*member), std::make_pair(0, 0));
-  Queue({13, 28});
+  Queue({PA_TURN_LEFT, PA_ZOMBIE_TURN_LEFT});
   member->Analyze(0.21f);
   member->Analyze(0.21f);
-  EXPECT_EQ(member->direction, 3);  // 1 -> 4 -> 3
+  EXPECT_EQ(member->direction, DIR_DOWN);  // up -> left -> down
 }
 
 // The fall and dying take their own time; dying starts with its sound.
 TEST_F(ActionsTest, FallAndDyingTimes) {
-  Queue({26});  // the fall
+  Queue({PA_FALL});
   EXPECT_EQ(FrameOf(*member), std::make_pair(0, 4));
-  EXPECT_EQ(member->Analyze(0.3f), PLAYING);
-  EXPECT_EQ(member->Analyze(0.01f), 26);
-  member->SetDirection(2);
-  Queue({32});  // dying
+  EXPECT_EQ(member->Analyze(0.3f), PA_PLAYING);
+  EXPECT_EQ(member->Analyze(0.01f), PA_FALL);
+  member->SetDirection(DIR_RIGHT);
+  Queue({PA_ZOMBIE_DIE});
   EXPECT_EQ(FrameOf(*member), std::make_pair(0, 5));
   ASSERT_EQ(Engine().playedEffects.size(), 1u);
   EXPECT_EQ(Engine().loadedEffects.at(Engine().playedEffects[0] - 1), "Sound/fx/splash.mp3");
-  EXPECT_EQ(member->Analyze(0.05f), PLAYING);
-  EXPECT_EQ(member->Analyze(0.05f), 32);
+  EXPECT_EQ(member->Analyze(0.05f), PA_PLAYING);
+  EXPECT_EQ(member->Analyze(0.05f), PA_ZOMBIE_DIE);
 }
 
 TEST_F(ActionsTest, FiredRoundsComeFromTheActiveItemAndStopAtEmpty) {
   Feed({2});
-  Item* revolver = new Item(41);
+  Item* revolver = new Item(ITEM_REVOLVER);
   member->bag.push_back(revolver);
   member->active = revolver;
-  Queue({24, 24, 24});
+  Queue({PA_FIRE_SHORT, PA_FIRE_SHORT, PA_FIRE_SHORT});
   EXPECT_EQ(FrameOf(*member), std::make_pair(6, 2));
-  EXPECT_EQ(member->Analyze(0.3f), PLAYING);
+  EXPECT_EQ(member->Analyze(0.3f), PA_PLAYING);
   EXPECT_EQ(revolver->loaded, 2);  // taken when the shot finishes
-  EXPECT_EQ(member->Analyze(0.01f), 24);
+  EXPECT_EQ(member->Analyze(0.01f), PA_FIRE_SHORT);
   EXPECT_EQ(revolver->loaded, 1);
   member->Analyze(0.31f);
   member->Analyze(0.31f);
@@ -126,8 +124,9 @@ TEST_F(ActionsTest, TurningTowardsACell) {
     std::vector<int> turns;
   };
   // The member stands at (5, 5); the same cell counts as up.
-  const Case cases[] = {{1, 6, 5, {14}}, {1, 4, 5, {13}}, {1, 5, 6, {14, 14}},
-                        {1, 5, 2, {}},   {4, 5, 4, {14}}, {2, 5, 5, {13}}};
+  const int L = PA_TURN_LEFT, R = PA_TURN_RIGHT;
+  const Case cases[] = {{DIR_UP, 6, 5, {R}}, {DIR_UP, 4, 5, {L}},   {DIR_UP, 5, 6, {R, R}},
+                        {DIR_UP, 5, 2, {}},  {DIR_LEFT, 5, 4, {R}}, {DIR_RIGHT, 5, 5, {L}}};
   member->x = 5;
   member->y = 5;
   for (const Case& c : cases) {
@@ -143,9 +142,9 @@ TEST_F(ActionsTest, TurningTowardsACell) {
     EXPECT_EQ(queued, c.turns);
   }
   // Diagonals go by the longer axis, rows on a tie.
-  EXPECT_EQ(DirectionTo(0, 0, 2, 2), 3);
-  EXPECT_EQ(DirectionTo(3, 0, 0, 2), 4);
-  EXPECT_EQ(OppositeDirection(3), 1);
+  EXPECT_EQ(DirectionTo(0, 0, 2, 2), DIR_DOWN);
+  EXPECT_EQ(DirectionTo(3, 0, 0, 2), DIR_LEFT);
+  EXPECT_EQ(OppositeDirection(DIR_DOWN), DIR_UP);
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ TEST_F(PersonJsonTest, MemberNamesAndQueueGoOutAndZombiesHoldOnlyTheirOwnFields)
   EXPECT_TRUE(ItemToJson(nullptr).is_null());
   Feed({0, Roll(0.1)});  // the cook, with his kitchen knife
   Person* cook = Keep(new Person(100, 1, 0, 2, 10));
-  cook->AddAction(7, 1.5f, 0.0f, true);
+  cook->AddAction(PA_STEP_RIGHT, 1.5f, 0.0f, true);
   const nlohmann::json j = PersonToJson(*cook);
   EXPECT_TRUE(j["keys"].is_null());
-  EXPECT_EQ(j["queue"], nlohmann::json::array({nlohmann::json::array({7, 1.5, 0.0})}));
+  EXPECT_EQ(j["queue"], nlohmann::json::array({nlohmann::json::array({PA_STEP_RIGHT, 1.5, 0.0})}));
   EXPECT_EQ(j["name"], "Максим (Ножи)");
   EXPECT_EQ(j["bag"][0]["name"], "Кухонный нож");
 

@@ -34,17 +34,30 @@ TEST_F(PersonTest, ProfessionAndTraitRulesDrawInOrder) {
     std::vector<int32_t> skills;
     int capacity, load, life;
   } cases[] = {
-      {11, 0, {}, {}, {-1, -1, -1}, {}, 4, 0, 4},            // 0 nobody
-      {9, 10, {1, 0}, {17, 4}, {5, -1, -1}, {11}, 4, 3, 4},  // 1 biker, chain, jacket, hockey armour
-      {5, 0, {1, 0, r1, 2, r1, r1, r1, 5}, {42, 47}, {-1, 2, -1}, {2}, 5, 3, 4},  // 2 policeman
-      {4, 0, {1, r1, 1}, {3}, {-1, -1, 3}, {}, 7, 2, 4},                   // 3 postman with two backpacks
-      {4, 9, {21, r1, 22, 0, 3, 1}, {23, 41}, {-1, -1, -1}, {}, 4, 3, 4},  // 4 axe, club, revolver: club out
-      {2, 3, {0, 4}, {}, {-1, -1, -1}, {3, 3}, 4, 0, 4},                   // 5 doctor with first aid: twice
-      {6, 11, {}, {}, {-1, -1, -1}, {7, 19}, 4, 0, 4},                     // 6 detective who cannot drive
-      {1, 6, {0, r5, r5}, {}, {-1, -1, -1}, {}, 4, 0, 4},                  // 7 soldier: no shooting trait
-      {0, 6, {0, r9}, {}, {-1, -1, -1}, {0, 5, 2}, 4, 0, 4},               // 8 cook: the shooting trait
-      {6, 12, {}, {}, {-1, -1, -1}, {7, 20}, 4, 0, 3},                     // 9 weak detective
-      {7, 12, {0, 2}, {}, {-1, -1, -1}, {}, 4, 0, 4},                      // 10 forester: never weak
+      // clang-format off
+      {11, 0, {}, {}, {-1, -1, -1}, {}, 4, 0, 4},  // 0 nobody
+      // 1 biker, chain, jacket, hockey armour
+      {9, 10, {1, 0}, {ITEM_CHAIN, ITEM_HOCKEY_ARMOUR}, {ITEM_BIKER_JACKET, -1, -1}, {SKILL_CHAIN}, 4, 3, 4},
+      // 2 policeman
+      {5, 0, {1, 0, r1, 2, r1, r1, r1, 5},
+       {ITEM_PISTOL, ITEM_SHOTGUN}, {-1, ITEM_HOLSTER, -1}, {SKILL_PISTOL}, 5, 3, 4},
+      // 3 postman with two backpacks
+      {4, 0, {1, r1, 1}, {ITEM_BACKPACK}, {-1, -1, ITEM_BACKPACK}, {}, 7, 2, 4},
+      // 4 axe, club, revolver: club out
+      {4, 9, {21, r1, 22, 0, 3, 1}, {ITEM_AXE, ITEM_REVOLVER}, {-1, -1, -1}, {}, 4, 3, 4},
+      // 5 doctor with first aid: twice
+      {2, 3, {0, 4}, {}, {-1, -1, -1}, {SKILL_HEALING, SKILL_HEALING}, 4, 0, 4},
+      // 6 detective who cannot drive
+      {6, 11, {}, {}, {-1, -1, -1}, {SKILL_DETECTIVE, SKILL_CANNOT_DRIVE}, 4, 0, 4},
+      // 7 soldier: no shooting trait
+      {1, 6, {0, r5, r5}, {}, {-1, -1, -1}, {}, 4, 0, 4},
+      // 8 cook: the shooting trait
+      {0, 6, {0, r9}, {}, {-1, -1, -1}, {SKILL_KNIVES, SKILL_REVOLVER, SKILL_PISTOL}, 4, 0, 4},
+      // 9 weak detective
+      {6, 12, {}, {}, {-1, -1, -1}, {SKILL_DETECTIVE, SKILL_FEEBLE}, 4, 0, 3},
+      // 10 forester: never weak
+      {7, 12, {0, 2}, {}, {-1, -1, -1}, {}, 4, 0, 4},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(made.size());
@@ -72,7 +85,7 @@ TEST_F(PersonTest, ProfessionAndTraitRulesDrawInOrder) {
 TEST_F(PersonTest, PlainMemberHasHandsASearchFlagPerSpotAndTheLastNameForUnknownNumbers) {
   searchSpotCount = 3;
   Person* p = Plain();
-  EXPECT_EQ(p->hands->type, 1);
+  EXPECT_EQ(p->hands->type, ITEM_HANDS);
   EXPECT_EQ(p->searchable, std::vector<bool>(3, true));
   for (int number : {8, -1}) {
     p->firstName = number;
@@ -88,14 +101,14 @@ TEST_F(PersonTest, PutIntoBagChecksRoomBySource) {
     bool fits;
     int capacityAfter;
   } cases[] = {
-      {SRC_GROUND, 23, 4, {13, 23}, false, 4},    // two cells into one
-      {SRC_ELSEWHERE, 15, 4, {13, 23}, true, 4},  // exactly full
-      {-1, 15, 4, {}, false, 4},
-      {SRC_BACKPACK, 3, 7, {13, 23}, false, 7},  // 3 + 2 > 7 - 3
-      {SRC_BACKPACK, 3, 7, {23}, true, 4},       // 2 + 2 <= 7 - 3
-      {SRC_HOLSTER, 2, 5, {23, 15}, true, 4},
-      {SRC_ARMOUR, 5, 4, {23}, true, 4},
-      {SRC_KEYS, 0, 4, {23, 15}, true, 4},
+      {SRC_GROUND, ITEM_AXE, 4, {ITEM_KITCHEN_KNIFE, ITEM_AXE}, false, 4},           // two cells into one
+      {SRC_ELSEWHERE, ITEM_FRYING_PAN, 4, {ITEM_KITCHEN_KNIFE, ITEM_AXE}, true, 4},  // exactly full
+      {-1, ITEM_FRYING_PAN, 4, {}, false, 4},
+      {SRC_BACKPACK, ITEM_BACKPACK, 7, {ITEM_KITCHEN_KNIFE, ITEM_AXE}, false, 7},  // 3 + 2 > 7 - 3
+      {SRC_BACKPACK, ITEM_BACKPACK, 7, {ITEM_AXE}, true, 4},                       // 2 + 2 <= 7 - 3
+      {SRC_HOLSTER, ITEM_HOLSTER, 5, {ITEM_AXE, ITEM_FRYING_PAN}, true, 4},
+      {SRC_ARMOUR, ITEM_BIKER_JACKET, 4, {ITEM_AXE}, true, 4},
+      {SRC_KEYS, ITEM_CAR_KEYS, 4, {ITEM_AXE, ITEM_FRYING_PAN}, true, 4},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "source " << c.source << " with " << c.stock.size() << " items");
@@ -115,7 +128,7 @@ TEST_F(PersonTest, PutIntoBagChecksRoomBySource) {
   }
   // No item goes nowhere; picking an item in the own bag makes it active and names it.
   Person* p = Plain();
-  Stock(p, {13, 23});
+  Stock(p, {ITEM_KITCHEN_KNIFE, ITEM_AXE});
   EXPECT_FALSE(p->PutIntoBag(nullptr, SRC_GROUND));
   ShowMessage("");
   EXPECT_FALSE(p->PutIntoBag(p->bag[1], SRC_BAG));
@@ -126,27 +139,27 @@ TEST_F(PersonTest, PutIntoBagChecksRoomBySource) {
 
 TEST_F(PersonTest, RemoveFromBagKeepsOrderAndFallsBackToHands) {
   Person* p = Plain();
-  Stock(p, {13, 23, 15});
+  Stock(p, {ITEM_KITCHEN_KNIFE, ITEM_AXE, ITEM_FRYING_PAN});
   Item* axe = p->bag[1];
   p->active = axe;
   p->RemoveFromBag(axe);
   EXPECT_EQ(p->active, p->hands);
-  EXPECT_EQ(Types(p->bag), (std::vector<int>{13, 15}));
+  EXPECT_EQ(Types(p->bag), (std::vector<int>{ITEM_KITCHEN_KNIFE, ITEM_FRYING_PAN}));
   EXPECT_EQ(p->bagLoad, 2);
   delete axe;
-  Item stranger(13);
+  Item stranger(ITEM_KITCHEN_KNIFE);
   p->RemoveFromBag(&stranger);
   EXPECT_EQ(p->bagLoad, 2);
 }
 
 TEST_F(PersonTest, HasSkillLooksOnlyAtExistingMembers) {
   Person* p = Plain();
-  p->skills = {7};
+  p->skills = {SKILL_DETECTIVE};
   team = {p};
-  EXPECT_TRUE(HasSkill(0, 7));
-  EXPECT_FALSE(HasSkill(0, 3));
-  EXPECT_FALSE(HasSkill(1, 7));
-  EXPECT_FALSE(HasSkill(-1, 7));
+  EXPECT_TRUE(HasSkill(0, SKILL_DETECTIVE));
+  EXPECT_FALSE(HasSkill(0, SKILL_HEALING));
+  EXPECT_FALSE(HasSkill(1, SKILL_DETECTIVE));
+  EXPECT_FALSE(HasSkill(-1, SKILL_DETECTIVE));
 }
 
 }  // namespace

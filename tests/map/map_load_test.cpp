@@ -22,9 +22,9 @@ TEST_F(MapTest, HeaderAndGridsFillTheMap) {
   ASSERT_EQ(m.searchSpots.size(), 3u);
   EXPECT_EQ((std::vector<int>{m.searchSpots[0].cell, m.searchSpots[1].cell, m.searchSpots[2].cell}),
             (std::vector<int>{3, 4, -1}));
-  EXPECT_EQ(m.cells[3].floor, 4);
+  EXPECT_EQ(m.cells[3].floor, FLOOR_SEARCH_SPOT);
   EXPECT_EQ((std::vector<int>{m.cells[2].rightBarrier, m.cells[1].topBarrier, m.cells[5].decoration}),
-            (std::vector<int>{2, 3, -1}));
+            (std::vector<int>{BARRIER_WALL, BARRIER_NONE_2, -1}));
   for (const map_cell_struct& c : m.cells) {  // nobody there yet
     EXPECT_EQ(c.memberHere, -1);
     EXPECT_EQ(c.zombieBound, -1);
@@ -35,7 +35,7 @@ TEST_F(MapTest, HeaderAndGridsFillTheMap) {
   EXPECT_EQ(searchSpotCount, 0);
 }
 
-// Floor 2 raises the figures standing on it; a floor type that does not exist is kept but reported per cell.
+// A raised floor lifts the figures on it; a floor type that does not exist is kept but reported per cell.
 TEST_F(MapTest, GridOfWrongLengthIsSkippedAndUnknownFloorsAreReportedPerCell) {
   Map& raised = Load(MapFile(4, 1, "*-+/"));
   EXPECT_EQ(
@@ -47,9 +47,9 @@ TEST_F(MapTest, GridOfWrongLengthIsSkippedAndUnknownFloorsAreReportedPerCell) {
   fake.errorBoxes.clear();
   Map& m = Load(MapFile(2, 2, "(((", "))))", "****"));
   EXPECT_EQ(Boxes(), kBadSize);
-  EXPECT_EQ(m.cells[3].floor, 0);
-  EXPECT_EQ(m.cells[3].rightBarrier, 1);
-  EXPECT_EQ(m.cells[3].topBarrier, 2);
+  EXPECT_EQ(m.cells[3].floor, FLOOR_OPEN);
+  EXPECT_EQ(m.cells[3].rightBarrier, BARRIER_LOW);
+  EXPECT_EQ(m.cells[3].topBarrier, BARRIER_WALL);
 }
 
 // Decoration and hide indices that name no sprite are reported (and not drawn, see the drawing tests).
@@ -91,7 +91,7 @@ TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
   map->MarkTargets();
   map->UpdateView(0.1f);
   map->Draw(false);
-  EXPECT_EQ(map->MemberStepCost(0, 0, 0, 2, true, true, true), -1);
+  EXPECT_EQ(map->MemberStepCost(0, 0, 0, DIR_RIGHT, true, true, true), -1);
   EXPECT_FALSE(map->LineOfFire(0, 0, 1, 0));
   EXPECT_TRUE(map->PathBack(0, 0).empty());
   EXPECT_EQ(map->view.cursorCell, -1);
@@ -124,8 +124,8 @@ TEST_F(MapTest, FileEndingEarlyIsReportedOnceAndKeepsCellsConsistent) {
   fake.errorBoxes.clear();
   Map& half = Load("2 1 32 32 0 0 0 0 (* )(");
   EXPECT_EQ(Boxes(), kEnded);
-  EXPECT_EQ(half.cells[1].floor, 2);
-  EXPECT_EQ(half.cells[0].rightBarrier, 1);
+  EXPECT_EQ(half.cells[1].floor, FLOOR_RAISED);
+  EXPECT_EQ(half.cells[0].rightBarrier, BARRIER_LOW);
   EXPECT_EQ(half.cells[0].decoration, -1);
 
   // A sprite record cut short is dropped rather than half made.

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kGymnast = 6;
 const std::vector<std::string> kWallBox = {"Расчет высоты непроходимого барьера"};
 
 // Costs of one step across a barrier into a floor, for nobody, a gymnast and a zombie, in all four
@@ -15,8 +14,16 @@ TEST_F(MapTest, StepCostsFollowTheBarrierAndFloorTables) {
     int barrier, floor;
     int nobody, gymnast, zombie;
   } rows[] = {
-      {0, 0, 1, 1, 1},    {0, 2, 3, 3, 2},   {0, 3, -1, -1, -1}, {3, 0, 1, 1, 1},    {1, 3, 3, 3, 2},
-      {2, 0, -1, -1, -1}, {5, 0, -1, 3, -1}, {6, 3, -1, 3, -1},  {7, 0, -1, -1, -1}, {-1, 0, -1, -1, -1},
+      {BARRIER_NONE, FLOOR_OPEN, 1, 1, 1},
+      {BARRIER_NONE, FLOOR_RAISED, 3, 3, 2},
+      {BARRIER_NONE, FLOOR_BLOCKED, -1, -1, -1},
+      {BARRIER_NONE_2, FLOOR_OPEN, 1, 1, 1},
+      {BARRIER_LOW, FLOOR_BLOCKED, 3, 3, 2},
+      {BARRIER_WALL, FLOOR_OPEN, -1, -1, -1},
+      {BARRIER_HIGH_FLAT, FLOOR_OPEN, -1, 3, -1},
+      {BARRIER_HIGH, FLOOR_BLOCKED, -1, 3, -1},
+      {7, FLOOR_OPEN, -1, -1, -1},  // unknown barriers act as walls
+      {-1, FLOOR_OPEN, -1, -1, -1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << ", floor " << r.floor);
@@ -24,15 +31,15 @@ TEST_F(MapTest, StepCostsFollowTheBarrierAndFloorTables) {
     // Across: from the middle cell right (its own right edge) and left (the target's right edge).
     ClearFigures();
     Load(MapFile(3, 1, f + "(" + f, b + b + "("));
-    AddMember(1, 0, {kGymnast});
-    for (int d : {2, 4}) {
+    AddMember(1, 0, {SKILL_GYMNAST});
+    for (int d : {DIR_RIGHT, DIR_LEFT}) {
       EXPECT_EQ(map->MemberStepCost(-1, 1, 0, d, true, false, true), r.nobody);
       EXPECT_EQ(map->MemberStepCost(0, 1, 0, d, true, false, true), r.gymnast);
       EXPECT_EQ(map->ZombieStepCost(1, 0, d, true), r.zombie);
     }
     // Up and down: from the middle cell up (its own top edge) and down (the target's top edge).
     Load(MapFile(1, 3, f + "(" + f, "", "(" + b + b));
-    for (int d : {1, 3}) {
+    for (int d : {DIR_UP, DIR_DOWN}) {
       EXPECT_EQ(map->MemberStepCost(-1, 0, 1, d, true, false, true), r.nobody);
       EXPECT_EQ(map->ZombieStepCost(0, 1, d, false), r.zombie);
     }
@@ -51,17 +58,17 @@ TEST_F(MapTest, StepsOffTheGridIntoFiguresOrSpotsFollowTheChecks) {
     bool checkZombies, allowSpot, checkMembers;
     int cost;
   } cases[] = {
-      {"off the top", false, 0, 0, 1, false, false, false, -1},
-      {"off the right", false, 2, 1, 2, false, true, false, -1},
-      {"no direction", false, 1, 1, 0, false, false, false, -1},
-      {"from off the grid", false, -3, 7, 2, false, false, false, -1},
-      {"a plain step", false, 1, 1, 4, true, false, true, 1},
-      {"into a member, checked", false, 1, 0, 4, false, false, true, -1},
-      {"into a zombie, checked", false, 1, 0, 2, true, false, false, -1},
-      {"a member always blocks a zombie", true, 1, 0, 4, false, false, false, -1},
-      {"a spot costs nothing when allowed", false, 1, 1, 2, true, true, true, 0},
-      {"a spot is closed otherwise", false, 1, 1, 2, true, false, true, -1},
-      {"a spot is closed to zombies", true, 1, 1, 2, false, false, false, -1},
+      {"off the top", false, 0, 0, DIR_UP, false, false, false, -1},
+      {"off the right", false, 2, 1, DIR_RIGHT, false, true, false, -1},
+      {"no direction", false, 1, 1, DIR_NONE, false, false, false, -1},
+      {"from off the grid", false, -3, 7, DIR_RIGHT, false, false, false, -1},
+      {"a plain step", false, 1, 1, DIR_LEFT, true, false, true, 1},
+      {"into a member, checked", false, 1, 0, DIR_LEFT, false, false, true, -1},
+      {"into a zombie, checked", false, 1, 0, DIR_RIGHT, true, false, false, -1},
+      {"a member always blocks a zombie", true, 1, 0, DIR_LEFT, false, false, false, -1},
+      {"a spot costs nothing when allowed", false, 1, 1, DIR_RIGHT, true, true, true, 0},
+      {"a spot is closed otherwise", false, 1, 1, DIR_RIGHT, true, false, true, -1},
+      {"a spot is closed to zombies", true, 1, 1, DIR_RIGHT, false, false, false, -1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.zombie ? map->ZombieStepCost(c.x, c.y, c.d, c.checkZombies)
@@ -71,8 +78,8 @@ TEST_F(MapTest, StepsOffTheGridIntoFiguresOrSpotsFollowTheChecks) {
   }
 }
 
-// Kinds of a step right across the start cell's right edge: 7 plain, 17 climbing; impassable barriers
-// are reported and still animated as a plain step.
+// Kinds of a step right across the start cell's right edge, plain or climbing; impassable barriers are
+// reported and still animated as a plain step.
 TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
   const struct {
     int barrier, floorFrom, floorTo;
@@ -81,18 +88,21 @@ TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
     float from, to;
     bool reported;
   } rows[] = {
-      {0, 2, 2, false, 7, -22, -22, false}, {3, 0, 2, false, 17, 0, -22, false},
-      {4, 2, 0, false, 17, -22, 0, false},  {5, 0, 0, true, 7, 0, 0, false},
-      {6, 0, 0, true, 17, 0, 0, false},     {6, 0, 2, false, 17, 0, -22, true},
-      {2, 0, 0, true, 7, 0, 0, true},
+      {BARRIER_NONE, FLOOR_RAISED, FLOOR_RAISED, false, PA_STEP_RIGHT, -22, -22, false},
+      {BARRIER_NONE_2, FLOOR_OPEN, FLOOR_RAISED, false, PA_CLIMB_RIGHT, 0, -22, false},
+      {BARRIER_LOW_2, FLOOR_RAISED, FLOOR_OPEN, false, PA_CLIMB_RIGHT, -22, 0, false},
+      {BARRIER_HIGH_FLAT, FLOOR_OPEN, FLOOR_OPEN, true, PA_STEP_RIGHT, 0, 0, false},
+      {BARRIER_HIGH, FLOOR_OPEN, FLOOR_OPEN, true, PA_CLIMB_RIGHT, 0, 0, false},
+      {BARRIER_HIGH, FLOOR_OPEN, FLOOR_RAISED, false, PA_CLIMB_RIGHT, 0, -22, true},
+      {BARRIER_WALL, FLOOR_OPEN, FLOOR_OPEN, true, PA_STEP_RIGHT, 0, 0, true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << "barrier " << r.barrier << (r.gymnast ? ", gymnast" : ""));
     fake.errorBoxes.clear();
     ClearFigures();
     Load(MapFile(2, 1, std::string{G(r.floorFrom), G(r.floorTo)}, std::string{G(r.barrier), '('}));
-    AddMember(0, 0, r.gymnast ? std::vector<int32_t>{kGymnast} : std::vector<int32_t>{});
-    const step_kind_struct k = map->StepKind(0, 0, 2);
+    AddMember(0, 0, r.gymnast ? std::vector<int32_t>{SKILL_GYMNAST} : std::vector<int32_t>{});
+    const step_kind_struct k = map->StepKind(0, 0, DIR_RIGHT);
     EXPECT_EQ(k.kind, r.kind);
     EXPECT_FLOAT_EQ(k.fromHeight, r.from);
     EXPECT_FLOAT_EQ(k.toHeight, r.to);
@@ -102,15 +112,15 @@ TEST_F(MapTest, StepKindsDependOnBarrierHeightAndStandHeights) {
   // right.
   fake.errorBoxes.clear();
   Load(MapFile(2, 2, "((((", "((*(", "((()"));
-  EXPECT_EQ(map->StepKind(-1, 3, 1).kind, 15);  // up across cell 3's own top edge
-  EXPECT_EQ(map->StepKind(-1, 1, 3).kind, 19);  // down across the target's top edge
-  EXPECT_EQ(map->StepKind(-1, 3, 4).kind, 11);  // left across cell 2's right edge: a wall, reported
-  EXPECT_EQ(map->StepKind(-1, 1, 4).kind, 11);
+  EXPECT_EQ(map->StepKind(-1, 3, DIR_UP).kind, PA_CLIMB_UP);      // up across cell 3's own top edge
+  EXPECT_EQ(map->StepKind(-1, 1, DIR_DOWN).kind, PA_CLIMB_DOWN);  // down across the target's top edge
+  EXPECT_EQ(map->StepKind(-1, 3, DIR_LEFT).kind, PA_STEP_LEFT);   // left across cell 2's right edge: a wall
+  EXPECT_EQ(map->StepKind(-1, 1, DIR_LEFT).kind, PA_STEP_LEFT);
   EXPECT_EQ(Boxes(), kWallBox);
   // Steps that leave the grid read no neighbour.
-  map->StepKind(-1, 0, 1);
-  map->StepKind(-1, 3, 2);
-  map->StepKind(-1, 99, 2);
+  map->StepKind(-1, 0, DIR_UP);
+  map->StepKind(-1, 3, DIR_RIGHT);
+  map->StepKind(-1, 99, DIR_RIGHT);
   EXPECT_EQ(Boxes().size(), 1u);
 }
 

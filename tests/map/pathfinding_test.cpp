@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kGymnast = 6;
+// The reference's own steps, not the game's helpers: directions 1..4 are up, right, down, left.
 const int kDx[5] = {0, 0, 1, 0, -1}, kDy[5] = {0, -1, 0, 1, 0};
 
 // Cheapest costs from `sources` by Dijkstra; `pinned` cells hold 0 but are never expanded.
@@ -26,7 +26,7 @@ std::vector<int> Dijkstra(const Map& m, const std::vector<int>& sources, const s
     const auto [d, c] = open.top();
     open.pop();
     if (d > dist[c]) continue;
-    for (int dir = 1; dir <= 4; ++dir) {
+    for (int dir = DIR_UP; dir <= DIR_LEFT; ++dir) {
       const int cost = step(c % m.W, c / m.W, dir);
       const int n = c + kDy[dir] * m.W + kDx[dir];
       if (cost >= 0 && d + cost < dist[n]) open.push({dist[n] = d + cost, n});
@@ -63,8 +63,8 @@ class PathTest : public MapTest {
     const int zombieCount = std::min<int>(rng() % 4, w * h - members);
     for (int i = 0; i < members; ++i) {
       const bool gymnast = rng() % 3 == 0, alive = rng() % 4 != 0;
-      AddMember(cells[i] % w, cells[i] / w, gymnast ? std::vector<int32_t>{kGymnast} : std::vector<int32_t>{},
-                alive);
+      AddMember(cells[i] % w, cells[i] / w,
+                gymnast ? std::vector<int32_t>{SKILL_GYMNAST} : std::vector<int32_t>{}, alive);
     }
     for (int i = members; i < members + zombieCount; ++i) AddZombie(cells[i] % w, cells[i] / w);
     selectedMember = static_cast<int>(rng() % (members + 1)) - 1;
@@ -185,7 +185,7 @@ TEST_F(PathTest, StaleFlagRestartsTheSearchAndOnlyExistingMembersAreLookedAt) {
 
 TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
   Load(MapFile(7, 1, "(((((((", "((((((("));
-  map->cells[5].rightBarrier = 2;
+  map->cells[5].rightBarrier = BARRIER_WALL;
   Person* p = AddMember(0, 0);
   p->actionPoints = 3;
   selectedMember = 0;
@@ -207,13 +207,13 @@ TEST_F(PathTest, PathMarksSplitAtTheActionPointsAndBrokenTablesGiveNoRoute) {
 
   // Cells 0 and 1 point at each other: a cycle no search could leave behind ends the walk.
   Load(MapFile(3, 1, "((("));
-  map->cells[2].paths[0] = {0, 0};
-  map->cells[0].paths[0] = {2, 4};
-  map->cells[1].paths[0] = {1, 2};
+  map->cells[2].paths[0] = {0, DIR_NONE};
+  map->cells[0].paths[0] = {2, DIR_LEFT};
+  map->cells[1].paths[0] = {1, DIR_RIGHT};
   EXPECT_TRUE(map->PathBack(0, 0).empty());
   map->cells[1].paths[0] = {1, 9};  // no such direction
   EXPECT_TRUE(map->PathBack(0, 0).empty());
-  map->cells[1].paths[0] = {1, 2};  // arrived going right: from cell 0, which leads back to cell 1
+  map->cells[1].paths[0] = {1, DIR_RIGHT};  // arrived going right: from cell 0, which leads back to cell 1
   map->view.cursorCell = 1;
   map->MarkPath();
   for (const map_cell_struct& c : map->cells) EXPECT_EQ(c.pathMark, 0);
@@ -281,7 +281,7 @@ TEST_F(TargetTest, WeaponsReachTheirRangeAlongAnOpenLine) {
     Reset();
     for (auto [x, y] : c.zombies) AddZombie(x, y);
     for (auto [x, y] : c.members) AddMember(x, y);
-    if (c.wallRight) map->cells[map->CellIndex(3, 3)].rightBarrier = 2;
+    if (c.wallRight) map->cells[map->CellIndex(3, 3)].rightBarrier = BARRIER_WALL;
     Arm(c.kind, c.id, c.range);
     EXPECT_EQ(Targetable(), c.targets);
   }

@@ -11,7 +11,7 @@ class ActionRules : public PlayTest {
     if (fake.loadedEffects.empty()) LoadSounds();
     fake.playedEffects.clear();
     user = AddMember(4, 4);
-    user->SetDirection(1);
+    user->SetDirection(DIR_UP);
     SelectMember(0);
     message.clear();
   }
@@ -42,11 +42,11 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   Person* dead = AddMember(4, 5);
   dead->alive = 0;
   Person* full = AddMember(3, 4);
-  for (int i = 0; i < 4; ++i) full->PutIntoBag(new Item(13), 0);
-  Item* knife = Wield(user, 13);
-  Item* kit = Wield(user, 8);
-  Item* keys = Wield(user, 0);
-  Item* revolver = Wield(user, 41);
+  for (int i = 0; i < 4; ++i) full->PutIntoBag(new Item(ITEM_KITCHEN_KNIFE), SRC_ELSEWHERE);
+  Item* knife = Wield(user, ITEM_KITCHEN_KNIFE);
+  Item* kit = Wield(user, ITEM_FIRST_AID_KIT);
+  Item* keys = Wield(user, ITEM_CAR_KEYS);
+  Item* revolver = Wield(user, ITEM_REVOLVER);
   revolver->loaded = 0;
   Person* z = Target(4, 3);
   const auto items = ItemsInPlay();
@@ -95,7 +95,7 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
   PassItem(3);
   expect(PHRASE_NO_ROOM, 4, "pass into a full bag");
   user->active = keys;
-  user->skills = {19};
+  user->skills = {SKILL_CANNOT_DRIVE};
   gameMap->escapeX = gameMap->escapeY = 4;
   StartCar();
   expect(PHRASE_CANNOT_DRIVE, 4, "a member who cannot drive");
@@ -127,15 +127,15 @@ TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
 
 // A burst stops drawing at the kill but every shot takes its round; the dead zombie leaves list and cell.
 TEST_F(ActionRules, ABurstStopsDrawingAtTheKillButEveryShotTakesItsRound) {
-  Item* ak = Wield(user, 45, 1);
+  Item* ak = Wield(user, ITEM_AK47, 1);
   ak->loaded = 3;
   Person* z = Target(4, 1);
   Feed({500, 100, 7});  // a miss, a kill; the 7 must be left for later
   AttackZombie(z->cell);
   EXPECT_EQ(RandomInt(0, 999), 7);
   EXPECT_EQ(user->actionPoints, 3);
-  EXPECT_EQ(Types(user), (std::vector<int>{25, 25, 25, 0}));
-  EXPECT_EQ(Types(z), (std::vector<int>{36, 31, 32, 37}));
+  EXPECT_EQ(Types(user), (std::vector<int>{PA_FIRE_LONG, PA_FIRE_LONG, PA_FIRE_LONG, PA_FACE}));
+  EXPECT_EQ(Types(z), (std::vector<int>{PA_ZOMBIE_WAIT, PA_ZOMBIE_RECOIL, PA_ZOMBIE_DIE, PA_ZOMBIE_FACE}));
   for (int i = 0; i < 1000 && screenState == PHASE_TEAM_ACTING; ++i) PlayActions(0.05f);  // as phase 1 does
   EXPECT_EQ(ak->loaded, 0);
   EXPECT_TRUE(zombies.empty());  // off the list once dead, and held elsewhere: not freed here
@@ -151,16 +151,18 @@ TEST_F(ActionRules, AKnockBackPushesTheZombieAwayUnlessSomethingStopsItAfterTheT
     FreePlay();
     UseMap(TestMapFile(10, 8, floor));
     user = AddMember(4, 4);
-    user->SetDirection(4);  // its back to the zombie: two turns, 0.4 s for the zombie to wait
+    user->SetDirection(DIR_LEFT);  // its back to the zombie: two turns, 0.4 s for the zombie to wait
     SelectMember(0);
     Person* z = Target(5, 4);
     Feed({100});  // bare hands: past the kill, onto the knock-back
     AttackZombie(z->cell);
-    EXPECT_EQ(Types(user), (std::vector<int>{14, 14, 23, 0}));
+    EXPECT_EQ(Types(user), (std::vector<int>{PA_TURN_RIGHT, PA_TURN_RIGHT, PA_STRIKE, PA_FACE}));
     EXPECT_FLOAT_EQ(z->actions[0].p1, 0.4f);
-    EXPECT_EQ(z->direction, 4);  // it faces the attacker at once
+    EXPECT_EQ(z->direction, DIR_LEFT);  // it faces the attacker at once
     const int from = gameMap->CellIndex(5, 4), to = gameMap->CellIndex(6, 4);
-    const std::vector<int> reaction = wall ? std::vector<int>{36, 35, 37} : std::vector<int>{36, 33, 34, 37};
+    const std::vector<int> reaction =
+        wall ? std::vector<int>{PA_ZOMBIE_WAIT, PA_BUMP, PA_ZOMBIE_FACE}
+             : std::vector<int>{PA_ZOMBIE_WAIT, PA_PUSHED, PA_PUSHED_END, PA_ZOMBIE_FACE};
     EXPECT_EQ(Types(z), reaction);
     EXPECT_EQ(z->cell, wall ? from : to);
     EXPECT_EQ(gameMap->cells[from].zombieHere, wall ? 0 : -1);
@@ -177,14 +179,16 @@ TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOverAndAdrenalineIsCap
     int phrase;
   };
   const Case cases[] = {
-      {7, 999, false, {}, PHRASE_NO_PAIN},         {8, 200, false, {}, PHRASE_HEALED_A_LITTLE},
-      {8, 400, false, {3, 0}, PHRASE_KIT_USED_UP}, {8, 600, false, {3, 0, 3, 0}, -1},  // no result at all
-      {8, 600, true, {3, 0}, PHRASE_KIT_USED_UP},
+      {ITEM_PAINKILLER, 999, false, {}, PHRASE_NO_PAIN},
+      {ITEM_FIRST_AID_KIT, 200, false, {}, PHRASE_HEALED_A_LITTLE},
+      {ITEM_FIRST_AID_KIT, 400, false, {PA_USE, PA_FACE}, PHRASE_KIT_USED_UP},
+      {ITEM_FIRST_AID_KIT, 600, false, {PA_USE, PA_FACE, PA_USE, PA_FACE}, -1},  // no result at all
+      {ITEM_FIRST_AID_KIT, 600, true, {PA_USE, PA_FACE}, PHRASE_KIT_USED_UP},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.type << " " << c.roll);
     user->actions.clear();
-    user->skills = c.skilled ? std::vector<int>{3} : std::vector<int>{};
+    user->skills = c.skilled ? std::vector<int>{SKILL_HEALING} : std::vector<int>{};
     user->life = 2;
     user->actionPoints = 4;
     user->painkillerTurns = 0;
@@ -201,7 +205,7 @@ TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOverAndAdrenalineIsCap
     EXPECT_EQ(screenState, c.uses.empty() ? PHASE_INPUT : PHASE_TEAM_ACTING);
     EXPECT_EQ(message, Phrase(c.phrase));
     EXPECT_EQ(user->life, c.phrase == PHRASE_HEALED_A_LITTLE || c.phrase == PHRASE_KIT_USED_UP ? 3 : 2);
-    EXPECT_EQ(user->painkillerTurns, c.type == 7 ? 5 : 0);
+    EXPECT_EQ(user->painkillerTurns, c.type == ITEM_PAINKILLER ? 5 : 0);
     EXPECT_EQ(user->bag.size(), carried - (usedUp ? 1 : 0));
     EXPECT_EQ(dragState, usedUp ? DRAG_NONE : DRAG_APPLY);
   }
@@ -210,11 +214,11 @@ TEST_F(ActionRules, HealingShowsOneUseForEveryResultPassedOverAndAdrenalineIsCap
   for (const int before : {3, 6}) {
     mate->actionPoints = before;
     user->actions.clear();
-    Wield(user, 11);
+    Wield(user, ITEM_ADRENALINE);
     Feed({0});
     ApplyItem(1);
     EXPECT_EQ(mate->actionPoints, before == 3 ? 7 : 8);
-    EXPECT_EQ(Types(user), std::vector<int>{14});  // turned to the mate, waiting for phase 1
+    EXPECT_EQ(Types(user), std::vector<int>{PA_TURN_RIGHT});  // turned to the mate, waiting for phase 1
   }
 }
 
@@ -231,23 +235,23 @@ TEST_F(ActionRules, AHandOverTakesTheItemFromEverySourceExactlyOnce) {
     };
     switch (source) {
       case SRC_BAG:
-        return Wield(user, 13);
+        return Wield(user, ITEM_KITCHEN_KNIFE);
       case SRC_GROUND: {
-        ground = {new Item(13), new Item(15), new Item(16)};
+        ground = {new Item(ITEM_KITCHEN_KNIFE), new Item(ITEM_FRYING_PAN), new Item(ITEM_HAMMER)};
         Item* g = ground[1];
-        ground.insert(ground.begin(), new Item(17));  // the list changes after the pick
+        ground.insert(ground.begin(), new Item(ITEM_CHAIN));  // the list changes after the pick
         return g;
       }
       case SRC_BACKPACK:
-        bag({13, 23, 24, 15}, 7);  // sizes 1, 2, 2, 1
-        return user->backpack = new Item(3);
+        bag({ITEM_KITCHEN_KNIFE, ITEM_AXE, ITEM_GOLF_CLUB, ITEM_FRYING_PAN}, 7);  // sizes 1, 2, 2, 1
+        return user->backpack = new Item(ITEM_BACKPACK);
       case SRC_HOLSTER:
-        bag({13, 23, 24}, 5);
-        return user->holster = new Item(2);
+        bag({ITEM_KITCHEN_KNIFE, ITEM_AXE, ITEM_GOLF_CLUB}, 5);
+        return user->holster = new Item(ITEM_HOLSTER);
       case SRC_ARMOUR:
-        return user->armour = new Item(4);
+        return user->armour = new Item(ITEM_HOCKEY_ARMOUR);
       default:
-        return user->keys = new Item(0);
+        return user->keys = new Item(ITEM_CAR_KEYS);
     }
   };
   // What the ground keeps: the other three, or the two oldest items of a bag that lost its backpack.
@@ -287,11 +291,12 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
     int boxUnits, expectLoaded;
     std::vector<int> left;
   };
+  const int revolver = ITEM_REVOLVER, box = ITEM_AMMO_BOX, cartridges = ITEM_CARTRIDGES, nails = ITEM_NAILS;
   const Case cases[] = {
-      {41, 0, {36, 35}, 1, 6, {41, 35}},      // a box with one unit goes, the cartridges stay
-      {41, 0, {36, 35}, 3, 6, {41, 36, 35}},  // a fuller box stays, one unit lighter
-      {43, 0, {35, 6}, 0, 20, {43, 35}},      // the nail gun takes nails only
-      {41, 2, {6}, 0, 2, {41, 6}},
+      {revolver, 0, {box, cartridges}, 1, 6, {revolver, cartridges}},       // a box with one unit goes
+      {revolver, 0, {box, cartridges}, 3, 6, {revolver, box, cartridges}},  // a fuller box stays
+      {ITEM_NAIL_GUN, 0, {cartridges, nails}, 0, 20, {ITEM_NAIL_GUN, cartridges}},  // nails only
+      {revolver, 2, {nails}, 0, 2, {revolver, nails}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.weapon << " " << c.ammo.size() << " " << c.boxUnits);
@@ -301,7 +306,7 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
     weapon->loaded = static_cast<int16_t>(c.loaded);
     for (int type : c.ammo) {
       user->bag.push_back(new Item(type));
-      if (type == 36) user->bag.back()->loaded = static_cast<int16_t>(c.boxUnits);
+      if (type == ITEM_AMMO_BOX) user->bag.back()->loaded = static_cast<int16_t>(c.boxUnits);
     }
     Reload();
     EXPECT_EQ(weapon->loaded, c.expectLoaded);
@@ -315,7 +320,7 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
 
 // The car starts only on the escape cell and only for a roll above 0.83.
 TEST_F(ActionRules, TheCarStartsOnlyOnTheEscapeCellAndAboveTheThreshold) {
-  Wield(user, 0);
+  Wield(user, ITEM_CAR_KEYS);
   gameMap->escapeX = 5;
   gameMap->escapeY = 4;
   StartCar();

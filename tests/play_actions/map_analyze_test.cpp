@@ -50,7 +50,7 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
   floor[2 * 10 + 2] = floor[2 * 10 + 3] = '1';  // rough ground on the straight way
   Start(floor, {{1, 2}});
   Person* s = team[0];
-  s->SetDirection(3);
+  s->SetDirection(DIR_DOWN);
   s->actionPoints = 6;
   Settle();
 
@@ -77,7 +77,9 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
   At(1, 2);
   fake.Press(HGEK_LBUTTON);
   Frame();
-  EXPECT_EQ(Types(s), (std::vector<int>{14, 14, 5, 6, 11, 12, 11, 12, 0}));
+  EXPECT_EQ(Types(s),
+            (std::vector<int>{PA_TURN_RIGHT, PA_TURN_RIGHT, PA_STEP_UP, PA_STEP_UP_END, PA_STEP_LEFT,
+                              PA_STEP_LEFT_END, PA_STEP_LEFT, PA_STEP_LEFT_END, PA_FACE}));
   EXPECT_EQ(costs[s->cell], 3);
   EXPECT_EQ(s->actionPoints, 0);
 }
@@ -114,8 +116,8 @@ TEST_F(MapClicks, ASearchNeedsANeighbourWithThreePointsAndEachSpotIsSearchedOnce
 TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   Start(std::string(80, '0'), {{2, 2}, {3, 2}});
   Person* s = team[0];
-  Item* knife = Wield(s, 13);
-  Item* pan = new Item(15);
+  Item* knife = Wield(s, ITEM_KITCHEN_KNIFE);
+  Item* pan = new Item(ITEM_FRYING_PAN);
   const int own = Cell(2, 2);
   gameMap->cells[own].items.push_back(pan);
   const auto before = ItemsInPlay();
@@ -185,7 +187,7 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
 TEST_F(MapClicks, AMoveAlongABrokenPathTableIsReportedOnceAndChangesNothing) {
   Start(std::string(80, '0'), {{1, 1}});
   Person* s = team[0];
-  gameMap->cells[Cell(5, 5)].paths[0] = {3, 0};  // reached, yet no direction leads back
+  gameMap->cells[Cell(5, 5)].paths[0] = {3, DIR_NONE};  // reached, yet no direction leads back
   At(5, 5);
   Press();
   EXPECT_EQ(fake.errorBoxes, std::vector<std::string>{W("Неизвестно направление Map::Analyze")});

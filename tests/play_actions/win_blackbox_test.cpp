@@ -8,6 +8,8 @@
 #include <regex>
 #include <string>
 
+#include "game/ids.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -54,7 +56,7 @@ TEST(WinBlackBox, ASeededGameIsWonByStartingTheCarOnTheEscapeCell) {
   EXPECT_EQ(driver["x"], map["escape"][0]);
   EXPECT_EQ(driver["y"], map["escape"][1]);
   ASSERT_TRUE(driver["keys"].is_object());
-  EXPECT_EQ(driver["keys"]["type"], 0);
+  EXPECT_EQ(driver["keys"]["type"], ITEM_CAR_KEYS);
   EXPECT_EQ(driver["active"], driver["keys"]);
   EXPECT_TRUE(end["messageBoxes"].empty());
 }

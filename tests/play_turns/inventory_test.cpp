@@ -3,10 +3,6 @@
 
 namespace {
 
-// Catalogue types used below.
-constexpr int KEYS = 0, HOLSTER = 2, BACKPACK = 3, ARMOUR = 4, JACKET = 5, NAILS = 6, PAINKILLER = 7,
-              DOCTORS_BAG = 12, KNIFE = 13, CARTRIDGES = 35, REVOLVER = 41;
-
 using Items = std::vector<Item*>;
 
 class InventoryTest : public PlayTest {
@@ -44,9 +40,9 @@ class InventoryTest : public PlayTest {
 
 // A press picks the bag item covering the cell or the slot's item (left in place), or makes the hands active.
 TEST_F(InventoryTest, APressPicksTheBagItemCoveringTheCellOrTheSlotsItemOrTheHands) {
-  Item* bag2 = Carry(s, DOCTORS_BAG);  // cells 1 and 2
-  Item* knife = Carry(s, KNIFE);       // cell 3
-  s->holster = new Item(HOLSTER);
+  Item* bag2 = Carry(s, ITEM_DOCTORS_BAG);     // cells 1 and 2
+  Item* knife = Carry(s, ITEM_KITCHEN_KNIFE);  // cell 3
+  s->holster = new Item(ITEM_HOLSTER);
   const std::pair<int, std::pair<Item*, int>> presses[] = {{15, {bag2, SRC_BAG}},  // its second cell
                                                            {16, {knife, SRC_BAG}},
                                                            {17, {nullptr, 0}},
@@ -72,9 +68,9 @@ TEST_F(InventoryTest, APressPicksTheBagItemCoveringTheCellOrTheSlotsItemOrTheHan
 // Taking from the ground costs one point and needs it; a full bag refuses without charging.
 TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   s->actionPoints = 2;
-  Item* knife = DragFromGround(KNIFE);
+  Item* knife = DragFromGround(ITEM_KITCHEN_KNIFE);
   DropHud(HUD_BAG_FIRST + 5);
-  Item* armour = DragFromGround(ARMOUR);
+  Item* armour = DragFromGround(ITEM_HOCKEY_ARMOUR);
   DropHud(HUD_ARMOUR);
   EXPECT_EQ(s->bag, Items{knife});
   EXPECT_EQ(s->armour, armour);
@@ -83,7 +79,7 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_TRUE(Ground().empty());
   EXPECT_EQ(dragState, DRAG_NONE);
 
-  Item* holster = DragFromGround(HOLSTER);
+  Item* holster = DragFromGround(ITEM_HOLSTER);
   for (int id : {HUD_ACTIVE_ITEM, HUD_HOLSTER}) {  // into the bag, into a slot
     Drag(holster, SRC_GROUND);
     DropHud(id);
@@ -94,8 +90,8 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_EQ(Ground(), Items{holster});
 
   s->actionPoints = 1;
-  Carry(s, DOCTORS_BAG);
-  Carry(s, NAILS);
+  Carry(s, ITEM_DOCTORS_BAG);
+  Carry(s, ITEM_NAILS);
   Drag(holster, SRC_GROUND);
   DropHud(HUD_BAG_FIRST);
   EXPECT_EQ(s->actionPoints, 1);
@@ -106,12 +102,12 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
 // backpack widens the bag at once, and comes off only while its room is free.
 TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnce) {
   s->actionPoints = 1;
-  Item* pack = Carry(s, BACKPACK);
-  Item* knife = Carry(s, KNIFE);
-  Item* nails = Carry(s, NAILS);
+  Item* pack = Carry(s, ITEM_BACKPACK);
+  Item* knife = Carry(s, ITEM_KITCHEN_KNIFE);
+  Item* nails = Carry(s, ITEM_NAILS);
   Drag(knife, SRC_BAG);
   DropHud(HUD_ARMOUR);  // the wrong kind: silently nothing
-  Ground().push_back(new Item(ARMOUR));
+  Ground().push_back(new Item(ITEM_HOCKEY_ARMOUR));
   Drag(Ground().back(), SRC_BAG);  // claims to come from the bag
   DropHud(HUD_ARMOUR);
   EXPECT_EQ(s->armour, nullptr);
@@ -123,8 +119,8 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
   EXPECT_EQ(s->bag, (Items{knife, nails}));
   EXPECT_EQ(message, W("Рюкзак"));
 
-  Carry(s, JACKET);
-  Item* bag2 = DragFromGround(DOCTORS_BAG);
+  Carry(s, ITEM_BIKER_JACKET);
+  Item* bag2 = DragFromGround(ITEM_DOCTORS_BAG);
   DropHud(HUD_BAG_FIRST);
   EXPECT_EQ(s->bag.back(), bag2);
   Drag(pack, SRC_BACKPACK);
@@ -146,7 +142,7 @@ TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnc
 // needs points, then reloads or waits for an apply target.
 TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   Person* z = AddZombie(4, 1);  // three cells away: a shot reaches it, a blow does not
-  Item* revolver = s->active = Carry(s, REVOLVER);
+  Item* revolver = s->active = Carry(s, ITEM_REVOLVER);
   gameMap->MarkTargets();
   EXPECT_TRUE(z->targetable);
   CycleAction();
@@ -155,12 +151,12 @@ TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   CycleAction();
   CycleAction();
   EXPECT_EQ(revolver->selectedAction, 0);
-  s->active = Carry(s, KNIFE);
+  s->active = Carry(s, ITEM_KITCHEN_KNIFE);
   CycleAction();
   EXPECT_EQ(s->active->selectedAction, 0);
 
   s->active = revolver;
-  Carry(s, CARTRIDGES);
+  Carry(s, ITEM_CARTRIDGES);
   revolver->selectedAction = 2;  // reload
   revolver->loaded = 5;
   s->actionPoints = 0;
@@ -171,7 +167,7 @@ TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
   UseActiveItem();
   EXPECT_EQ(revolver->loaded, 6);
   EXPECT_EQ(s->actionPoints, 1);
-  s->active = Carry(s, PAINKILLER);
+  s->active = Carry(s, ITEM_PAINKILLER);
   UseActiveItem();
   EXPECT_EQ(dragState, DRAG_APPLY);
   EXPECT_EQ(s->actionPoints, 1);  // paid when the target is chosen
@@ -182,14 +178,15 @@ TEST_F(InventoryTest, CyclingWrapsAroundAndTheActionButtonNeedsPoints) {
 // selection no command changes anything.
 TEST_F(InventoryTest, NoPressAndDropLosesOrDuplicatesAnItem) {
   Person* other = AddMember(4, 5);
-  s->backpack = new Item(BACKPACK);
-  s->armour = new Item(ARMOUR);
+  s->backpack = new Item(ITEM_BACKPACK);
+  s->armour = new Item(ITEM_HOCKEY_ARMOUR);
   s->bagCapacity = 7;
-  for (int type : {KNIFE, DOCTORS_BAG, JACKET}) Carry(s, type);
-  other->holster = new Item(HOLSTER);
+  for (int type : {ITEM_KITCHEN_KNIFE, ITEM_DOCTORS_BAG, ITEM_BIKER_JACKET}) Carry(s, type);
+  other->holster = new Item(ITEM_HOLSTER);
   other->bagCapacity = 5;
-  Carry(other, NAILS);
-  for (int type : {BACKPACK, HOLSTER, KNIFE, KEYS, ARMOUR}) Ground().push_back(new Item(type));
+  Carry(other, ITEM_NAILS);
+  for (int type : {ITEM_BACKPACK, ITEM_HOLSTER, ITEM_KITCHEN_KNIFE, ITEM_CAR_KEYS, ITEM_HOCKEY_ARMOUR})
+    Ground().push_back(new Item(type));
   const auto start = ItemsInPlay();
   ASSERT_TRUE(NoDuplicates(start));
 

@@ -26,15 +26,16 @@ class ZombieTurnTest : public PlayTest {
 // Only the first neighbour strikes; the second side-steps and holds its new cell at once.
 TEST_F(ZombieTurnTest, OnlyTheFirstNeighbourStrikesTheSecondSideStepsAndHoldsItsNewCellAtOnce) {
   Person* m = AddMember(4, 4);
-  Person* a = Zombie(4, 3, 3);  // above the member, facing it
-  Person* b = Zombie(5, 4, 4);  // right of the member, facing it
+  Person* a = Zombie(4, 3, DIR_DOWN);  // above the member, facing it
+  Person* b = Zombie(5, 4, DIR_LEFT);  // right of the member, facing it
   Field();
   Feed({751, 149, 0});  // a's blow lands (0.751 > 0.75); b side-steps (0.149 < 0.15), upwards
   PlanZombies(0.0f);
-  EXPECT_EQ(Types(a), (V{30, 37}));
+  EXPECT_EQ(Types(a), (V{PA_ZOMBIE_STRIKE, PA_ZOMBIE_FACE}));
   EXPECT_EQ(a->actionPoints, 1);
-  EXPECT_EQ(Types(m), (V{1, 27, 0}));
-  EXPECT_EQ(Types(b), (V{29, 5, 6, 37}));  // one right turn from left to up, then a step up
+  EXPECT_EQ(Types(m), (V{PA_WAIT, PA_WOUND, PA_FACE}));
+  // One right turn from left to up, then a step up.
+  EXPECT_EQ(Types(b), (V{PA_ZOMBIE_TURN_RIGHT, PA_STEP_UP, PA_STEP_UP_END, PA_ZOMBIE_FACE}));
   EXPECT_EQ(b->actionPoints, 1);
   EXPECT_EQ(b->cell, Cell(5, 3));
   EXPECT_EQ(gameMap->cells[Cell(5, 3)].zombieHere, 1);
@@ -46,18 +47,19 @@ TEST_F(ZombieTurnTest, OnlyTheFirstNeighbourStrikesTheSecondSideStepsAndHoldsIts
 // A zombie's turns delay its victim and every zombie planned after it.
 TEST_F(ZombieTurnTest, TurnsDelayTheVictimAndEveryLaterZombie) {
   Person* m = AddMember(4, 4);
-  Person* a = Zombie(4, 3, 1);  // next to the member but facing away: two right turns
-  Person* b = Zombie(0, 4, 1);  // one right turn to walk right
-  Person* c = Zombie(9, 4, 4);  // already faces its way
+  Person* a = Zombie(4, 3, DIR_UP);    // next to the member but facing away: two right turns
+  Person* b = Zombie(0, 4, DIR_UP);    // one right turn to walk right
+  Person* c = Zombie(9, 4, DIR_LEFT);  // already faces its way
   Field();
   Feed({750});  // at 0.75 the blow misses
   PlanZombies(0.0f);
-  EXPECT_EQ(Types(a), (V{29, 29, 30, 37}));
-  EXPECT_EQ(Types(m), (V{1, 2, 0}));
+  EXPECT_EQ(Types(a), (V{PA_ZOMBIE_TURN_RIGHT, PA_ZOMBIE_TURN_RIGHT, PA_ZOMBIE_STRIKE, PA_ZOMBIE_FACE}));
+  EXPECT_EQ(Types(m), (V{PA_WAIT, PA_RECOIL, PA_FACE}));
   EXPECT_FLOAT_EQ(m->actions[0].p1, 0.4f);
-  EXPECT_EQ(Types(b), (V{36, 29, 7, 8, 37}));
+  EXPECT_EQ(Types(b),
+            (V{PA_ZOMBIE_WAIT, PA_ZOMBIE_TURN_RIGHT, PA_STEP_RIGHT, PA_STEP_RIGHT_END, PA_ZOMBIE_FACE}));
   EXPECT_FLOAT_EQ(b->actions[0].p1, 0.4f);
-  EXPECT_EQ(Types(c), (V{36, 11, 12, 37}));
+  EXPECT_EQ(Types(c), (V{PA_ZOMBIE_WAIT, PA_STEP_LEFT, PA_STEP_LEFT_END, PA_ZOMBIE_FACE}));
   EXPECT_FLOAT_EQ(c->actions[0].p1, 0.6f);
 }
 
@@ -65,21 +67,21 @@ TEST_F(ZombieTurnTest, TurnsDelayTheVictimAndEveryLaterZombie) {
 TEST_F(ZombieTurnTest, ANeighbourWithoutVictimStepsInsteadAndABlockedZombieKeepsItsPoints) {
   Person* m = AddMember(0, 6);
   AddMember(8, 1);
-  Person* a = Zombie(8, 2, 1);     // the field says a member is above it, but nobody is there
-  Person* rear = Zombie(3, 6, 4);  // finds the front zombie in its way
-  Person* front = Zombie(2, 6, 4);
-  Person* b = Zombie(0, 5, 3);  // strikes: a's was no blow
+  Person* a = Zombie(8, 2, DIR_UP);       // the field says a member is above it, but nobody is there
+  Person* rear = Zombie(3, 6, DIR_LEFT);  // finds the front zombie in its way
+  Person* front = Zombie(2, 6, DIR_LEFT);
+  Person* b = Zombie(0, 5, DIR_DOWN);  // strikes: a's was no blow
   Field();
   gameMap->cells[Cell(8, 1)].memberHere = -1;
   Feed({150, 100});  // 0.15 is no side-step for the rear zombie; b's blow misses
   PlanZombies(0.0f);
-  EXPECT_EQ(Types(a), (V{5, 6, 37}));
+  EXPECT_EQ(Types(a), (V{PA_STEP_UP, PA_STEP_UP_END, PA_ZOMBIE_FACE}));
   EXPECT_EQ(a->actionPoints, 1);
   EXPECT_TRUE(rear->actions.empty());
   EXPECT_EQ(rear->actionPoints, 2);
   EXPECT_EQ(front->cell, Cell(1, 6));
-  EXPECT_EQ(Types(b), (V{30, 37}));
-  EXPECT_EQ(Types(m), (V{1, 2, 0}));
+  EXPECT_EQ(Types(b), (V{PA_ZOMBIE_STRIKE, PA_ZOMBIE_FACE}));
+  EXPECT_EQ(Types(m), (V{PA_WAIT, PA_RECOIL, PA_FACE}));
 }
 
 // A new zombie enters only on free open edge ground away from the placed members.
@@ -103,7 +105,7 @@ TEST_F(ZombieTurnTest, ANewZombieEntersOnlyOnFreeOpenEdgeGroundAwayFromTheTeam) 
   EndPlayerTurn();
   ASSERT_EQ(zombies.size(), 2u);
   const Person* z = zombies[1];
-  EXPECT_EQ(z->direction, 2);
+  EXPECT_EQ(z->direction, DIR_RIGHT);
   EXPECT_EQ(z->cell, Cell(0, 6));
   EXPECT_EQ(z->secondCell, Cell(0, 6));
   EXPECT_EQ(gameMap->cells[Cell(0, 6)].zombieHere, 1);
@@ -136,10 +138,10 @@ TEST_F(ZombieTurnTest, TheNextTurnRefillsByLifeOrInFullAndCountsThePainkillerDow
   struct Case {
     int points, life, painkiller, skill, first, second;  // points after one turn and after the next
   };
-  const Case cases[] = {{1, 4, 0, 0, 4, 4},    // rested: up to the maximum
-                        {0, 2, 0, 0, 2, 4},    // wounded: regains its life
-                        {0, 1, 1, 0, 4, 1},    // a painkiller for one more turn
-                        {0, 1, 0, 16, 4, 4}};  // analgesia
+  const Case cases[] = {{1, 4, 0, 0, 4, 4},                 // rested: up to the maximum
+                        {0, 2, 0, 0, 2, 4},                 // wounded: regains its life
+                        {0, 1, 1, 0, 4, 1},                 // a painkiller for one more turn
+                        {0, 1, 0, SKILL_ANALGESIA, 4, 4}};  // analgesia
   for (const Case& c : cases) {
     Person* p = AddMember(2 * static_cast<int>(team.size()), 0);
     p->actionPoints = c.points;

@@ -18,17 +18,17 @@ TEST_F(Consequences, TheSearchThatReachesTheThresholdAlsoFindsTheEscapeKeyOnce) 
     bool detective;
     std::vector<int> draws, found;  // RandomInt(2, 51) = 2 + draw mod 50
   };
-  for (const Case& c : {Case{1, false, {11}, {13}},
-                        {2, false, {12}, {0, 14}},
-                        {5, false, {13}, {15}},
-                        {5, true, {0, 49}, {0, 2, 51}}}) {
+  for (const Case& c : {Case{1, false, {11}, {ITEM_KITCHEN_KNIFE}},
+                        {2, false, {12}, {ITEM_CAR_KEYS, ITEM_COMMANDO_KNIFE}},
+                        {5, false, {13}, {ITEM_FRYING_PAN}},
+                        {5, true, {0, 49}, {ITEM_CAR_KEYS, ITEM_HOLSTER, ITEM_MACHINE_GUN}}}) {
     SCOPED_TRACE(c.made);
     gameMap->searchesMade = c.made;
     gameMap->escapeKeyFound = gameMap->escapeKeyFound && !c.detective;  // found again for the detective
-    if (c.detective) p->skills = {7};
+    if (c.detective) p->skills = {SKILL_DETECTIVE};
     for (int d : c.draws) Feed({d});
     p->actionPoints = 4;
-    ApplyMemberResult(0, 4);
+    ApplyMemberResult(0, PA_SEARCH);
     EXPECT_EQ(p->actionPoints, 1);
     std::vector<int> types;
     for (const Item* item : ground) types.push_back(item->type);
@@ -47,11 +47,11 @@ TEST_F(Consequences, StepsAndPushBacksMoveOnlyTheDrawingCellWhichIsHandedOver) {
     bool zombie;
     int result, facing, dx, dy;
   };
-  for (const Case c : {Case{false, 5, 0, 0, -1},
-                       {false, 11, 0, -1, 0},
-                       {true, 17, 0, 1, 0},
-                       {true, 33, 1, 0, 1},
-                       {true, 33, 4, 1, 0}}) {
+  for (const Case c : {Case{false, PA_STEP_UP, DIR_NONE, 0, -1},
+                       {false, PA_STEP_LEFT, DIR_NONE, -1, 0},
+                       {true, PA_CLIMB_RIGHT, DIR_NONE, 1, 0},
+                       {true, PA_PUSHED, DIR_UP, 0, 1},
+                       {true, PA_PUSHED, DIR_LEFT, 1, 0}}) {
     SCOPED_TRACE(testing::Message() << c.result << " " << c.facing);
     UseMap(TestMapFile(10, 8, std::string(80, '0')));
     team.clear();
@@ -73,14 +73,14 @@ TEST_F(Consequences, StepsAndPushBacksMoveOnlyTheDrawingCellWhichIsHandedOver) {
     EXPECT_EQ(c.zombie ? from.zombieBound : from.memberBound, -1);
     const map_cell_struct& to = gameMap->cells[p->secondCell];
     EXPECT_EQ(c.zombie ? to.zombieBound : to.memberBound, 0);
-    EXPECT_EQ(gameMap->pathsStale, c.result == 33);
+    EXPECT_EQ(gameMap->pathsStale, c.result == PA_PUSHED);
   }
 
   zombies.clear();
   AddZombie(2, 2);  // climbs up
   AddZombie(2, 3);  // walks up behind it, and its first half ends first
-  ApplyZombieResult(1, 5);
-  ApplyZombieResult(0, 15);
+  ApplyZombieResult(1, PA_STEP_UP);
+  ApplyZombieResult(0, PA_CLIMB_UP);
   for (const auto& [y, bound] : {std::pair{1, 0}, {2, 1}, {3, -1}}) {
     EXPECT_EQ(gameMap->cells[gameMap->CellIndex(2, y)].zombieBound, bound) << y;
   }
@@ -90,17 +90,18 @@ TEST_F(Consequences, StepsAndPushBacksMoveOnlyTheDrawingCellWhichIsHandedOver) {
 TEST_F(Consequences, TheFallLeavesTheBagAndKeysOnTheGroundAndTheBodyOutOfTheWay) {
   AddMember(1, 1);
   Person* p = AddMember(5, 5);
-  const std::vector<Item*> dropped = {new Item(13), new Item(14), new Item(0)};
+  const std::vector<Item*> dropped = {new Item(ITEM_KITCHEN_KNIFE), new Item(ITEM_COMMANDO_KNIFE),
+                                      new Item(ITEM_CAR_KEYS)};
   p->bag = {dropped[0], dropped[1]};
   p->RecountBag();
   p->keys = dropped[2];
-  p->armour = new Item(3);
+  p->armour = new Item(ITEM_HOCKEY_ARMOUR);
   p->active = dropped[1];
   selectedMember = 1;
   dragState = DRAG_ITEM;
   draggedItem = dropped[0];
   gameMap->pathsStale = false;
-  ApplyMemberResult(1, 26);
+  ApplyMemberResult(1, PA_FALL);
   EXPECT_EQ(gameMap->cells[p->cell].items, dropped);
   EXPECT_TRUE(p->bag.empty() && p->bagLoad == 0 && p->keys == nullptr);
   EXPECT_NE(p->armour, nullptr);  // the other slots stay with the body
@@ -116,27 +117,27 @@ TEST_F(Consequences, TheFallLeavesTheBagAndKeysOnTheGroundAndTheBodyOutOfTheWay)
 // Armour takes half the blows; a last blow queues one fall behind the queue, none for the dead.
 TEST_F(Consequences, ArmourTakesHalfTheBlowsAndALastBlowQueuesOneFall) {
   Person* p = AddMember(2, 2);
-  ApplyMemberResult(0, 27);
+  ApplyMemberResult(0, PA_WOUND);
   EXPECT_EQ(p->life, 3);
   EXPECT_TRUE(p->actions.empty());
-  p->armour = new Item(3);
+  p->armour = new Item(ITEM_HOCKEY_ARMOUR);
   Feed({1});  // RandomInt(0, 1) = 1: absorbed
-  ApplyMemberResult(0, 27);
+  ApplyMemberResult(0, PA_WOUND);
   EXPECT_EQ(p->life, 3);
   EXPECT_EQ(message, W("Броня спасла от урона"));
   Feed({0});
-  ApplyMemberResult(0, 27);
+  ApplyMemberResult(0, PA_WOUND);
   EXPECT_EQ(p->life, 2);
   delete p->armour;
   p->armour = nullptr;
   p->life = 1;
-  p->actions = {{0, 0, 0}};
-  ApplyMemberResult(0, 27);
+  p->actions = {{PA_FACE, 0, 0}};
+  ApplyMemberResult(0, PA_WOUND);
   EXPECT_EQ(p->life, 0);
   ASSERT_EQ(p->actions.size(), 2u);
-  EXPECT_EQ(p->actions.back().type, 26);
+  EXPECT_EQ(p->actions.back().type, PA_FALL);
   p->alive = 0;
-  ApplyMemberResult(0, 27);
+  ApplyMemberResult(0, PA_WOUND);
   EXPECT_EQ(p->actions.size(), 2u);
 }
 
@@ -146,8 +147,8 @@ TEST_F(Consequences, ADeadZombieLeavesTheListAndTheNextOneStillPlaysItsFrame) {
   Person* dying = AddZombie(1, 1);
   Person* next = AddZombie(3, 3);
   Person* last = AddZombie(5, 5);
-  dying->actions = {{32, 0, 0}};
-  next->actions = last->actions = {{1, 10.0f, 0}};  // a long wait
+  dying->actions = {{PA_ZOMBIE_DIE, 0, 0}};
+  next->actions = last->actions = {{PA_WAIT, 10.0f, 0}};  // a long wait
   gameMap->pathsStale = false;
   screenState = 3;
   PlayActions(0.1f);  // the dying action ends in this frame

@@ -4,9 +4,6 @@
 
 namespace {
 
-// Item types of the catalogue used here.
-constexpr int kCarKeys = 0, kHands = 1, kArmour = 4, kKnife = 13, kRifle = 33;
-
 using Labels = std::vector<std::string>;
 
 std::string It(int type) {
@@ -49,15 +46,15 @@ class GameRenderTest : public ScreenTest {
     member->photo = 2;
     member->actionPoints = 3;
     dead->alive = 0;
-    knife = new Item(kKnife);
-    rifle = new Item(kRifle);
-    rifle->loaded = 7;
-    rifle->capacity = 10;
-    member->bag = {knife, rifle};
+    knife = new Item(ITEM_KITCHEN_KNIFE);
+    bow = new Item(ITEM_BOW);
+    bow->loaded = 7;
+    bow->capacity = 10;
+    member->bag = {knife, bow};
     member->RecountBag();
-    member->armour = new Item(kArmour);
-    member->keys = new Item(kCarKeys);
-    member->active = rifle;
+    member->armour = new Item(ITEM_HOCKEY_ARMOUR);
+    member->keys = new Item(ITEM_CAR_KEYS);
+    member->active = bow;
     StartGameScreen();
     BuildHudList();
     selectedMember = 0;
@@ -81,21 +78,23 @@ class GameRenderTest : public ScreenTest {
   Person* member = nullptr;
   Person* dead = nullptr;
   Item* knife = nullptr;
-  Item* rifle = nullptr;
+  Item* bow = nullptr;
 };
 
 // The display is drawn over the map in its order; bag cells follow the item sizes.
 TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
   dragState = DRAG_ITEM;
   draggedItem = knife;
-  const Labels expected = {"photo2",   "font1",     "selection",
-                           "lifebar",  "photo5",    "lifebar",  // photos, the dead one without points
-                           "panel",    "small0",    It(kKnife),
-                           "big1",     It(kRifle),  "small0",  // bag: knife, active rifle, empty cell
-                           "big0",     It(kArmour), "big0",
-                           It(kHands), "small0",    It(kCarKeys),  // armour, hands, keys slots
-                           It(kRifle), "font1",     "font2",       // active item, its numbers, message
-                           "end",      It(kKnife)};                // end-turn button, dragged item
+  // clang-format off
+  const Labels expected = {"photo2", "font1", "selection",
+                           "lifebar", "photo5", "lifebar",  // photos, the dead one without points
+                           "panel", "small0", It(ITEM_KITCHEN_KNIFE),
+                           "big1", It(ITEM_BOW), "small0",  // bag: knife, active bow, empty cell
+                           "big0", It(ITEM_HOCKEY_ARMOUR), "big0",
+                           It(ITEM_HANDS), "small0", It(ITEM_CAR_KEYS),  // armour, hands, keys slots
+                           It(ITEM_BOW), "font1", "font2",  // active item, its numbers, message
+                           "end", It(ITEM_KITCHEN_KNIFE)};  // end-turn button, dragged item
+  // clang-format on
   EXPECT_EQ(Render(), expected);
   EXPECT_EQ(Label(fake.Gfx_GetRecordedQuads().at(0)), "map");  // the figures of the map come first
 }

@@ -35,8 +35,8 @@ TEST_F(GameStart, MembersStandOnDistinctEdgeCellsAndZombiesStartAwayFromThem) {
       const int W = gameMap->W, H = gameMap->H;
       for (int i = 0; i < 4; ++i) {
         const Person& p = *team[i];
-        const std::set<int> inward = {p.y == 0 ? 3 : 0, p.x == W - 1 ? 4 : 0, p.y == H - 1 ? 1 : 0,
-                                      p.x == 0 ? 2 : 0};
+        const std::set<int> inward = {p.y == 0 ? DIR_DOWN : DIR_NONE, p.x == W - 1 ? DIR_LEFT : DIR_NONE,
+                                      p.y == H - 1 ? DIR_UP : DIR_NONE, p.x == 0 ? DIR_RIGHT : DIR_NONE};
         EXPECT_EQ(inward.count(p.direction), 1u)
             << i << " at " << p.x << "," << p.y << " faces " << p.direction;
         ASSERT_EQ(p.cell, gameMap->CellIndex(p.x, p.y));
@@ -49,7 +49,7 @@ TEST_F(GameStart, MembersStandOnDistinctEdgeCellsAndZombiesStartAwayFromThem) {
         const Person& z = *zombies[k];
         ASSERT_EQ(z.cell, gameMap->CellIndex(z.x, z.y));
         EXPECT_EQ(z.secondCell, z.cell);
-        EXPECT_EQ(gameMap->cells[z.cell].floor, 0);
+        EXPECT_EQ(gameMap->cells[z.cell].floor, FLOOR_OPEN);
         EXPECT_EQ(gameMap->cells[z.cell].zombieHere, k);
         EXPECT_EQ(gameMap->cells[z.cell].zombieBound, k);
         EXPECT_TRUE(cells.insert(z.cell).second) << "zombie " << k << " shares a cell";

@@ -63,7 +63,8 @@ TEST_F(HudList, CellsAndSlotsComeBeforeThePanelAndPhotosAndInventoryFollowTheLiv
 TEST_F(HudList, PopUpStaysOnScreenAndEntriesAreAsWideAsTheirItems) {
   const int cell = gameMap->CellIndex(2, 2);
   std::vector<Item*>& items = gameMap->cells[cell].items;
-  items = {new Item(13), new Item(1), new Item(13)};  // sizes 1, 2, 1
+  // Sizes 1, 2, 1.
+  items = {new Item(ITEM_KITCHEN_KNIFE), new Item(ITEM_HANDS), new Item(ITEM_KITCHEN_KNIFE)};
   BuildPopupList(cell, 5, 7);
   EXPECT_EQ(std::make_tuple(popupX, popupY, popupCell), std::make_tuple(7, 9, cell));
   ExpectHits(*popupGui, {{7, 9, 0}, {7 + 80, 9 + 40 + 1, 1}, {7 + 41, 9 + 1, -1}});
