@@ -3,8 +3,8 @@
 
 #include "app/game_frame.h"
 #include "app/game_state.h"
-#include "app/shell.h"
 #include "app/sounds.h"
+#include "engine/hge.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"

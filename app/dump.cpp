@@ -8,7 +8,7 @@
 
 #include "app/game_state.h"
 #include "app/screens.h"
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "engine/text.h"
 #include "game/messages.h"
 #include "game/person.h"

@@ -5,8 +5,8 @@
 
 #include "app/game_state.h"
 #include "app/play.h"
-#include "app/shell.h"
 #include "app/sounds.h"
+#include "engine/hge.h"
 #include "game/person.h"
 #include "game/random.h"
 #include "game/world.h"

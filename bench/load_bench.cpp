@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/font.h"
+#include "engine/hge.h"
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/world.h"

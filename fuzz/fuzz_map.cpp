@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"

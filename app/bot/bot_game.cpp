@@ -3,7 +3,7 @@
 
 #include "app/bot/bot_player.h"
 #include "app/game_state.h"
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"

@@ -4,7 +4,7 @@
 #include <deque>
 
 #include "app/bot/bot_player.h"
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"

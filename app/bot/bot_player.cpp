@@ -2,9 +2,9 @@
 #include "app/bot/bot_player.h"
 
 #include "app/screens.h"
-#include "app/shell.h"
 #include "config/settings.h"
 #include "engine/headless/headless.h"
+#include "engine/hge.h"
 #include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "app/game_state.h"
-#include "app/shell.h"
+#include "engine/hge.h"
 #include "engine/text.h"
 #include "game/item.h"
 #include "game/messages.h"

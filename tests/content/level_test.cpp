@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/shell.h"
 #include "config/settings.h"
 #include "content/content_support.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "game/person.h"
 #include "game/world.h"

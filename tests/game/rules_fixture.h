@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/item.h"

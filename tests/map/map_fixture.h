@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell.h"
 #include "config/settings.h"
+#include "engine/hge.h"
 #include "engine/text.h"
 #include "game/person.h"
 #include "game/world.h"
