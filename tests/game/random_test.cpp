@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <vector>
 
 #include "rules_fixture.h"
 
@@ -34,14 +36,28 @@ TEST_F(RandomTest, EmptyOrHugeRangesNeverDivideByZeroOrOverflow) {
   EXPECT_FLOAT_EQ(RandomFloat(2.0f, 2.0f), 2.0f);  // no fmod by zero
 }
 
-// A seed given on the command line must replay the same game.
-TEST_F(RandomTest, SeedingRepeats) {
+// A seed given on the command line must replay the same game, on every platform as with glibc's rand(), and
+// a kept state goes on exactly where it was taken.
+TEST_F(RandomTest, SeedingRepeatsGlibcsSequenceAndAKeptStateGoesOnFromThere) {
   SetRandomSource(nullptr);
+  for (unsigned seed : {0u, 1u, 9u, 1796578394u, 2147483648u, 4294967295u}) {
+    SeedRandom(seed);
+#ifdef __GLIBC__
+    std::srand(seed);
+    std::rand();  // the one SeedRandom throws away
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(NextRaw(), std::rand()) << seed << " " << i;
+#endif
+  }
   SeedRandom(9);
   std::vector<int> first;
   for (int i = 0; i < 20; ++i) first.push_back(RandomInt(0, 1000));
+  const random_state_struct kept = RandomState();
+  const int32_t after = NextRaw();
   SeedRandom(9);
   for (int i = 0; i < 20; ++i) EXPECT_EQ(RandomInt(0, 1000), first[i]);
+  SeedRandom(10);
+  SetRandomState(kept);
+  EXPECT_EQ(NextRaw(), after);
 }
 
 }  // namespace

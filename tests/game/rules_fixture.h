@@ -29,7 +29,7 @@ class RulesTest : public ::testing::Test {
     Engine().ClearRecords();
     Numbers().clear();
     SetRandomSource([] {
-      if (Numbers().empty()) return std::rand();
+      if (Numbers().empty()) return static_cast<int>(NextRaw());
       const int number = Numbers().front();
       Numbers().pop_front();
       return number;
