@@ -11,11 +11,11 @@ std::string Absolute(const std::string& path, const std::string& cwd) {
   return cwd + "/" + path;
 }
 
-bool ParseInt(const std::string& text, long min, long max, long* out) {
+bool ParseInt(const std::string& text, long long min, long long max, long long* out) {
   if (text.empty()) return false;
   char* end = nullptr;
   errno = 0;
-  const long value = std::strtol(text.c_str(), &end, 10);
+  const long long value = std::strtoll(text.c_str(), &end, 10);
   if (errno != 0 || *end != '\0' || value < min || value > max) return false;
   *out = value;
   return true;
@@ -24,8 +24,8 @@ bool ParseInt(const std::string& text, long min, long max, long* out) {
 // Splits "F:FILE" into a frame number and a file.
 bool ParseFrameFile(const std::string& text, const std::string& cwd, std::pair<int, std::string>* out) {
   const size_t colon = text.find(':');
-  long frame = 0;
-  if (colon == std::string::npos || !ParseInt(text.substr(0, colon), 1, 1000000000L, &frame)) return false;
+  long long frame = 0;
+  if (colon == std::string::npos || !ParseInt(text.substr(0, colon), 1, 1000000000LL, &frame)) return false;
   const std::string file = text.substr(colon + 1);
   if (file.empty()) return false;
   *out = {static_cast<int>(frame), Absolute(file, cwd)};
@@ -61,7 +61,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     const std::string value = hasValue ? argv[i + 1] : "";
-    long number = 0;
+    long long number = 0;
     if (arg == "--help" || arg == "-h") {
       cl.help = true;
     } else if (arg == "--version") {
@@ -78,12 +78,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
-      if (!ParseInt(value, 0, 4294967295L, &number)) fail("--seed needs a number from 0 to 4294967295");
+      if (!ParseInt(value, 0, 4294967295LL, &number)) fail("--seed needs a number from 0 to 4294967295");
       cl.options.seeded = true;
       cl.options.seed = static_cast<unsigned>(number);
     } else if (arg == "--bot") {
       ++i;
-      if (!ParseInt(value, 1, 1000000L, &number)) fail("--bot needs a number of games from 1 to 1000000");
+      if (!ParseInt(value, 1, 1000000LL, &number)) fail("--bot needs a number of games from 1 to 1000000");
       cl.botGames = static_cast<int>(number);
     } else if (arg == "--dt") {
       ++i;
@@ -94,7 +94,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.fixedDelta = static_cast<float>(dt);
     } else if (arg == "--frames") {
       ++i;
-      if (!ParseInt(value, 1, 1000000000L, &number)) fail("--frames needs a positive number");
+      if (!ParseInt(value, 1, 1000000000LL, &number)) fail("--frames needs a positive number");
       cl.options.maxFrames = static_cast<int>(number);
     } else if (arg == "--input") {
       cl.options.inputScript = Absolute(argv[++i], cwd);
