@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/game_frame.h"
-#include "app/game_state.h"
+#include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
 #include "game/item.h"

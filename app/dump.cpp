@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/game_state.h"
 #include "app/screens.h"
+#include "app/selection.h"
 #include "engine/hge.h"
 #include "engine/text.h"
 #include "game/messages.h"

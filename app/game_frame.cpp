@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/game_state.h"
 #include "app/play.h"
+#include "app/selection.h"
 #include "app/shell.h"
 #include "config/settings.h"
 #include "engine/sprite.h"

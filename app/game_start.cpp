@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/selection.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"

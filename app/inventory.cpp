@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/game_state.h"
 #include "app/play.h"
+#include "app/selection.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/item.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/game_state.h"
 #include "app/play.h"
+#include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
 #include "game/person.h"

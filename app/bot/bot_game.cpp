@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "app/bot/bot_player.h"
-#include "app/game_state.h"
+#include "app/selection.h"
 #include "engine/hge.h"
 #include "game/item.h"
 #include "game/person.h"

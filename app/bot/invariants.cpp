@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/game_state.h"
+#include "app/selection.h"
 #include "engine/hge.h"
 #include "engine/text.h"
 #include "game/item.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/game_frame.h"
-#include "app/game_state.h"
 #include "app/screens.h"
+#include "app/selection.h"
 #include "config/settings.h"
 #include "engine/hge.h"
 #include "game/item.h"

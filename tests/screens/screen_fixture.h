@@ -8,10 +8,10 @@
 
 #include "app/game_frame.h"
 #include "app/game_start.h"
-#include "app/game_state.h"
 #include "app/inventory.h"
 #include "app/play.h"
 #include "app/screens.h"
+#include "app/selection.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"

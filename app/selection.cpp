@@ -1,5 +1,5 @@
-// The pointer drag and selecting a team member.
-#include "app/game_state.h"
+// Selecting a team member on the game screen.
+#include "app/selection.h"
 
 #include "game/messages.h"
 #include "game/person.h"
