@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/cli.h"
+#include "support/scratch_data.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ CommandLine Parse(std::initializer_list<const char*> args) {
 // Runs the built program with `args`; returns its stdout and sets its exit status.
 std::string RunProgram(const std::string& args, int* status) {
   const std::string command =
-      std::string(DH_BINARY) + " --data " + DH_SOURCE_DIR + " " + args + " 2>/dev/null";
+      std::string(DH_BINARY) + " --data " + ScratchData() + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 512> buffer{};

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/ids.h"
+#include "support/scratch_data.h"
 
 namespace fs = std::filesystem;
 
@@ -16,16 +17,9 @@ namespace {
 
 // The shipped data with one change, no zombies at all, so that the script's walk is never interrupted.
 std::string DataWithoutZombies() {
-  const fs::path source(DH_SOURCE_DIR);
-  const fs::path dir = fs::path(DH_TEST_TMP) / "win_data";
-  fs::remove_all(dir);
-  fs::create_directories(dir / "Data");
-  for (const fs::directory_entry& e : fs::directory_iterator(source / "Data")) {
-    const std::string name = e.path().filename().string();
-    if (name != "dh.ini" && name != "dh.log") fs::create_symlink(e.path(), dir / "Data" / name);
-  }
-  fs::create_directory_symlink(source / "Sound", dir / "Sound");
-  std::ifstream in(source / "Data" / "dh.ini");
+  const fs::path dir = ScratchData();
+  fs::remove(dir / "Data" / "dh.ini");
+  std::ifstream in(fs::path(DH_SOURCE_DIR) / "Data" / "dh.ini");
   std::ofstream out(dir / "Data" / "dh.ini");
   const std::regex proportion(R"(^\s*ZOMBIE_PROPORTION\s*=.*)", std::regex::icase);
   for (std::string line; std::getline(in, line);) {

@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "support/scratch_data.h"
+
 namespace {
 
 // Numeric values of the shipped settings file by key (keys are unique across its sections).
@@ -59,7 +61,7 @@ TEST(LossBlackBox, ATeamThatOnlyEndsItsTurnsDiesAndTheEndScreenFollows) {
   std::filesystem::create_directories(dir);
   std::ofstream(dir + "/input.txt") << script;
   std::string command = std::string(DH_BINARY) + " --headless --seed 7 --dt 0.05 --frames " +
-                        std::to_string(last) + " --data " + DH_SOURCE_DIR + " --input " + dir + "/input.txt";
+                        std::to_string(last) + " --data " + ScratchData() + " --input " + dir + "/input.txt";
   for (int frame : {game, last})
     command += " --dump " + std::to_string(frame) + ":" + dir + "/" + std::to_string(frame) + ".json";
   command += " --shot " + std::to_string(last) + ":" + dir + "/end.png";

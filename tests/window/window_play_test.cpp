@@ -10,6 +10,7 @@
 #include <string>
 
 #include "content/content_support.h"
+#include "support/scratch_data.h"
 
 namespace {
 
@@ -67,18 +68,19 @@ class Window : public ::testing::Test {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     rec = dir + "/recording.txt";
+    data = ScratchData();
   }
 
   // Runs an xdotool driver on a fresh 2000 x 1400 virtual screen; its output goes to driver.txt.
   int Drive(const std::string& body) {
     std::ofstream(dir + "/driver.sh") << kDriverHelpers << body;
     return std::system(
-        ("cd '" + dir + "' && BIN='" + DH_BINARY + "' SRC='" + DH_SOURCE_DIR + "' dir='" + dir + "' rec='" +
-         rec + "' timeout 300 xvfb-run -a -s '-screen 0 2000x1400x24' sh driver.sh > driver.txt 2>&1")
+        ("cd '" + dir + "' && BIN='" + DH_BINARY + "' SRC='" + data + "' dir='" + dir + "' rec='" + rec +
+         "' timeout 300 xvfb-run -a -s '-screen 0 2000x1400x24' sh driver.sh > driver.txt 2>&1")
             .c_str());
   }
 
-  std::string dir, rec;
+  std::string dir, rec, data;
 };
 
 // Skip the logo, new game, take two candidates, start; then walk, select, and end the turn three times.
@@ -111,8 +113,7 @@ std::string PlayScript() {
 TEST_F(Window, MenuTeamAndThreeTurnsEndCleanlyWithScreenshots) {
   std::ofstream(dir + "/input.txt") << PlayScript();
   const std::string command =
-      "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY + " --data " +
-      DH_SOURCE_DIR +
+      "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY + " --data " + data +
       " --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
       " --shot 1500:game.png --dump 590:before.json --dump 1500:after.json > run.txt 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -167,8 +168,8 @@ TEST_F(Window, RecordedSessionReplaysHeadlessToTheSameState) {
   const size_t seedAt = recording.find("# seed ");
   ASSERT_NE(seedAt, std::string::npos) << recording;
   const std::string seed = recording.substr(seedAt + 7, recording.find('\n', seedAt) - seedAt - 7);
-  const std::string replay = std::string(DH_BINARY) + " --headless --data " + DH_SOURCE_DIR + " --input " +
-                             rec + " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
+  const std::string replay = std::string(DH_BINARY) + " --headless --data " + data + " --input " + rec +
+                             " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
   ASSERT_EQ(std::system((replay + " > " + dir + "/replay.txt 2>&1").c_str()), 0);
   const nlohmann::json live = Json(dir + "/live.json"), replayed = Json(dir + "/replay.json");
   ASSERT_FALSE(live.is_null());
