@@ -23,9 +23,7 @@ bool EndRender() {
 }  // namespace
 
 void StartEnd() {
-  hge->System_SetState(HGE_FRAMEFUNC, EndFrame);
-  hge->System_SetState(HGE_RENDERFUNC, EndRender);
-  currentScreen = Screen::End;
+  InstallScreen(Screen::End, EndFrame, EndRender);
   if (endSprite == nullptr) {
     endTexture = hge->Texture_Load("Data/end.png", 0, false);
     endSprite = new hgeSprite(endTexture, 0, 0, SCREEN_W, SCREEN_H);

@@ -71,9 +71,7 @@ bool LogoRender() {
 }  // namespace
 
 void StartLogo() {
-  hge->System_SetState(HGE_FRAMEFUNC, LogoFrame);
-  hge->System_SetState(HGE_RENDERFUNC, LogoRender);
-  currentScreen = Screen::Logo;
+  InstallScreen(Screen::Logo, LogoFrame, LogoRender);
   if (logoTexture == 0) {
     logoTexture = hge->Texture_Load("Data/logo.png", 0, false);
     logoSprite = new hgeSprite(logoTexture, 0, 0, SCREEN_W, SCREEN_H);

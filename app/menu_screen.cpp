@@ -41,9 +41,7 @@ bool MenuRender() {
 }  // namespace
 
 void StartMenu() {
-  hge->System_SetState(HGE_FRAMEFUNC, MenuFrame);
-  hge->System_SetState(HGE_RENDERFUNC, MenuRender);
-  currentScreen = Screen::Menu;
+  InstallScreen(Screen::Menu, MenuFrame, MenuRender);
   if (menuGui != nullptr) return;
   menuTexture = hge->Texture_Load("Data/menu.png", 0, false);
   menuBackground = new hgeSprite(menuTexture, 0, 0, SCREEN_W, SCREEN_H);

@@ -13,6 +13,12 @@
 
 Screen currentScreen = Screen::None;
 
+void InstallScreen(Screen screen, hgeCallback frame, hgeCallback render) {
+  hge->System_SetState(HGE_FRAMEFUNC, frame);
+  hge->System_SetState(HGE_RENDERFUNC, render);
+  currentScreen = screen;
+}
+
 const char* ScreenName(Screen screen) {
   switch (screen) {
     case Screen::Logo:
@@ -46,16 +52,12 @@ bool TeamScreenFrame() {
 }  // namespace
 
 void StartTeamSelection() {
-  hge->System_SetState(HGE_FRAMEFUNC, TeamScreenFrame);
-  hge->System_SetState(HGE_RENDERFUNC, TeamRender);
-  currentScreen = Screen::Team;
+  InstallScreen(Screen::Team, TeamScreenFrame, TeamRender);
   EnterTeamSelection();
 }
 
 void StartGameScreen() {
-  hge->System_SetState(HGE_FRAMEFUNC, GameFrame);
-  hge->System_SetState(HGE_RENDERFUNC, GameRender);
-  currentScreen = Screen::Game;
+  InstallScreen(Screen::Game, GameFrame, GameRender);
   screenState = PHASE_INPUT;
   screenTimer = 0.0f;
   if (hudGui != nullptr) return;
