@@ -47,7 +47,8 @@ std::string CleanValue(const std::string& raw) {
     }
   }
   value = Trim(value);
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    value = value.substr(1, value.size() - 2);
   return value;
 }
 

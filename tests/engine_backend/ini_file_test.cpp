@@ -1,8 +1,9 @@
 // The settings reader: Windows profile rules line by line, through the engine and on raw text.
+#include "engine/core/ini_file.h"
+
 #include <string>
 
 #include "backend_fixture.h"
-#include "engine/core/ini_file.h"
 
 namespace {
 
@@ -44,10 +45,10 @@ TEST_F(IniReading, MissingAndDamagedFilesGiveDefaultsAndKeepTheGoodLines) {
   EXPECT_EQ(engine->Ini_GetInt("start", "LOGO", 42), 42);
 
   std::string garbage("[start]\n\x01\x02\xFF\xFE=\x00\x7F\n", 16);
-  garbage += std::string(100000, 'x') + "\n";                    // a line far longer than any buffer
-  garbage += std::string(5000, ' ') + "LOGO = 3\n";              // a long indentation before a key
+  garbage += std::string(100000, 'x') + "\n";        // a line far longer than any buffer
+  garbage += std::string(5000, ' ') + "LOGO = 3\n";  // a long indentation before a key
   garbage += "[broken\n= 4\n==\n" + std::string(3, '\0') + "\n";
-  garbage += "[maps\nBORDER_LEFT = 7\n";                          // the broken header keeps [start]
+  garbage += "[maps\nBORDER_LEFT = 7\n";  // the broken header keeps [start]
   const std::string path = Write("garbage.ini", garbage);
   engine->System_SetState(HGE_INIFILE, path.c_str());
   EXPECT_EQ(engine->Ini_GetInt("start", "LOGO", 42), 3);
