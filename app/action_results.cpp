@@ -79,8 +79,9 @@ void FinishFall(int i) {
   }
   map.RemoveMember(i);
   p->alive = 0;
-  selectedMember = -1;
-  // A drag or pop-up belonged to the selection, which is gone.
+  // Only the member who died loses the selection; the player keeps commanding a living one.
+  if (selectedMember == i) selectedMember = -1;
+  // Any death ends a drag or an open pop-up.
   CancelDrag();
   ApplyHudEnabling();
   map.pathsStale = true;

@@ -83,6 +83,7 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
     CheckCells();
     CheckFigures();
     CheckMembers();
+    CheckSelection();
     CheckDrag();
     CheckItemLedger(CollectItems());
   }
@@ -90,6 +91,7 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
   CheckProgress();
   lastScreen = currentScreen;
   lastPhase = currentScreen == Screen::Game ? screenState : -1;
+  lastSelected = currentScreen == Screen::Game ? selectedMember : -1;
   return found;
 }
 
@@ -205,6 +207,13 @@ void InvariantChecker::CheckMembers() {
   }
   Expect(selectedMember == -1 || (ValidMember(selectedMember) && team[selectedMember]->alive),
          "the selected member " + std::to_string(selectedMember) + " is not a living member");
+}
+
+void InvariantChecker::CheckSelection() {
+  // Nothing but the selected member's own death takes the selection away during a game.
+  if (lastScreen != Screen::Game || !ValidMember(lastSelected) || selectedMember != -1) return;
+  Expect(!team[lastSelected]->alive,
+         "member " + std::to_string(lastSelected) + " lost the selection while alive");
 }
 
 void InvariantChecker::CheckDrag() {

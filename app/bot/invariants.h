@@ -34,6 +34,7 @@ class InvariantChecker {
   void CheckCells();
   void CheckFigures();
   void CheckMembers();
+  void CheckSelection();
   void CheckDrag();
   void CheckPhases();
   void CheckProgress();
@@ -47,7 +48,8 @@ class InvariantChecker {
   bool started = false;
   Screen lastScreen = Screen::None;
   int lastPhase = -1;
-  int framesAway = 0;  // frames since the player last had the input (phase 0)
+  int lastSelected = -1;  // the selected member after the frame before, -1 outside the game screen
+  int framesAway = 0;     // frames since the player last had the input (phase 0)
   size_t boxesSeen = 0;
   bool ledgerStarted = false;
   bool lastKeyFound = false;

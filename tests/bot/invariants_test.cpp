@@ -158,6 +158,26 @@ TEST_F(Invariants, TheDragAndThePhasesFollowTheGamesRules) {
   EXPECT_NE(v.find("member 0 has actions queued in phase 2"), std::string::npos) << v;
 }
 
+// Only the selected member's own death takes the selection away; another member's death keeps it.
+TEST_F(Invariants, OnlyTheSelectedMembersOwnDeathTakesTheSelection) {
+  Person* a = Member(1, 1);
+  Person* b = Member(4, 2);
+  auto die = [](Person* p) {
+    p->alive = 0;
+    gameMap->cells[p->cell].memberHere = -1;
+  };
+  selectedMember = 0;
+  ASSERT_EQ(Violations(), "");
+  die(b);
+  selectedMember = -1;
+  EXPECT_NE(Violations().find("member 0 lost the selection while alive"), std::string::npos);
+  selectedMember = 0;
+  ASSERT_EQ(Violations(), "");
+  die(a);
+  selectedMember = -1;
+  EXPECT_EQ(Violations(), "");
+}
+
 TEST_F(Invariants, ErrorBoxesAndATurnThatNeverEndsAreReported) {
   Member(1, 1);
   fake.System_ErrorBox("Unknown action");

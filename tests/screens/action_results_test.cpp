@@ -114,6 +114,21 @@ TEST_F(Consequences, TheFallLeavesTheBagAndKeysOnTheGroundAndTheBodyOutOfTheWay)
   EXPECT_TRUE(gameMap->pathsStale);
 }
 
+// A death deselects only the member who died: the player keeps commanding a living selected member.
+TEST_F(Consequences, ADeathDeselectsOnlyTheDeadSelectedMember) {
+  AddMember(1, 1);
+  AddMember(5, 5);
+  AddMember(7, 7);
+  selectedMember = 0;
+  ApplyMemberResult(1, PA_FALL);
+  EXPECT_EQ(selectedMember, 0);
+  selectedMember = 2;
+  ApplyMemberResult(2, PA_FALL);
+  EXPECT_EQ(selectedMember, -1);
+  ApplyMemberResult(0, PA_FALL);  // nobody selected: nobody to keep
+  EXPECT_EQ(selectedMember, -1);
+}
+
 // Armour takes half the blows; a last blow queues one fall behind the queue, none for the dead.
 TEST_F(Consequences, ArmourTakesHalfTheBlowsAndALastBlowQueuesOneFall) {
   Person* p = AddMember(2, 2);
