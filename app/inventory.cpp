@@ -63,6 +63,8 @@ void DropIntoBag(Person* s) {
       ShowPhrase(PHRASE_NEEDS_ONE_POINT);
     } else if (s->PutIntoBag(draggedItem, SRC_GROUND)) {
       s->actionPoints -= 1;
+      // The message line names what was taken, so no older refusal stays there as if it had failed.
+      ShowMessage(ItemName(draggedItem->type));
       RemovePickedGroundItem();
       DropOverflow(selectedMember);
     }

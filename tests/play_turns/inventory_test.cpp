@@ -98,6 +98,24 @@ TEST_F(InventoryTest, TakingFromTheGroundCostsOnePointAndNeedsIt) {
   EXPECT_EQ(Ground(), Items{holster});
 }
 
+// A pick-up from the ground names what was taken, into the bag or a slot, so an earlier refusal does not
+// stay on the message line as if the pick-up had failed.
+TEST_F(InventoryTest, APickUpNamesTheItemOverAnEarlierRefusal) {
+  for (const int target : {int{HUD_BAG_FIRST} + 2, int{HUD_ACTIVE_ITEM}, int{HUD_HOLSTER}}) {
+    SCOPED_TRACE(target);
+    const int type = target == HUD_HOLSTER ? ITEM_HOLSTER : ITEM_KITCHEN_KNIFE;
+    s->actionPoints = 0;
+    DragFromGround(type);
+    DropHud(target);
+    ASSERT_EQ(message, W("Требуется 1 очко действия"));
+    s->actionPoints = 1;
+    DragFromGround(type);
+    DropHud(target);
+    EXPECT_EQ(message, ItemName(type));
+    EXPECT_EQ(s->actionPoints, 0);
+  }
+}
+
 // Slots take only their kind, for free from the bag, and only an item that really is in the bag; a
 // backpack widens the bag at once, and comes off only while its room is free.
 TEST_F(InventoryTest, SlotsTakeOnlyTheirKindForFreeAndABackpackWidensTheBagAtOnce) {
