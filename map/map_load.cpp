@@ -87,10 +87,12 @@ void Map::Load(const std::string& path) {
   H = reader.Int();
   CW = reader.Int();
   CH = reader.Int();
-  // Cells are 16-bit indices and pixel positions 32-bit numbers: an empty grid, or one too large for
-  // either, leaves a map without cells.
-  const bool sizesValid = W > 0 && H > 0 && int64_t{W} * H < MAP_MAX_CELLS && FitsInt32(int64_t{W} * CW) &&
-                          FitsInt32(int64_t{H} * CH);
+  // A file that ends before its sizes (an empty one too) has ended early, whatever it left behind.
+  const bool sizesRead = !reader.ended;
+  // Cells are 16-bit indices and pixel positions 32-bit numbers, and the view divides by the cell size:
+  // an empty grid, a cell of no size, or a map too large for either leaves a map without cells.
+  const bool sizesValid = sizesRead && W > 0 && H > 0 && CW > 0 && CH > 0 && int64_t{W} * H < MAP_MAX_CELLS &&
+                          FitsInt32(int64_t{W} * CW) && FitsInt32(int64_t{H} * CH);
   if (!sizesValid) W = H = 0;
   cellCount = W * H;
   pixelW = W * CW;
@@ -112,7 +114,7 @@ void Map::Load(const std::string& path) {
   pathDone.fill(false);
   searchSpotCount = 0;
   if (!sizesValid) {
-    Report(kBadSize);
+    Report(sizesRead ? kBadSize : kEnded);
     return;
   }
 

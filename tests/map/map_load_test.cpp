@@ -73,10 +73,11 @@ TEST_F(MapTest, SpritesAreNumberedAcrossTexturesAndBadIndicesAreReported) {
 }
 
 TEST_F(MapTest, NumbersAreTheLeadingSignAndDigitsOfATokenAndSaturate) {
-  Map& m = Load("2x 1 +30 junk -1z 99999999999 0 0 (( (( (( '' ''");
+  Map& m = Load("2x 1 +30 32junk -1z 99999999999 0 0 (( (( (( '' ''");
   EXPECT_TRUE(Boxes().empty());
   EXPECT_EQ((std::vector<int>{m.W, m.CW, m.CH, m.escapeX, m.escapeY}),
-            (std::vector<int>{2, 30, 0, -1, 2147483647}));
+            (std::vector<int>{2, 30, 32, -1, 2147483647}));
+  EXPECT_EQ(Load("2 1 32 junk 0 0 0 0 (( (( (( '' ''").cellCount, 0) << "a cell height of 0";
 }
 
 TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
@@ -99,8 +100,10 @@ TEST_F(MapTest, MissingFileLeavesAnEmptyMapThatIsSafeToUse) {
 
 TEST_F(MapTest, AbsurdSizesAreReportedAndLeaveNoCells) {
   // Beyond the cell count, a pixel width or height past 32 bits would overflow figure positions.
-  for (const std::string header : {"", "0 5 32 32", "5 0 32 32", "-3 4 32 32", "128 256 32 32", "abc def",
-                                   "200 1 2147483647 32", "1 68 32 -91000000"}) {
+  // A cell of no or negative size is as absurd: the view divides by it.
+  for (const std::string header :
+       {"", "0 5 32 32", "5 0 32 32", "-3 4 32 32", "128 256 32 32", "abc def", "200 1 2147483647 32",
+        "1 68 32 -91000000", "3 2 0 32", "3 2 32 0", "3 2 -32 32", "3 2 32 -1"}) {
     fake.errorBoxes.clear();
     Map& m = Load(header + " 0 0 0 0 ( ( ( ( (");
     EXPECT_EQ(Boxes(), kBadSize) << header;
@@ -115,7 +118,17 @@ TEST_F(MapTest, AbsurdSizesAreReportedAndLeaveNoCells) {
 }
 
 TEST_F(MapTest, FileEndingEarlyIsReportedOnceAndKeepsCellsConsistent) {
+  // A file that ends before its sizes, an empty one too, ended early: its sizes are not wrong, only missing.
+  for (const std::string text : {"", " \n\t\n", "3 2 32"}) {
+    fake.errorBoxes.clear();
+    Map& empty = Load(text);
+    EXPECT_EQ(Boxes(), kEnded) << "'" << text << "'";
+    EXPECT_TRUE(empty.cells.empty());
+    EXPECT_EQ(empty.cellCount, 0);
+  }
+
   // A huge texture count with nothing behind it must neither hang nor make anything up.
+  fake.errorBoxes.clear();
   Map& m = Load("3 2 32 32 0 0 0 1000000000");
   EXPECT_EQ(Boxes(), kEnded);
   EXPECT_EQ(m.cells.size(), 6u);
