@@ -1,6 +1,8 @@
 // Attacking a zombie: a blow, a single shot or a burst, all outcomes drawn when the attack is ordered.
 #include <algorithm>
+#include <string>
 
+#include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/board.h"
@@ -39,6 +41,13 @@ void KnockBack(Person* z, int zombie, int cell, const Person& user, float height
   board.MoveZombie(zombie, cell, destination);
 }
 
+// What an empty weapon without cartridges lacks: nails for the nail gun, arrows for a bow or crossbow.
+const std::string& EmptyWeaponText(const Item& item) {
+  static const std::string kNoNails = ToCp1251("Нет гвоздей");
+  static const std::string kNoArrows = ToCp1251("Нет стрел");
+  return item.ammoKind == AMMO_NAILS ? kNoNails : kNoArrows;
+}
+
 }  // namespace
 
 void AttackZombie(int cell) {
@@ -57,6 +66,8 @@ void AttackZombie(int cell) {
     if (item->ammoKind == AMMO_CARTRIDGES) {
       ShowPhrase(PHRASE_NO_CARTRIDGES);
       PlaySound(SND_HAMMER_CLICK);
+    } else {
+      ShowMessage(EmptyWeaponText(*item));
     }
     return;
   }

@@ -35,6 +35,25 @@ class ActionRules : public PlayTest {
   Person* user = nullptr;
 };
 
+// An empty bow, crossbow or nail gun says what it lacks, as an empty firearm does, and changes nothing.
+TEST_F(ActionRules, AnEmptyBowCrossbowOrNailGunSaysWhatItLacks) {
+  Person* z = Target(4, 3);
+  for (const auto& [type, text] :
+       {std::pair{ITEM_BOW, "Нет стрел"}, {ITEM_CROSSBOW, "Нет стрел"}, {ITEM_NAIL_GUN, "Нет гвоздей"}}) {
+    SCOPED_TRACE(type);
+    user->bag.clear();
+    Wield(user, type)->loaded = 0;
+    gameMap->MarkTargets();
+    ASSERT_TRUE(z->targetable);
+    message.clear();
+    AttackZombie(z->cell);
+    EXPECT_EQ(message, W(text));
+    EXPECT_EQ(user->actionPoints, 4);
+    EXPECT_TRUE(user->actions.empty() && z->actions.empty());
+    EXPECT_EQ(screenState, PHASE_INPUT);
+  }
+}
+
 // Every refusal posts its phrase (or none) and changes nothing: no points, items, queues or phase. Neither
 // does any command without a living selected member, or with an action index past the item's list.
 TEST_F(ActionRules, EveryRefusalPostsItsPhraseAndChangesNothing) {
