@@ -85,6 +85,8 @@ void FinishFall(int i) {
   CancelDrag();
   ApplyHudEnabling();
   map.pathsStale = true;
+  // The dead member's unsearched spots are lost to the team: the car keys must still be findable.
+  map.KeepKeysReachable();
 }
 
 // A zombie's blow arrives: armour may absorb it; a member left without life falls.

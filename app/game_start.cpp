@@ -182,6 +182,7 @@ void StartGame() {
   StartGameScreen();
   gameMap->searchesMade = 0;
   gameMap->searchThreshold = ChooseSearchThreshold();
+  gameMap->KeepKeysReachable();
   SelectMember(0);
   SelectMember(0);
 }

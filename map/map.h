@@ -169,6 +169,14 @@ class Map final : public Board {
   // Recomputes which zombies the selected member can attack.
   void MarkTargets();
 
+  // ---- The car keys (search_threshold.cpp) ----
+
+  // Searches the living members can still make: each one's unsearched spots of the spot list.
+  int SearchesLeft() const;
+  // Lowers the search threshold to the searches made and still possible when it asks for more, so that
+  // the car keys can always be found; called when a game starts and when a member dies.
+  void KeepKeysReachable();
+
   // ---- Map analysis (map_analyze.cpp) ----
 
   // The frame's update while the player commands: view, fading, path marks, and clicks made commands.

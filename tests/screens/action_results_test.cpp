@@ -129,6 +129,24 @@ TEST_F(Consequences, ADeathDeselectsOnlyTheDeadSelectedMember) {
   EXPECT_EQ(selectedMember, -1);
 }
 
+// A death that leaves fewer searches than the car keys wait for lowers their threshold to what the living
+// can still reach (four members on 33 spots wait for 82; two are left with 66); one within reach stays.
+TEST_F(Consequences, ADeathKeepsTheCarKeysWithinTheSearchesLeft) {
+  UseMap(TestMapFile(10, 8, std::string(80, '0'), 33));
+  for (int k = 0; k < 4; ++k) AddMember(k, 6);
+  gameMap->searchesMade = 0;
+  gameMap->searchThreshold = 82;
+  ApplyMemberResult(3, PA_FALL);
+  EXPECT_EQ(gameMap->searchThreshold, 82) << "99 searches are still possible";
+  ApplyMemberResult(2, PA_FALL);
+  EXPECT_EQ(gameMap->searchThreshold, 66);
+  team[0]->searchable[4] = false;  // one search made and one spot used
+  gameMap->searchesMade = 1;
+  gameMap->searchThreshold = 50;
+  ApplyMemberResult(1, PA_FALL);
+  EXPECT_EQ(gameMap->searchThreshold, 33);
+}
+
 // Armour takes half the blows; a last blow queues one fall behind the queue, none for the dead.
 TEST_F(Consequences, ArmourTakesHalfTheBlowsAndALastBlowQueuesOneFall) {
   Person* p = AddMember(2, 2);
