@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
@@ -124,6 +127,38 @@ TEST_F(Screens, MenuButtonsReportOnReleaseWithTheClickAndTheEndScreenStopsOnEsca
   EXPECT_FALSE(Frame());
   EXPECT_FALSE(FrameWith(HGEK_ENTER));
   EXPECT_TRUE(FrameWith(HGEK_ESCAPE));
+}
+
+// Escape does nothing on the menu, and the player's documents say so beside where it quits or skips.
+TEST_F(Screens, EscapeIsIgnoredOnTheMenuAndDocumentedScreenByScreen) {
+  LoadSettings(&fake);
+  LoadSounds();
+  StartMenu();
+  fake.SetMouse(400, 340);  // even over the exit button
+  EXPECT_FALSE(FrameWith(HGEK_ESCAPE));
+  EXPECT_FALSE(FrameWith(HGEK_ESCAPE, true));
+  EXPECT_EQ(currentScreen, Screen::Menu);
+
+  // The controls' Escape entry of the README and of the manual page.
+  auto entry = [](const std::string& file, const std::string& start) {
+    std::ifstream in(std::string(DH_SOURCE_DIR) + "/" + file);
+    std::string line, found;
+    while (std::getline(in, line)) {
+      if (!found.empty()) return found + " " + line;  // the manual page's text follows its tag line
+      if (line.rfind(start, 0) != 0) continue;
+      if (start[0] == '|') return line;  // a table row holds the whole entry
+      found = line;
+    }
+    return found;
+  };
+  for (const std::string& text :
+       {entry("README.md", "| Escape"), entry("tools/desktop/duskhollow.6.in", ".B Escape")}) {
+    SCOPED_TRACE(text);
+    for (const char* where : {"logo", "menu", "team", "game", "end screen"}) {
+      EXPECT_NE(text.find(where), std::string::npos) << where;
+    }
+    EXPECT_NE(text.find("nothing"), std::string::npos);
+  }
 }
 
 TEST_F(Screens, RunningTheGameFreesEveryEffectAndShutsDown) {
