@@ -3,11 +3,21 @@
 
 #include <SDL2/SDL_image.h>
 
+#include <cstring>
 #include <iostream>
 
 #include "engine/core/backends.h"
 #include "engine/sdl/sdl_keys.h"
 #include "engine/text.h"
+
+namespace {
+
+// Whether SDL's video driver `name` draws nowhere a player could see.
+bool ShowsNothing(const char* name) {
+  return name != nullptr && (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
+}
+
+}  // namespace
 
 HGE* CreateSdlEngine(const hgeRunOptions& options) {
   return new SdlEngine(options);
@@ -23,6 +33,15 @@ bool SdlEngine::PlatformInitiate() {
     return false;
   }
   videoStarted = true;
+  // Where no display can be reached SDL falls back to a driver that shows nothing, and the game would run
+  // unseen with its clock ticking; such a driver is used only when asked for by name.
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if ((asked == nullptr || *asked == '\0') && ShowsNothing(SDL_GetCurrentVideoDriver())) {
+    errorMessage =
+        "Cannot open the window: no display was found (neither DISPLAY nor WAYLAND_DISPLAY "
+        "names one)";
+    return false;
+  }
   audio.Open();
 
   if (options.fullscreen) windowed = false;

@@ -174,3 +174,15 @@ TEST_F(SdlBackend, InitiateFailureGivesAReadableMessage) {
   EXPECT_NE(std::string(engine->System_GetErrorMessage()), "");
   setenv("SDL_VIDEODRIVER", "dummy", 1);
 }
+
+// Guards start-up without a display: with no driver asked for, no DISPLAY and no Wayland, the window must not
+// open invisibly on an off-screen driver while the game runs; a driver asked for by name still opens.
+TEST_F(SdlBackend, NoDisplayFailsStartUpUnlessAnInvisibleDriverIsAskedFor) {
+  StartSdl(hgeRunOptions());
+  unsetenv("SDL_VIDEODRIVER");
+  EXPECT_FALSE(engine->System_Initiate());
+  EXPECT_NE(std::string(engine->System_GetErrorMessage()).find("display"), std::string::npos)
+      << engine->System_GetErrorMessage();
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  EXPECT_TRUE(engine->System_Initiate());
+}
