@@ -59,15 +59,18 @@ void Map::Draw(bool overInterface) {
     }
     if (!cell.items.empty()) Put(bagToken, x + BAG_TOKEN_X, y + BAG_TOKEN_Y, *this);
 
+    // The fallen lie under whoever stands in their cell; a zombie and a member sharing a drawing cell for
+    // a moment are both drawn, the member last.
+    for (Person* body : team) {
+      if (!body->alive && body->secondCell == i) body->Draw(view.offsetX, view.offsetY, CW, CH);
+    }
+    if (Person* zombie = At(zombies, cell.zombieBound)) zombie->Draw(view.offsetX, view.offsetY, CW, CH);
     Person* member = At(team, cell.memberBound);
-    Person* zombie = At(zombies, cell.zombieBound);
-    if (member != nullptr) {
+    if (member != nullptr && member->alive) {
       if (screenState != 1 && cell.memberBound == selectedMember) {
         Put(markerBottom, static_cast<float>(member->x) * CW, static_cast<float>(member->y) * CH, *this);
       }
       member->Draw(view.offsetX, view.offsetY, CW, CH);
-    } else if (zombie != nullptr) {
-      zombie->Draw(view.offsetX, view.offsetY, CW, CH);
     }
     if (LOGO == -1 && cell.zombieHere >= 0 && font1 != nullptr) {
       font1->printf(x - view.offsetX, y - view.offsetY, HGETEXT_LEFT, "%i",

@@ -46,7 +46,7 @@ class DrawTest : public MapTest {
 };
 
 // Each situation leaves out its own quads from the full picture: the zombies' half the path and search
-// tokens, a dead selection the search token.
+// tokens, a dead selection the search token and the selection's marker.
 TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
   // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
@@ -84,7 +84,7 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   } cases[] = {
       {"the player commanding", 0, false, {}},
       {"zombies", 3, false, {"path0", "find", "path1", "path2", "path3"}},
-      {"a dead selection", 0, true, {"find"}},
+      {"a dead selection", 0, true, {"find", "bottom"}},  // drawn as a body, unmarked
   };
   for (const auto& c : cases) {
     screenState = c.state;
@@ -108,6 +108,26 @@ TEST_F(DrawTest, SearchTokensStopWhereTheMembersFlagsEnd) {
   fake.quads.clear();
   map->Draw(false);
   EXPECT_EQ(Drawn(), (std::vector<std::string>{"bottom", "member", "find"}));
+}
+
+// A fallen member's body lies in its cell: a zombie that stands on it is drawn over it, and so is a living
+// member whose drawing cell it is for a moment; both with the zombie, the member comes last.
+TEST_F(DrawTest, AFallenMembersBodyHidesNoFigureStandingOnIt) {
+  label[902] = "body";
+  Load(MapFile(3, 1));
+  AddMember(1, 0, {}, false)->sprite->SetTexture(902);
+  AddZombie(1, 0);
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"body", "zombie"}));
+  AddMember(2, 0);
+  team[1]->x = 1;
+  team[1]->secondCell = 1;
+  map->cells[2].memberBound = -1;
+  map->cells[1].memberBound = 1;
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"body", "zombie", "member"}));
 }
 
 }  // namespace

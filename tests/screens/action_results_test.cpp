@@ -151,10 +151,10 @@ TEST_F(Consequences, ADeadZombieLeavesTheListAndTheNextOneStillPlaysItsFrame) {
   next->actions = last->actions = {{PA_WAIT, 10.0f, 0}};  // a long wait
   gameMap->pathsStale = false;
   screenState = 3;
-  PlayActions(0.1f);  // the dying action ends in this frame
+  PlayActions(0.61f);  // the dying action ends in this frame
   ASSERT_EQ(zombies, (std::vector<Person*>{next, last}));
-  EXPECT_FLOAT_EQ(next->actionTime, 0.1f);
-  EXPECT_FLOAT_EQ(last->actionTime, 0.1f);
+  EXPECT_FLOAT_EQ(next->actionTime, 0.61f);
+  EXPECT_FLOAT_EQ(last->actionTime, 0.61f);
   EXPECT_EQ(screenState, 3);
   EXPECT_EQ(gameMap->cells[dying->cell].zombieHere, -1);
   EXPECT_EQ(gameMap->cells[dying->cell].zombieBound, -1);
