@@ -13,6 +13,7 @@ hgeSprite* markerTop[2] = {};
 hgeFont* font1 = nullptr;
 hgeSprite* findToken = nullptr;
 hgeSprite* bagToken = nullptr;
+hgeSprite* escapeToken = nullptr;
 
 namespace {
 
@@ -33,6 +34,7 @@ void Map::Draw(bool overInterface) {
   const Person* selected = At(team, selectedMember);
   const bool searchTokens = playerSide && selected != nullptr && selected->alive;
   int spotsSeen = 0;
+  const int escapeCell = EscapeCell();
 
   for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
     const map_cell_struct& cell = cells[i];
@@ -44,6 +46,7 @@ void Map::Draw(bool overInterface) {
       const map_sprites_struct& s = sprites[cell.decoration];
       Put(s.sprite, s.x, s.y, *this);
     }
+    if (i == escapeCell) Put(escapeToken, x + ESCAPE_TOKEN_X, y + ESCAPE_TOKEN_Y, *this);
     if (!overInterface) {
       if (pathsShown && (cell.pathMark == 1 || cell.pathMark == 2)) {
         Put(pathTokens[cell.pathMark - 1], x + PATH_TOKEN_X, y + PATH_TOKEN_Y + cell.standHeight, *this);
@@ -57,7 +60,6 @@ void Map::Draw(bool overInterface) {
       }
       ++spotsSeen;
     }
-    if (!cell.items.empty()) Put(bagToken, x + BAG_TOKEN_X, y + BAG_TOKEN_Y, *this);
 
     // The fallen lie under whoever stands in their cell; a zombie and a member sharing a drawing cell for
     // a moment are both drawn, the member last.
@@ -72,6 +74,8 @@ void Map::Draw(bool overInterface) {
       }
       member->Draw(view.offsetX, view.offsetY, CW, CH);
     }
+    // Over the figures, so that a member standing on the items does not hide them.
+    if (!cell.items.empty()) Put(bagToken, x + BAG_TOKEN_X, y + BAG_TOKEN_Y, *this);
     if (LOGO == -1 && cell.zombieHere >= 0 && font1 != nullptr) {
       font1->printf(x - view.offsetX, y - view.offsetY, HGETEXT_LEFT, "%i",
                     static_cast<int>(cell.zombieHere));
