@@ -1,4 +1,5 @@
-// Passport cards: the blank, the photo, the name, and the description, skills and bag wrapped inside the card.
+// Passport cards: the blank, the photo, the name, and the description, skills and bag wrapped inside the
+// card.
 #include "ui/passport.h"
 
 #include <algorithm>
@@ -98,7 +99,8 @@ void DrawPassport(const Person& person, float x, float y) {
   font1->Render(x + PASS_DESC_X, y + PASS_DESC_Y, HGETEXT_LEFT, description.c_str());
   std::string skills = WrapText(SkillsLine(person), *font1, right - PASS_SKILL_X);
   const std::string items = WrapText(ItemsLine(person), *font1, right - PASS_ITEMS_X);
-  float skillsX = PASS_SKILL_X, skillsY = PASS_SKILL_Y, itemsY = PASS_ITEMS_Y + (LineCount(skills) - 1) * line;
+  float skillsX = PASS_SKILL_X, skillsY = PASS_SKILL_Y,
+        itemsY = PASS_ITEMS_Y + (LineCount(skills) - 1) * line;
   if (itemsY + LineCount(items) * line > PASS_H) {
     // The items need more lines than the card has below the photo: the skills line moves up under the
     // description and leaves its place to them.

@@ -192,7 +192,7 @@ void InvariantChecker::CheckDrawn() {
   auto pictureOf = [&](const Person* p) {
     const hgeQuad& q = p->sprite->GetQuad();
     return Picture{q.tex, q.v[0].tx, q.v[0].ty, p->x * map.CW - map.view.offsetX + p->drawX,
-                    p->y * map.CH - map.view.offsetY + p->drawY};
+                   p->y * map.CH - map.view.offsetY + p->drawY};
   };
   std::vector<Picture> figures;
   for (const Person* p : team) figures.push_back(pictureOf(p));
@@ -218,7 +218,8 @@ void InvariantChecker::CheckDrawn() {
   // Every figure on the map is in the frame's picture, the fallen included.
   for (size_t k = 0; k < figures.size(); ++k) {
     const bool member = k < team.size();
-    const std::string who = member ? "member " + std::to_string(k) : "zombie " + std::to_string(k - team.size());
+    const std::string who =
+        member ? "member " + std::to_string(k) : "zombie " + std::to_string(k - team.size());
     Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
   }
 }

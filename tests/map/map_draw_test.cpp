@@ -10,13 +10,15 @@
 
 namespace {
 
-hgeSprite** const kTokens[10] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
-                                 &markerTop[1],  &markerBottom,  &findToken,     &bagToken,      &escapeToken};
+hgeSprite** const kTokens[10] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3],
+                                 &markerTop[0],  &markerTop[1],  &markerBottom,  &findToken,
+                                 &bagToken,      &escapeToken};
 
 class DrawTest : public MapTest {
  protected:
   DrawTest() {
-    const char* names[10] = {"path0", "path1", "path2", "path3", "top0", "top1", "bottom", "find", "bag", "escape"};
+    const char* names[10] = {"path0", "path1",  "path2", "path3", "top0",
+                             "top1",  "bottom", "find",  "bag",   "escape"};
     for (int i = 0; i < 10; ++i) {
       fake.SetTextureSize(101 + i, 64, 64);
       *kTokens[i] = new hgeSprite(101 + i, 0, 0, 8, 8);
@@ -69,13 +71,16 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   map->UpdateView(0.0f);
   fake.quads.clear();
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Декорация из несуществующего спрайта 1:7"});
+  // Cell 0 is the escape cell; the items' token comes over the figure.
+  // clang-format off
   const std::vector<std::string> full = {
-      "A",     "escape", "path0",  "zombie", "bag",  // cell 0, the escape cell: the items' token over the figure
-      "top0",  "find",                        // cell 1: the bad decoration is left out
-      "B",     "bottom", "member",            // cell 2 covers the zombie of the row above
-      "A",     "path1",                       // cell 3
-      "path2", "path3",  "top1",              // second pass and the cursor's top marker
+      "A",     "escape", "path0", "zombie", "bag",  // cell 0
+      "top0",  "find",                              // cell 1: the bad decoration is left out
+      "B",     "bottom", "member",                  // cell 2 covers the zombie of the row above
+      "A",     "path1",                             // cell 3
+      "path2", "path3",  "top1",                    // second pass and the cursor's top marker
   };
+  // clang-format on
   const struct {
     const char* why;
     int state;
@@ -139,6 +144,22 @@ TEST_F(DrawTest, TheItemsTokenIsDrawnOverTheMemberStandingOnIt) {
   fake.quads.clear();
   map->Draw(false);
   EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "member", "bag"}));
+}
+
+// Two zombies sharing a drawing cell for a moment (one stepping in behind the other) are both drawn, whichever
+// of them the cell's record names.
+TEST_F(DrawTest, FiguresSharingADrawingCellAreAllDrawn) {
+  Load(MapFile(3, 1));
+  AddZombie(1, 0);
+  AddZombie(2, 0);
+  zombies[1]->x = 1;  // stepped in: the cell's record now names it, and its old cell names nobody
+  zombies[1]->secondCell = 1;
+  map->cells[1].zombieBound = 1;
+  map->cells[2].zombieBound = -1;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "zombie", "zombie"}));
 }
 
 // The escape cell carries its marker on the ground, under whoever stands there, wherever the view is.

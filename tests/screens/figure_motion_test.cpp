@@ -57,8 +57,8 @@ TEST_F(FigureMotion, WalkingClimbingAndPushedFiguresNeverJumpBack) {
     bool zombie;
     int facing;
     std::vector<int> actions;
-    int dx, dy;   // the way the figure goes
-    int frames;   // how long the actions play
+    int dx, dy;  // the way the figure goes
+    int frames;  // how long the actions play
   };
   const int U = PA_STEP_UP, R = PA_STEP_RIGHT, D = PA_STEP_DOWN, L = PA_STEP_LEFT;
   const Case cases[] = {

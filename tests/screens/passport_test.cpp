@@ -85,7 +85,8 @@ class ShippedCard : public ScreenTest {
       for (size_t j = i + 1; j < boxes.size(); ++j) {
         const Box& a = boxes[i];
         const Box& b = boxes[j];
-        const bool overlap = a.x0 < b.x1 - 0.5f && b.x0 < a.x1 - 0.5f && a.y0 < b.y1 - 0.5f && b.y0 < a.y1 - 0.5f;
+        const bool overlap =
+            a.x0 < b.x1 - 0.5f && b.x0 < a.x1 - 0.5f && a.y0 < b.y1 - 0.5f && b.y0 < a.y1 - 0.5f;
         ASSERT_FALSE(overlap) << what << ": two letters cover each other at " << a.x0 << "," << a.y0;
       }
     }
