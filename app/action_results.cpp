@@ -1,10 +1,12 @@
 // Phases 1 and 3: every figure's queue plays, and what a finished action means is applied to the game.
+#include <string>
 #include <vector>
 
 #include "app/game_frame.h"
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
+#include "engine/text.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
@@ -40,24 +42,28 @@ void MoveDrawingCell(Person* p, int index, int direction, int16_t map_cell_struc
   if (map.ValidCell(p->secondCell)) map.cells[p->secondCell].*bound = static_cast<int16_t>(index);
 }
 
-// Adds a new item of `type` to the items lying in `cell`.
-void DropNewItem(int cell, int type) {
+// Adds a new item of `type` to the items lying in `cell` and its name to the list of finds `found`.
+void DropNewItem(int cell, int type, std::string& found) {
   if (gameMap->ValidCell(cell)) gameMap->cells[cell].items.push_back(new Item(type));
+  found += (found.empty() ? "" : ", ") + ItemName(type);
 }
 
-// A finished search: its cost, the escape key once the threshold is reached, and the finds.
+// A finished search: its cost, the escape key once the threshold is reached, and the finds, announced.
 void FinishSearch(int i) {
   Person* p = team[i];
   Map& map = *gameMap;
   p->actionPoints -= 3;
+  std::string found;
   if (!map.escapeKeyFound && map.searchesMade >= map.searchThreshold) {
-    DropNewItem(p->cell, ITEM_CAR_KEYS);
+    DropNewItem(p->cell, ITEM_CAR_KEYS, found);
     map.escapeKeyFound = true;
   }
   PlaySound(SND_FIND);
   // A find is anything but the car keys and the hands.
-  DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN));
-  if (HasSkill(i, SKILL_DETECTIVE)) DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN));
+  DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN), found);
+  if (HasSkill(i, SKILL_DETECTIVE)) DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN), found);
+  static const std::string head = ToCp1251("Найдено: ");
+  ShowMessage(head + found);
 }
 
 // The fall has ended: the bag and the keys go to the ground and the body frees its cell.

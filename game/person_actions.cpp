@@ -1,4 +1,5 @@
 // The action queue of a figure: the pose and sound when an action starts, and its playing frame by frame.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/hge.h"
@@ -10,11 +11,17 @@
 
 namespace {
 
-// Seconds a half step, a half climb and a half push take, and the dying frame time.
+// Seconds a half step, a half climb and a half push take; each half covers half a cell.
 constexpr float WALK = 0.3f;
 constexpr float CLIMB = 0.4f;
 constexpr float PUSH = 0.3f;
-constexpr float DIE = 0.07f;
+// Seconds a zombie's dying or a member's fall takes, its frames spread evenly over it.
+constexpr float DYING = 0.6f;
+// The dying row's columns: a zombie collapses through 0..4; a member through 1..4 (its column 0 is a body
+// already lying flat).
+constexpr int ZOMBIE_DYING_FIRST = 0;
+constexpr int MEMBER_DYING_FIRST = 1;
+constexpr int DYING_LAST = 4;
 // Seconds between two frames of the walk cycle.
 constexpr float WALK_FRAME = 0.15f;
 // Seconds a turn, and a strike, shot, use or wound pose, take.
@@ -24,8 +31,6 @@ constexpr float POSE = 0.3f;
 constexpr float REST_X = -11.0f;
 constexpr float REST_Y = -60.0f;
 constexpr float CLIMB_TOP = -50.0f;
-// Sheet row of the fallen team member.
-constexpr int FALLEN_ROW = 4;
 
 // The next column of the walk cycle, every WALK_FRAME seconds of frameTime.
 void AdvanceWalk(Person& p, float dt, bool vertical) {
@@ -39,15 +44,16 @@ void AdvanceWalk(Person& p, float dt, bool vertical) {
   p.frame = (frame + 1) % 4;
 }
 
-// Plain steps: half a step in the step's direction, the first half from the cell left, the second into the
-// cell entered.
+// Plain steps: half a cell in the step's direction, the first half from the cell left up to the border, the
+// second from the border into the cell entered, so the figure moves on without a jump when the loop hands
+// it to the next drawing cell.
 bool PlayStep(Person& p, const person_action_struct& a, float dt) {
   const int k = IsStepStart(a.type) ? 0 : 1;
   const int dir = StepActionDirection(a.type);
   const int dx = StepDX(dir), dy = StepDY(dir);
   const float cw = mapCellW, ch = mapCellH;
   if (p.actionTime <= WALK) {
-    const float s = p.actionTime / 0.3f - 0.5f * k;
+    const float s = 0.5f * (p.actionTime / WALK - k);
     if (dy != 0) p.drawY = a.p1 + REST_Y + dy * s * ch;
     if (dx != 0) p.drawX = REST_X + dx * s * cw;
     AdvanceWalk(p, dt, dy != 0);
@@ -60,14 +66,15 @@ bool PlayStep(Person& p, const person_action_struct& a, float dt) {
   return true;
 }
 
-// Climbing steps: half a climb in the step's direction, rising to the top of the barrier and down again.
+// Climbing steps: half a cell in the step's direction, rising to the top of the barrier at the border and
+// down again beyond it.
 bool PlayClimb(Person& p, const person_action_struct& a) {
   const int k = IsStepStart(a.type) ? 0 : 1;
   const int dir = StepActionDirection(a.type);
   const int dx = StepDX(dir), dy = StepDY(dir);
   const float cw = mapCellW, ch = mapCellH;
   if (p.actionTime <= CLIMB) {
-    const float s = p.actionTime / 0.4f - 0.5f * k;
+    const float s = 0.5f * (p.actionTime / CLIMB - k);
     const float u = p.actionTime / CLIMB;
     const float height = k == 0 ? a.p1 + (CLIMB_TOP - a.p1) * u : a.p2 + (1.0f - u) * (CLIMB_TOP - a.p2);
     if (dy != 0) p.drawY = REST_Y + dy * s * ch + height;
@@ -80,6 +87,7 @@ bool PlayClimb(Person& p, const person_action_struct& a) {
   p.actionTime = 0.0f;
   p.drawY = k == 0 ? REST_Y + CLIMB_TOP : a.p2 + REST_Y;
   const float rest = (1 - k) * 0.5f;
+  if (dy != 0) p.drawY -= dy * rest * ch;
   if (dx != 0) p.drawX = REST_X - dx * rest * cw;
   return true;
 }
@@ -99,14 +107,15 @@ bool PlayRecoil(Person& p, const person_action_struct& a) {
   return true;
 }
 
-// Pushes, first and second half: sliding one cell backwards from p1's height to p2's.
+// Pushes, first and second half: sliding one cell backwards from p1's height to p2's, half a cell each, the
+// first up to the border (where the loop moves the drawing cell), the second on from it.
 bool PlayPush(Person& p, const person_action_struct& a) {
   const float cw = mapCellW, ch = mapCellH;
   const float h = a.p2 - a.p1;
   const bool first = a.type == PA_PUSHED;
   const int dx = StepDX(p.direction), dy = StepDY(p.direction);
   if (p.actionTime <= PUSH) {
-    const float f = first ? p.actionTime / 0.3f : p.actionTime / 0.3f - 0.5f;
+    const float f = 0.5f * p.actionTime / PUSH - (first ? 0.0f : 0.5f);
     const float lift = first ? f * h : (f + 1.0f) * h;
     if (dy != 0) p.drawY = a.p1 + REST_Y - dy * f * ch + lift;
     if (dx != 0) {
@@ -118,9 +127,10 @@ bool PlayPush(Person& p, const person_action_struct& a) {
   p.actionTime = 0.0f;
   const bool sideways = dx != 0;
   if (first) {
-    if (dy != 0) p.drawY = a.p1 + REST_Y - 0.5f * ch + 0.5f * h;
+    // Half a cell short of the drawing cell it has been moved into, on the side it came from.
+    if (dy != 0) p.drawY = a.p1 + REST_Y + dy * 0.5f * ch + 0.5f * h;
     if (sideways) {
-      p.drawX = REST_X;
+      p.drawX = REST_X + dx * 0.5f * cw;
       p.drawY = a.p1 + REST_Y + 0.5f * h;
     }
   } else {
@@ -130,18 +140,20 @@ bool PlayPush(Person& p, const person_action_struct& a) {
   return true;
 }
 
-// Dying: the frames of the dying row while it lasts.
-bool PlayDying(Person& p, float dt) {
-  if (p.actionTime <= DIE) {
-    p.frameTime += dt;
-    if (p.frameTime > DIE) {
-      p.frameTime = 0.0f;
-      ++p.frame;
-      p.ShowFrame(p.frame, p.direction + 3);
+// Dying or falling: the dying row's columns from `first` to DYING_LAST, evenly over DYING seconds; the last
+// one stays when it ends.
+bool PlayDying(Person& p, int first) {
+  if (p.actionTime <= DYING) {
+    const int frames = DYING_LAST - first + 1;
+    const int k = std::min(frames - 1, static_cast<int>(p.actionTime / (DYING / frames)));
+    if (k != p.frame) {
+      p.frame = k;
+      p.ShowFrame(first + k, p.direction + 3);
     }
     return false;
   }
   p.actionTime = 0.0f;
+  p.ShowFrame(DYING_LAST, p.direction + 3);
   return true;
 }
 
@@ -213,7 +225,7 @@ void Person::StartAction(bool resetTimers) {
       break;
     case PA_FALL:
       restart();
-      ShowFrame(0, FALLEN_ROW);
+      ShowFrame(MEMBER_DYING_FIRST, direction + 3);
       break;
     case PA_WOUND:
       restart();
@@ -227,7 +239,7 @@ void Person::StartAction(bool resetTimers) {
     case PA_ZOMBIE_DIE:
       restart();
       PlaySound(SND_SPLASH);
-      ShowFrame(0, direction + 3);
+      ShowFrame(ZOMBIE_DYING_FIRST, direction + 3);
       break;
     case PA_PUSHED:
     case PA_PUSHED_END:
@@ -302,18 +314,14 @@ int Person::Analyze(float dt) {
       if (done) SpendRound(*this);
       break;
     case PA_FALL:
-      done = actionTime > POSE;
-      if (done) {
-        actionTime = 0.0f;
-        ShowFrame(0, FALLEN_ROW);
-      }
+      done = PlayDying(*this, MEMBER_DYING_FIRST);
       break;
     case PA_WOUND:
       done = actionTime > POSE;
       if (done) actionTime = 0.0f;
       break;
     case PA_ZOMBIE_DIE:
-      done = PlayDying(*this, dt);
+      done = PlayDying(*this, ZOMBIE_DYING_FIRST);
       break;
     case PA_PUSHED:
     case PA_PUSHED_END:

@@ -1,6 +1,8 @@
 // Starting the escape car: a driver on the escape cell gets away when the engine catches.
 #include <cmath>
+#include <string>
 
+#include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
 #include "game/board.h"
@@ -27,7 +29,11 @@ void StartCar() {
     ShowPhrase(PHRASE_CANNOT_DRIVE);
     return;
   }
-  if (user->cell != gameBoard->EscapeCell()) return;
+  if (user->cell != gameBoard->EscapeCell()) {
+    static const std::string notHere = ToCp1251("Машина не здесь");
+    ShowMessage(notHere);
+    return;
+  }
 
   user->actionPoints -= action->cost;
   // Rolls come in thousandths; comparing whole thousandths keeps 0.83 itself a failure.

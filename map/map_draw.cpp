@@ -1,4 +1,7 @@
 // Drawing the map: one painter's pass over the cells with sprites, tokens and figures, then the overlays.
+#include <algorithm>
+#include <vector>
+
 #include "config/settings.h"
 #include "engine/font.h"
 #include "engine/sprite.h"
@@ -13,6 +16,7 @@ hgeSprite* markerTop[2] = {};
 hgeFont* font1 = nullptr;
 hgeSprite* findToken = nullptr;
 hgeSprite* bagToken = nullptr;
+hgeSprite* escapeToken = nullptr;
 
 namespace {
 
@@ -25,6 +29,29 @@ Person* At(const std::vector<Person*>& list, int i) {
   return i >= 0 && i < static_cast<int>(list.size()) ? list[i] : nullptr;
 }
 
+// A figure with its place in the painter's pass: its drawing cell, then the fallen (0) under the zombies (1)
+// under the living members (2), then its index in its list.
+struct Figure {
+  int cell, layer, index;
+  Person* person;
+  bool operator<(const Figure& o) const {
+    return cell != o.cell ? cell < o.cell : layer != o.layer ? layer < o.layer : index < o.index;
+  }
+};
+
+// Every figure of the game in drawing order. Figures are found by their own drawing cell, so two that share
+// one for a moment (one stepping in behind the other, a zombie on a body) are all drawn.
+std::vector<Figure> FiguresInDrawingOrder() {
+  std::vector<Figure> out;
+  out.reserve(team.size() + zombies.size());
+  for (int i = 0; i < static_cast<int>(team.size()); ++i)
+    out.push_back({team[i]->secondCell, team[i]->alive ? 2 : 0, i, team[i]});
+  for (int j = 0; j < static_cast<int>(zombies.size()); ++j)
+    out.push_back({zombies[j]->secondCell, 1, j, zombies[j]});
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
 }  // namespace
 
 void Map::Draw(bool overInterface) {
@@ -33,6 +60,9 @@ void Map::Draw(bool overInterface) {
   const Person* selected = At(team, selectedMember);
   const bool searchTokens = playerSide && selected != nullptr && selected->alive;
   int spotsSeen = 0;
+  const int escapeCell = EscapeCell();
+  const std::vector<Figure> figures = FiguresInDrawingOrder();
+  auto next = figures.begin();
 
   for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
     const map_cell_struct& cell = cells[i];
@@ -44,6 +74,7 @@ void Map::Draw(bool overInterface) {
       const map_sprites_struct& s = sprites[cell.decoration];
       Put(s.sprite, s.x, s.y, *this);
     }
+    if (i == escapeCell) Put(escapeToken, x + ESCAPE_TOKEN_X, y + ESCAPE_TOKEN_Y, *this);
     if (!overInterface) {
       if (pathsShown && (cell.pathMark == 1 || cell.pathMark == 2)) {
         Put(pathTokens[cell.pathMark - 1], x + PATH_TOKEN_X, y + PATH_TOKEN_Y + cell.standHeight, *this);
@@ -57,18 +88,17 @@ void Map::Draw(bool overInterface) {
       }
       ++spotsSeen;
     }
-    if (!cell.items.empty()) Put(bagToken, x + BAG_TOKEN_X, y + BAG_TOKEN_Y, *this);
 
-    Person* member = At(team, cell.memberBound);
-    Person* zombie = At(zombies, cell.zombieBound);
-    if (member != nullptr) {
-      if (screenState != 1 && cell.memberBound == selectedMember) {
-        Put(markerBottom, static_cast<float>(member->x) * CW, static_cast<float>(member->y) * CH, *this);
+    for (; next != figures.end() && next->cell <= i; ++next) {
+      if (next->cell < i) continue;  // a drawing cell off the grid
+      Person* p = next->person;
+      if (next->layer == 2 && screenState != 1 && next->index == selectedMember) {
+        Put(markerBottom, static_cast<float>(p->x) * CW, static_cast<float>(p->y) * CH, *this);
       }
-      member->Draw(view.offsetX, view.offsetY, CW, CH);
-    } else if (zombie != nullptr) {
-      zombie->Draw(view.offsetX, view.offsetY, CW, CH);
+      p->Draw(view.offsetX, view.offsetY, CW, CH);
     }
+    // Over the figures, so that a member standing on the items does not hide them.
+    if (!cell.items.empty()) Put(bagToken, x + BAG_TOKEN_X, y + BAG_TOKEN_Y, *this);
     if (LOGO == -1 && cell.zombieHere >= 0 && font1 != nullptr) {
       font1->printf(x - view.offsetX, y - view.offsetY, HGETEXT_LEFT, "%i",
                     static_cast<int>(cell.zombieHere));

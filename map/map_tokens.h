@@ -13,3 +13,4 @@ extern hgeFont* font1;            // numbers, names, passports; the map writes z
 // Made on the first entry to the game screen (null until then).
 extern hgeSprite* findToken;  // on a search spot the selected member has not searched yet
 extern hgeSprite* bagToken;   // on a cell with items lying in it
+extern hgeSprite* escapeToken;  // on the escape cell, where the car can be started

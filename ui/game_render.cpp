@@ -89,8 +89,12 @@ bool GameRender() {
         team[selectedMember]->alive) {
       DrawInventory(*team[selectedMember]);
     }
-    Put(endTurnButton, END_BUTTON_X, END_BUTTON_Y);
+    // The turn can be ended only while the player commands; while the team's actions play a banner says so.
+    Put(screenState == PHASE_INPUT ? endTurnButton : turnBanner[0], END_BUTTON_X, END_BUTTON_Y);
     DrawPointer(mx, my);
+  } else {
+    // The zombies' half: the display gives way to the map, and the banner says whose turn it is.
+    Put(turnBanner[1], END_BUTTON_X, END_BUTTON_Y);
   }
   if (LOGO < 1) DrawDeveloperOverlay();
   hge->Gfx_EndScene();

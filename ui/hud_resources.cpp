@@ -22,4 +22,8 @@ void CreateHudSprites() {
   findToken = Cut(FIND_TOKEN_TX, FIND_TOKEN_TY, FIND_TOKEN_W, FIND_TOKEN_H);
   bagToken = Cut(BAG_TOKEN_TX, BAG_TOKEN_TY, BAG_TOKEN_W, BAG_TOKEN_H);
   healToken = Cut(HEAL_TOKEN_TX, HEAL_TOKEN_TY, HEAL_TOKEN_W, HEAL_TOKEN_H);
+  escapeToken = Cut(ESCAPE_TOKEN_TX, ESCAPE_TOKEN_TY, ESCAPE_TOKEN_W, ESCAPE_TOKEN_H);
+  for (int k = 0; k < 2; ++k) {
+    turnBanner[k] = Cut(TURN_BANNER_TX + k * TURN_BANNER_W, TURN_BANNER_TY, TURN_BANNER_W, TURN_BANNER_H);
+  }
 }

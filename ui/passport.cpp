@@ -1,5 +1,9 @@
-// Passport cards: the blank, the photo, the name, the wrapped description, the skills and the bag.
+// Passport cards: the blank, the photo, the name, and the description, skills and bag wrapped inside the
+// card.
 #include "ui/passport.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include "config/settings.h"
 #include "engine/font.h"
@@ -46,6 +50,11 @@ std::string WrapParagraph(const std::string& paragraph, const hgeFont& font, flo
   return out;
 }
 
+// Lines of a text: one more than its line breaks.
+int LineCount(const std::string& text) {
+  return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
 }  // namespace
 
 std::string WrapText(const std::string& text, const hgeFont& font, float width) {
@@ -83,8 +92,23 @@ void DrawPassport(const Person& person, float x, float y) {
   if (hgeSprite* photo = PhotoPicture(person.photo)) photo->Render(x + PASS_PHOTO_X, y + PASS_PHOTO_Y);
   if (font1 == nullptr) return;
   font1->Render(x + PASS_NAME_X, y + PASS_NAME_Y, HGETEXT_LEFT, person.FirstName().c_str());
-  const std::string description = WrapText(person.description, *font1, PASS_W - PASS_DESC_X);
+  // The text keeps the same margin from the card's right edge as the skills line from its left edge.
+  const float right = PASS_W - PASS_SKILL_X;
+  const float line = std::round(font1->GetHeight() * font1->GetScale());
+  const std::string description = WrapText(person.description, *font1, right - PASS_DESC_X);
   font1->Render(x + PASS_DESC_X, y + PASS_DESC_Y, HGETEXT_LEFT, description.c_str());
-  font1->Render(x + PASS_SKILL_X, y + PASS_SKILL_Y, HGETEXT_LEFT, SkillsLine(person).c_str());
-  font1->Render(x + PASS_ITEMS_X, y + PASS_ITEMS_Y, HGETEXT_LEFT, ItemsLine(person).c_str());
+  std::string skills = WrapText(SkillsLine(person), *font1, right - PASS_SKILL_X);
+  const std::string items = WrapText(ItemsLine(person), *font1, right - PASS_ITEMS_X);
+  float skillsX = PASS_SKILL_X, skillsY = PASS_SKILL_Y,
+        itemsY = PASS_ITEMS_Y + (LineCount(skills) - 1) * line;
+  if (itemsY + LineCount(items) * line > PASS_H) {
+    // The items need more lines than the card has below the photo: the skills line moves up under the
+    // description and leaves its place to them.
+    skills = WrapText(SkillsLine(person), *font1, right - PASS_DESC_X);
+    skillsX = PASS_DESC_X;
+    skillsY = PASS_DESC_Y + LineCount(description) * line;
+    itemsY = PASS_SKILL_Y;
+  }
+  font1->Render(x + skillsX, y + skillsY, HGETEXT_LEFT, skills.c_str());
+  font1->Render(x + PASS_ITEMS_X, y + itemsY, HGETEXT_LEFT, items.c_str());
 }

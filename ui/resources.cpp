@@ -22,3 +22,4 @@ hgeSprite* smallFrame[2] = {};
 hgeSprite* bigFrame[2] = {};
 hgeSprite* endTurnButton = nullptr;
 hgeSprite* healToken = nullptr;
+hgeSprite* turnBanner[2] = {};

@@ -44,6 +44,7 @@ extern hgeSprite* smallFrame[2];  // normal, highlighted
 extern hgeSprite* bigFrame[2];    // normal, highlighted
 extern hgeSprite* endTurnButton;
 extern hgeSprite* healToken;
+extern hgeSprite* turnBanner[2];  // in the end-turn button's place: the team's actions play, the zombies' turn
 
 // Loads the items texture and cuts the 52 item pictures.
 void CreateItemPictures();

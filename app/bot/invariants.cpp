@@ -1,10 +1,13 @@
 // The invariant checks: what must hold after every frame of a game, whatever the player did.
 #include "app/bot/invariants.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "app/selection.h"
 #include "engine/hge.h"
+#include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/item.h"
 #include "game/messages.h"
@@ -84,6 +87,8 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
     CheckFigures();
     CheckMembers();
     CheckSelection();
+    // The frame was drawn by the game screen when it was the screen before the frame and still is.
+    if (currentScreen == Screen::Game && lastScreen == Screen::Game) CheckDrawn();
     CheckDrag();
     CheckItemLedger(CollectItems());
   }
@@ -176,6 +181,49 @@ void InvariantChecker::CheckFigures() {
   }
   Expect(static_cast<int>(zombies.size()) <= map.zombieCount,
          std::to_string(zombies.size()) + " zombies on a map that allows " + std::to_string(map.zombieCount));
+}
+
+void InvariantChecker::CheckDrawn() {
+  if (hge == nullptr) return;
+  const Map& map = *gameMap;
+  // Where each figure's picture lands: its texture, its frame in the sheet and its top-left corner.
+  struct Picture {
+    HTEXTURE tex;
+    float tx, ty, x, y;
+  };
+  auto pictureOf = [&](const Person* p) {
+    const hgeQuad& q = p->sprite->GetQuad();
+    return Picture{q.tex, q.v[0].tx, q.v[0].ty, p->x * map.CW - map.view.offsetX + p->drawX,
+                   p->y * map.CH - map.view.offsetY + p->drawY};
+  };
+  std::vector<Picture> figures;
+  for (const Person* p : team) figures.push_back(pictureOf(p));
+  for (const Person* z : zombies) figures.push_back(pictureOf(z));
+  // The figure sheets are a handful of textures; only their quads are kept.
+  std::vector<HTEXTURE> sheets;
+  for (const Picture& f : figures) {
+    if (std::find(sheets.begin(), sheets.end(), f.tex) == sheets.end()) sheets.push_back(f.tex);
+  }
+  std::vector<Picture> drawn;
+  for (const hgeQuad& q : hge->Gfx_GetRecordedQuads()) {
+    if (std::find(sheets.begin(), sheets.end(), q.tex) != sheets.end())
+      drawn.push_back({q.tex, q.v[0].tx, q.v[0].ty, q.v[0].x, q.v[0].y});
+  }
+  auto isDrawn = [&](const Picture& f) {
+    for (const Picture& d : drawn) {
+      if (d.tex == f.tex && d.tx == f.tx && d.ty == f.ty && std::fabs(d.x - f.x) < 0.01f &&
+          std::fabs(d.y - f.y) < 0.01f)
+        return true;
+    }
+    return false;
+  };
+  // Every figure on the map is in the frame's picture, the fallen included.
+  for (size_t k = 0; k < figures.size(); ++k) {
+    const bool member = k < team.size();
+    const std::string who =
+        member ? "member " + std::to_string(k) : "zombie " + std::to_string(k - team.size());
+    Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
+  }
 }
 
 void InvariantChecker::CheckMembers() {

@@ -1,5 +1,5 @@
-// The game's invariants, checked between frames: figures and their cells, bags and items, the drag, the
-// phases.
+// The game's invariants, checked between frames: figures and their cells and drawing, bags and items, the
+// drag, the phases.
 #pragma once
 
 #include <set>
@@ -35,6 +35,7 @@ class InvariantChecker {
   void CheckFigures();
   void CheckMembers();
   void CheckSelection();
+  void CheckDrawn();
   void CheckDrag();
   void CheckPhases();
   void CheckProgress();

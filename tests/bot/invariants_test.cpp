@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/game_frame.h"
@@ -14,6 +15,7 @@
 #include "app/selection.h"
 #include "config/settings.h"
 #include "engine/hge.h"
+#include "engine/sprite.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"
@@ -74,8 +76,13 @@ class Invariants : public ::testing::Test {
   Person* Member(int x, int y) { return Place(new Person(HTEXTURE{0}, 0, 11, 0, 0), x, y); }
   Person* Zombie(int x, int y) { return Place(new Person(HTEXTURE{0}), x, y); }
 
-  // The violations of one check, joined.
-  std::string Violations() {
+  // The violations of one check after the frame's map is drawn, joined; `afterDrawing` changes the state
+  // between the drawing and the check.
+  std::string Violations(const std::function<void()>& afterDrawing = nullptr) {
+    fake.Gfx_BeginScene(0);
+    gameMap->Draw(false);
+    fake.Gfx_EndScene();
+    if (afterDrawing) afterDrawing();
     std::string all;
     for (const std::string& v : checker.Check(++frame)) all += v + "\n";
     return all;
@@ -219,6 +226,22 @@ TEST_F(Invariants, ADrawingCellHandedOverBetweenTwoSteppingZombiesStaysRegistere
   EXPECT_EQ(gameMap->cells[middle].zombieBound, 1);
   EXPECT_EQ(gameMap->cells[climber->cell].zombieBound, 0);
   EXPECT_EQ(Violations(), "");
+}
+
+// Every figure on the map, the fallen included, must be in the frame's picture where it stands: one drawn
+// elsewhere, in another frame of its sheet, or not at all is named.
+TEST_F(Invariants, AFigureMissingFromTheFramesPictureIsNamed) {
+  Member(1, 1);
+  Person* fallen = Member(2, 1);
+  fallen->alive = 0;
+  gameMap->cells[fallen->cell].memberHere = -1;
+  Person* z = Zombie(3, 3);
+  EXPECT_EQ(Violations(), "");
+  EXPECT_EQ(Violations([z] { z->drawX += 5.0f; }), "frame 2: zombie 0 is not drawn in the frame\n");
+  z->drawX -= 5.0f;
+  EXPECT_EQ(Violations([z] { z->ShowFrame(4, 2); }), "frame 3: zombie 0 is not drawn in the frame\n");
+  EXPECT_EQ(Violations([fallen] { fallen->sprite->SetTexture(HTEXTURE{7}); }),
+            "frame 4: member 1 is not drawn in the frame\n");
 }
 
 }  // namespace

@@ -55,19 +55,20 @@ TEST_F(ActionsTest, FacingActionsDrainOnePerFrameAndWaitsLastTheirTime) {
   EXPECT_EQ(Engine().errorBoxes, (std::vector<std::string>{W("Неизвестно действие Person::analyz")}));
 }
 
-// A step and a push frame by frame (cells are 40 x 30, figures rest at -11, -60). A step
-// crosses the border at its half: the loop then moves the drawing cell, so the offset jumps a cell back.
+// A step and a push frame by frame (cells are 40 x 30, figures rest at -11, -60). Each half covers half a
+// cell: the first ends at the border, where the loop moves the drawing cell, so the offset is then counted
+// from the new cell, half a cell back.
 TEST_F(ActionsTest, StepsAndPushesFollowTheirFrameScripts) {
   Script(DIR_DOWN, {PA_STEP_RIGHT, PA_STEP_RIGHT_END}, 0, {1, 1},
-         {{0.15f, PA_PLAYING, -11 + 20, -60},
-          {0.10f, PA_PLAYING, -11 + 0.25f / 0.3f * 40, -60},
+         {{0.15f, PA_PLAYING, -11 + 10, -60},
+          {0.10f, PA_PLAYING, -11 + 0.25f / 0.6f * 40, -60},
           {0.10f, PA_STEP_RIGHT, -11 - 20, -60},
-          {0.075f, PA_PLAYING, -11 - 10, -60},
+          {0.075f, PA_PLAYING, -11 - 15, -60},
           {0.30f, PA_STEP_RIGHT_END, -11, -60}});
   Script(DIR_RIGHT, {PA_PUSHED, PA_PUSHED_END}, 10, {5, 1},  // pushed left while facing right
-         {{0.15f, PA_PLAYING, -11 - 20, -60 + 5},
-          {0.2f, PA_PUSHED, -11, -60 + 5},
-          {0.3f, PA_PLAYING, -11 - 20, -60 + 15},
+         {{0.15f, PA_PLAYING, -11 - 10, -60 + 2.5f},
+          {0.2f, PA_PUSHED, -11 + 20, -60 + 5},
+          {0.3f, PA_PLAYING, -11, -60 + 10},
           {0.01f, PA_PUSHED_END, -11, 10 - 60}});
 }
 
@@ -86,19 +87,24 @@ TEST_F(ActionsTest, TurnsChangeTheFacingAfterTwoTenths) {
   EXPECT_EQ(member->direction, DIR_DOWN);  // up -> left -> down
 }
 
-// The fall and dying take their own time; dying starts with its sound.
+// The fall and dying take 0.6 s through the dying row of the facing (a member from its second column, its
+// first being a body already down), ending on the body lying flat; dying starts with its sound.
 TEST_F(ActionsTest, FallAndDyingTimes) {
   Queue({PA_FALL});
-  EXPECT_EQ(FrameOf(*member), std::make_pair(0, 4));
+  EXPECT_EQ(FrameOf(*member), std::make_pair(1, DIR_DOWN + 3));
   EXPECT_EQ(member->Analyze(0.3f), PA_PLAYING);
-  EXPECT_EQ(member->Analyze(0.01f), PA_FALL);
+  EXPECT_EQ(FrameOf(*member), std::make_pair(3, DIR_DOWN + 3));
+  EXPECT_EQ(member->Analyze(0.31f), PA_FALL);
+  EXPECT_EQ(FrameOf(*member), std::make_pair(4, DIR_DOWN + 3));
   member->SetDirection(DIR_RIGHT);
   Queue({PA_ZOMBIE_DIE});
-  EXPECT_EQ(FrameOf(*member), std::make_pair(0, 5));
+  EXPECT_EQ(FrameOf(*member), std::make_pair(0, DIR_RIGHT + 3));
   ASSERT_EQ(Engine().playedEffects.size(), 1u);
   EXPECT_EQ(Engine().loadedEffects.at(Engine().playedEffects[0] - 1), "Sound/fx/splash.mp3");
-  EXPECT_EQ(member->Analyze(0.05f), PA_PLAYING);
-  EXPECT_EQ(member->Analyze(0.05f), PA_ZOMBIE_DIE);
+  EXPECT_EQ(member->Analyze(0.3f), PA_PLAYING);
+  EXPECT_EQ(FrameOf(*member), std::make_pair(2, DIR_RIGHT + 3));
+  EXPECT_EQ(member->Analyze(0.31f), PA_ZOMBIE_DIE);
+  EXPECT_EQ(FrameOf(*member), std::make_pair(4, DIR_RIGHT + 3));
 }
 
 TEST_F(ActionsTest, FiredRoundsComeFromTheActiveItemAndStopAtEmpty) {

@@ -10,14 +10,16 @@
 
 namespace {
 
-hgeSprite** const kTokens[9] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3], &markerTop[0],
-                                &markerTop[1],  &markerBottom,  &findToken,     &bagToken};
+hgeSprite** const kTokens[10] = {&pathTokens[0], &pathTokens[1], &pathTokens[2], &pathTokens[3],
+                                 &markerTop[0],  &markerTop[1],  &markerBottom,  &findToken,
+                                 &bagToken,      &escapeToken};
 
 class DrawTest : public MapTest {
  protected:
   DrawTest() {
-    const char* names[9] = {"path0", "path1", "path2", "path3", "top0", "top1", "bottom", "find", "bag"};
-    for (int i = 0; i < 9; ++i) {
+    const char* names[10] = {"path0", "path1",  "path2", "path3", "top0",
+                             "top1",  "bottom", "find",  "bag",   "escape"};
+    for (int i = 0; i < 10; ++i) {
       fake.SetTextureSize(101 + i, 64, 64);
       *kTokens[i] = new hgeSprite(101 + i, 0, 0, 8, 8);
       label[101 + i] = names[i];
@@ -46,7 +48,7 @@ class DrawTest : public MapTest {
 };
 
 // Each situation leaves out its own quads from the full picture: the zombies' half the path and search
-// tokens, a dead selection the search token.
+// tokens, a dead selection the search token and the selection's marker.
 TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   // A 2 x 2 board: cell 0 decoration A, an item, mark 1 and a zombie; cell 1 a search spot under the
   // cursor whose decoration names no sprite; cell 2 decoration B and the selected member; cell 3, on
@@ -69,13 +71,16 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   map->UpdateView(0.0f);
   fake.quads.clear();
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Декорация из несуществующего спрайта 1:7"});
+  // Cell 0 is the escape cell; the items' token comes over the figure.
+  // clang-format off
   const std::vector<std::string> full = {
-      "A",     "path0",  "bag",    "zombie",  // cell 0
-      "top0",  "find",                        // cell 1: the bad decoration is left out
-      "B",     "bottom", "member",            // cell 2 covers the zombie of the row above
-      "A",     "path1",                       // cell 3
-      "path2", "path3",  "top1",              // second pass and the cursor's top marker
+      "A",     "escape", "path0", "zombie", "bag",  // cell 0
+      "top0",  "find",                              // cell 1: the bad decoration is left out
+      "B",     "bottom", "member",                  // cell 2 covers the zombie of the row above
+      "A",     "path1",                             // cell 3
+      "path2", "path3",  "top1",                    // second pass and the cursor's top marker
   };
+  // clang-format on
   const struct {
     const char* why;
     int state;
@@ -84,7 +89,7 @@ TEST_F(DrawTest, CellsArePaintedInOrderAndEachSituationLeavesOutItsOwnQuads) {
   } cases[] = {
       {"the player commanding", 0, false, {}},
       {"zombies", 3, false, {"path0", "find", "path1", "path2", "path3"}},
-      {"a dead selection", 0, true, {"find"}},
+      {"a dead selection", 0, true, {"find", "bottom"}},  // drawn as a body, unmarked
   };
   for (const auto& c : cases) {
     screenState = c.state;
@@ -107,7 +112,70 @@ TEST_F(DrawTest, SearchTokensStopWhereTheMembersFlagsEnd) {
   map->UpdateView(0.0f);
   fake.quads.clear();
   map->Draw(false);
-  EXPECT_EQ(Drawn(), (std::vector<std::string>{"bottom", "member", "find"}));
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "bottom", "member", "find"}));
+}
+
+// A fallen member's body lies in its cell: a zombie that stands on it is drawn over it, and so is a living
+// member whose drawing cell it is for a moment; both with the zombie, the member comes last.
+TEST_F(DrawTest, AFallenMembersBodyHidesNoFigureStandingOnIt) {
+  label[902] = "body";
+  Load(MapFile(3, 1));
+  AddMember(1, 0, {}, false)->sprite->SetTexture(902);
+  AddZombie(1, 0);
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "body", "zombie"}));
+  AddMember(2, 0);
+  team[1]->x = 1;
+  team[1]->secondCell = 1;
+  map->cells[2].memberBound = -1;
+  map->cells[1].memberBound = 1;
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "body", "zombie", "member"}));
+}
+
+// Items lying where a member stands are marked over the member, who would hide the token otherwise.
+TEST_F(DrawTest, TheItemsTokenIsDrawnOverTheMemberStandingOnIt) {
+  Load(MapFile(2, 1));
+  map->cells[0].items.push_back(&ground);
+  AddMember(0, 0);
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "member", "bag"}));
+}
+
+// Two zombies sharing a drawing cell for a moment (one stepping in behind the other) are both drawn, whichever
+// of them the cell's record names.
+TEST_F(DrawTest, FiguresSharingADrawingCellAreAllDrawn) {
+  Load(MapFile(3, 1));
+  AddZombie(1, 0);
+  AddZombie(2, 0);
+  zombies[1]->x = 1;  // stepped in: the cell's record now names it, and its old cell names nobody
+  zombies[1]->secondCell = 1;
+  map->cells[1].zombieBound = 1;
+  map->cells[2].zombieBound = -1;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(false);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "zombie", "zombie"}));
+}
+
+// The escape cell carries its marker on the ground, under whoever stands there, wherever the view is.
+TEST_F(DrawTest, TheEscapeCellIsMarkedOnTheGround) {
+  Load("3 2 32 32 2 1 0 0 (((((( (((((( (((((( '''''' ''''''");
+  AddMember(2, 1);
+  map->view.scrollX = 7.0f;
+  map->UpdateView(0.0f);
+  fake.quads.clear();
+  map->Draw(true);
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"escape", "member"}));
+  map->Draw(true);
+  const hgeQuad& marker = fake.quads.at(0);
+  EXPECT_EQ(std::make_pair(marker.v[0].x, marker.v[0].y),
+            std::make_pair(2 * 32 - 7 + ESCAPE_TOKEN_X, 32 + ESCAPE_TOKEN_Y));
+  fake.quads.clear();
 }
 
 }  // namespace

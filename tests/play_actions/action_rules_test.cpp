@@ -337,13 +337,14 @@ TEST_F(ActionRules, AReloadFillsTheMagazineFromTheFirstSuitableItem) {
   }
 }
 
-// The car starts only on the escape cell and only for a roll above 0.83.
+// The car starts only on the escape cell, saying so elsewhere at no cost, and only for a roll above 0.83.
 TEST_F(ActionRules, TheCarStartsOnlyOnTheEscapeCellAndAboveTheThreshold) {
   Wield(user, ITEM_CAR_KEYS);
   gameMap->escapeX = 5;
   gameMap->escapeY = 4;
   StartCar();
   EXPECT_EQ(user->actionPoints, 4);
+  EXPECT_EQ(message, W("Машина не здесь"));
   EXPECT_TRUE(Played().empty());
   gameMap->escapeX = 4;
   Feed({830});

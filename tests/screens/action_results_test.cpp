@@ -39,6 +39,24 @@ TEST_F(Consequences, TheSearchThatReachesTheThresholdAlsoFindsTheEscapeKeyOnce) 
   }
 }
 
+// A finished search says what it found: the car keys first, then the finds in the order they were made.
+TEST_F(Consequences, AFinishedSearchSaysWhatItFound) {
+  Person* p = AddMember(3, 3);
+  gameMap->searchThreshold = 5;
+  gameMap->searchesMade = 1;
+  Feed({11});  // RandomInt(2, 51) = 2 + draw mod 50
+  ApplyMemberResult(0, PA_SEARCH);
+  EXPECT_EQ(message, W("Найдено: ") + ItemName(ITEM_KITCHEN_KNIFE));
+  gameMap->searchesMade = 5;
+  p->skills = {SKILL_DETECTIVE};
+  Feed({0, 49});
+  ApplyMemberResult(0, PA_SEARCH);
+  EXPECT_EQ(message, W("Найдено: ") + ItemName(ITEM_CAR_KEYS) + ", " + ItemName(ITEM_HOLSTER) + ", " +
+                         ItemName(ITEM_MACHINE_GUN));
+  for (Item* item : gameMap->cells[p->cell].items) delete item;
+  gameMap->cells[p->cell].items.clear();
+}
+
 // A step's first half (plain or climbing) and a push-back move only the drawing cell: the occupied cell
 // moved when the step was ordered, and a pushed zombie still stands where it was. A figure leaving its
 // drawing cell forgets it only while the cell still names it: a zombie stepping in behind stays drawn.
@@ -184,10 +202,10 @@ TEST_F(Consequences, ADeadZombieLeavesTheListAndTheNextOneStillPlaysItsFrame) {
   next->actions = last->actions = {{PA_WAIT, 10.0f, 0}};  // a long wait
   gameMap->pathsStale = false;
   screenState = 3;
-  PlayActions(0.1f);  // the dying action ends in this frame
+  PlayActions(0.61f);  // the dying action ends in this frame
   ASSERT_EQ(zombies, (std::vector<Person*>{next, last}));
-  EXPECT_FLOAT_EQ(next->actionTime, 0.1f);
-  EXPECT_FLOAT_EQ(last->actionTime, 0.1f);
+  EXPECT_FLOAT_EQ(next->actionTime, 0.61f);
+  EXPECT_FLOAT_EQ(last->actionTime, 0.61f);
   EXPECT_EQ(screenState, 3);
   EXPECT_EQ(gameMap->cells[dying->cell].zombieHere, -1);
   EXPECT_EQ(gameMap->cells[dying->cell].zombieBound, -1);

@@ -28,6 +28,8 @@ std::string Label(const hgeQuad& q) {
     if (Same(q, bigFrame[k])) return "big" + std::to_string(k);
   }
   if (Same(q, endTurnButton)) return "end";
+  if (Same(q, turnBanner[0])) return "team acting";
+  if (Same(q, turnBanner[1])) return "zombies' turn";
   for (size_t t = 0; t < itemPictures.size(); ++t) {
     if (Same(q, itemPictures[t])) return It(static_cast<int>(t));
   }
@@ -99,7 +101,7 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
   EXPECT_EQ(Label(fake.Gfx_GetRecordedQuads().at(0)), "map");  // the figures of the map come first
 }
 
-// Without a living selection there is no panel, and in the zombies' phases only the map is drawn.
+// Without a living selection there is no panel, and in the zombies' phases only the map and the banner.
 TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelAndInTheZombiesTurnOnlyTheMap) {
   for (int selection : {-1, 1}) {  // nobody, the dead member
     selectedMember = selection;
@@ -107,7 +109,29 @@ TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelAndInTheZombiesTurnO
   }
   for (int phase : {2, 3}) {
     screenState = phase;
-    EXPECT_EQ(Render(), Labels{}) << phase;
+    EXPECT_EQ(Render(), Labels{"zombies' turn"}) << phase;
+  }
+}
+
+// While the team's actions play and in the zombies' half the end-turn button cannot be used: a banner
+// saying whose turn it is stands in its place.
+TEST_F(GameRenderTest, ABannerSaysWhoseTurnItIsWhereTheEndTurnButtonWas) {
+  for (const auto& [phase, banner] : {std::pair<int, const char*>{PHASE_INPUT, "end"},
+                                      {PHASE_TEAM_ACTING, "team acting"},
+                                      {PHASE_ZOMBIES_PLAN, "zombies' turn"},
+                                      {PHASE_ZOMBIES_ACTING, "zombies' turn"}}) {
+    SCOPED_TRACE(phase);
+    screenState = phase;
+    Render();
+    int shown = 0;
+    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) {
+      const std::string l = Label(q);
+      if (l != "end" && l != "team acting" && l != "zombies' turn") continue;
+      EXPECT_EQ(l, banner);
+      EXPECT_EQ(std::make_pair(q.v[0].x, q.v[0].y), std::make_pair(END_BUTTON_X, END_BUTTON_Y));
+      ++shown;
+    }
+    EXPECT_EQ(shown, 1);
   }
 }
 

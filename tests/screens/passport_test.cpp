@@ -1,4 +1,7 @@
-// Passport cards: the word wrap of the description.
+// Passport cards: the word wrap of the description, and every card's text inside the card.
+
+#include <fstream>
+#include <map>
 
 #include "screen_fixture.h"
 
@@ -27,6 +30,112 @@ TEST_F(Passport, LongParagraphsBreakOnlyAtSpacesBeforeTheWordThatWouldPassTheWid
         Case{"", 30, ""}, Case{"ab\ncccc dddd eeee\nz", 90, "ab\ncccc dddd \neeee\nz"},  // "dddd" just fits
         Case{"aaaaaaaaaaaa b", 50, "\naaaaaaaaaaaa \nb"}}) {  // too wide: not split
     EXPECT_EQ(WrapText(c.text, font, c.width), c.wrapped) << c.text;
+  }
+}
+
+// The card's pictures and text at the shipped layout: every PASS_ setting of Data/dh.ini, put back after.
+class ShippedCard : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    ASSERT_TRUE(font1->GetSprite('0') != nullptr) << "no Data/font.fnt";
+    std::ifstream ini("Data/dh.ini");
+    ASSERT_TRUE(ini.good()) << "no Data/dh.ini";
+    for (std::string line; std::getline(ini, line);) {
+      const size_t eq = line.find('=');
+      if (line.rfind("PASS_", 0) != 0 || eq == std::string::npos) continue;
+      std::string key = line.substr(0, eq);
+      key.erase(key.find_last_not_of(' ') + 1);
+      for (const SettingInfo* s = SettingsTable(); s->key != nullptr; ++s) {
+        if (key != s->key || s->isInt) continue;
+        float* value = static_cast<float*>(s->address);
+        kept.emplace_back(value, *value);
+        *value = std::stof(line.substr(eq + 1));
+      }
+    }
+  }
+  void TearDown() override {
+    for (const auto& [address, value] : kept) *address = value;
+    ScreenTest::TearDown();
+  }
+
+  // Paints the card of `person` at (0, 0) and checks that every letter lies inside the card's text frame,
+  // none covers another, and the description stays above the rule over the skills line.
+  void ExpectFits(const Person& person, const std::string& what) {
+    fake.ClearRecords();
+    DrawPassport(person, 0.0f, 0.0f);
+    const HTEXTURE letters = font1->GetSprite('0')->GetTexture();
+    const float left = PASS_SKILL_X, right = PASS_W - PASS_SKILL_X;
+    struct Box {
+      float x0, y0, x1, y1;
+    };
+    std::vector<Box> boxes;
+    for (const hgeQuad& q : fake.quads) {
+      if (q.tex != letters) continue;
+      const Box b{q.v[0].x, q.v[0].y, q.v[2].x, q.v[2].y};
+      EXPECT_TRUE(b.x0 >= left && b.x1 <= right && b.y0 >= 0 && b.y1 <= PASS_H)
+          << what << ": a letter at " << b.x0 << "," << b.y0 << " leaves the card's text frame";
+      // The description's lines start right of the photo; they end at the rule over the skills line.
+      if (b.x0 >= PASS_DESC_X && b.y0 >= PASS_DESC_Y && b.y0 < PASS_SKILL_Y - 3) {
+        EXPECT_LE(b.y1, PASS_SKILL_Y - 3 + 1e-3f) << what << ": the description runs over the rule";
+      }
+      boxes.push_back(b);
+    }
+    for (size_t i = 0; i < boxes.size(); ++i) {
+      for (size_t j = i + 1; j < boxes.size(); ++j) {
+        const Box& a = boxes[i];
+        const Box& b = boxes[j];
+        const bool overlap =
+            a.x0 < b.x1 - 0.5f && b.x0 < a.x1 - 0.5f && a.y0 < b.y1 - 0.5f && b.y0 < a.y1 - 0.5f;
+        ASSERT_FALSE(overlap) << what << ": two letters cover each other at " << a.x0 << "," << a.y0;
+      }
+    }
+  }
+
+  std::vector<std::pair<float*, float>> kept;
+};
+
+// Every description a candidate can have, and the longest skills and items lines, fit the card at its real
+// size with the game's font. Candidates of every profession and trait are made many times over, so each
+// drawn variant turns up.
+TEST_F(ShippedCard, EveryDescriptionSkillsAndItemsLineFitsInsideTheCard) {
+  SetRandomSource(nullptr);
+  SeedRandom(15);
+  std::map<std::string, std::string> descriptions, skills, items;  // text -> the passport shown for it
+  std::vector<Person*> kept;
+  auto fresh = [](std::map<std::string, std::string>& seen, const std::string& text) {
+    return seen.emplace(text, ToUtf8(text)).second;
+  };
+  for (int profession = 0; profession <= 12; ++profession) {
+    for (int trait = 0; trait <= 12; ++trait) {
+      // A postman's parcel holds any of 33 things, and a trait may add one more: the longest items lines.
+      const int tries = profession == 4 && (trait == 9 || trait == 10) ? 3000 : 48;
+      for (int k = 0; k < tries; ++k) {
+        Person* p = new Person(HTEXTURE{0}, k % 8, profession, k % 5, trait);
+        const bool a = fresh(descriptions, p->description);
+        const bool b = fresh(skills, SkillsLine(*p));
+        const bool c = fresh(items, ItemsLine(*p));
+        if (a || b || c) {
+          kept.push_back(p);
+        } else {
+          for (Item* item : p->bag) delete item;
+          delete p;
+        }
+      }
+    }
+  }
+  // Thirteen professions (two of them only ever built by hand) with the trait texts each may take.
+  EXPECT_EQ(descriptions.size(), 222u);
+  float widestItems = 0.0f;
+  for (Person* p : kept) {
+    ExpectFits(*p, ToUtf8(p->description) + " / " + ToUtf8(SkillsLine(*p)) + " / " + ToUtf8(ItemsLine(*p)));
+    widestItems = std::max(widestItems, font1->GetStringWidth(ItemsLine(*p).c_str(), false));
+  }
+  // Some items line is wider than the card: it is wrapped, not cut.
+  EXPECT_GT(widestItems, PASS_W - 2 * PASS_SKILL_X);
+  for (Person* p : kept) {
+    for (Item* item : p->bag) delete item;
+    delete p;
   }
 }
 

@@ -116,6 +116,32 @@ def heal_token():
     return layer.done()
 
 
+def escape_token():
+    """The escape cell: a green ring on the ground around a little car, unlike the cursor's amber corners."""
+    w, h = V["ESCAPE_TOKEN_W"], V["ESCAPE_TOKEN_H"]
+    layer = art.Layer(w, h, 4)
+    green, light = (70, 200, 110), (170, 250, 180)
+    ring = Shape().ellipse(w / 2, h / 2, w / 2 - 2, h / 2 - 2).ellipse(w / 2, h / 2, w / 2 - 4.5, h / 2 - 4.2,
+                                                                       erase=True)
+    layer.glow(ring, green, 1.6, 0.8)
+    layer.paint(ring, green, outline=(10, 40, 20), ow=0.6, light=0.4)
+    cx, cy = w / 2, h / 2 + 1
+    car = Shape().rect(cx - 8, cy - 2, cx + 8, cy + 3, 1.5).poly([(cx - 5, cy - 2), (cx - 3, cy - 6), (cx + 3, cy - 6),
+                                                                  (cx + 5, cy - 2)])
+    layer.paint(car, light, outline=(10, 40, 20), ow=0.7, light=0.4)
+    layer.fill(Shape().circle(cx - 4.5, cy + 3.5, 1.8).circle(cx + 4.5, cy + 3.5, 1.8), (10, 30, 16))
+    return layer.done()
+
+
+def turn_banner(label, tint, rim, colour, seed):
+    """A plate in the end-turn button's place saying whose turn it is: no button look, nothing to press."""
+    w, h = V["TURN_BANNER_W"], V["TURN_BANNER_H"]
+    layer = ui_kit.plate(w, h, seed, tint=tint, rim=rim, radius=10)
+    layer.text(w / 2, h / 2, label, ui_kit.BOLD, 14, colour + (255,), anchor="mm",
+               shadow=(0.8, 1.2, (0, 0, 0, 220), 0.6))
+    return layer.done()
+
+
 def attack_token():
     """A red crosshair."""
     w, h = V["ATTACK_TOKEN_W"], V["ATTACK_TOKEN_H"]
@@ -142,4 +168,10 @@ def pieces():
     out.append((bag_token(), V["BAG_TOKEN_TX"], V["BAG_TOKEN_TY"]))
     out.append((heal_token(), V["HEAL_TOKEN_TX"], V["HEAL_TOKEN_TY"]))
     out.append((attack_token(), V["ATTACK_TOKEN_TX"], V["ATTACK_TOKEN_TY"]))
+    out.append((escape_token(), V["ESCAPE_TOKEN_TX"], V["ESCAPE_TOKEN_TY"]))
+    banners = [("Ход команды", (36, 38, 70), (96, 86, 140), layout.AMBER),
+               ("Ход зомби", (62, 22, 34), (150, 40, 46), (244, 150, 130))]
+    for k, (label, tint, rim, colour) in enumerate(banners):
+        out.append((turn_banner(label, tint, rim, colour, 50 + k), V["TURN_BANNER_TX"] + k * V["TURN_BANNER_W"],
+                    V["TURN_BANNER_TY"]))
     return out

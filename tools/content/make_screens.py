@@ -71,7 +71,7 @@ def menu_background():
         scenery.walker(layer, x, base, h, (12, 8, 20), lean)
     scenery.vignette(layer, 0.7)
     ui_kit.title(layer, 400, 112, "Duskhollow", 84)
-    layer.text(400, 182, "Доживи до рассвета", ui_kit.BOLD, 20, (236, 214, 200, 255), anchor="mm",
+    layer.text(400, 182, "Найди ключи и заведи машину, чтобы спастись", ui_kit.BOLD, 20, (236, 214, 200, 255), anchor="mm",
                shadow=(1.5, 2, (0, 0, 0, 230), 1.5))
     x0, y0 = V["MENU_NEWGAME_BUT_POSX"] - 24, V["MENU_NEWGAME_BUT_POSY"] - 24
     x1 = V["MENU_EXIT_BUT_POSX"] + V["MENU_EXIT_BUT_W"] + 24
