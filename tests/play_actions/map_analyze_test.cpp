@@ -183,6 +183,32 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   EXPECT_EQ(roof.sprite->GetColor(), 0xFFFFFFFFu);
 }
 
+// A member who cannot pay even the first step is told so, and nothing moves, turns or is charged.
+TEST_F(MapClicks, AMemberWhoCannotPayTheFirstStepIsToldAndNothingChanges) {
+  std::string floor(80, '0');
+  floor[1] = floor[10] = '1';  // rough on both ways out of the corner: three points each
+  Start(floor, {{0, 0}});
+  Person* s = team[0];
+  s->SetDirection(DIR_UP);
+  s->actionPoints = 2;
+  gameMap->pathsStale = true;
+  Settle();
+  At(4, 0);
+  Press();
+  EXPECT_EQ(message, Phrases()[PHRASE_NO_ACTION_POINTS]);
+  EXPECT_EQ(s->actionPoints, 2);
+  EXPECT_TRUE(s->actions.empty());
+  EXPECT_EQ(s->direction, DIR_UP);
+  EXPECT_EQ(s->cell, Cell(0, 0));
+  EXPECT_EQ(screenState, PHASE_INPUT);
+
+  // With the three points the same click walks as far as they pay for.
+  s->actionPoints = 3;
+  Press();
+  EXPECT_EQ(s->cell, Cell(1, 0));
+  EXPECT_EQ(s->actionPoints, 0);
+}
+
 // A broken path table is reported once and moves nobody.
 TEST_F(MapClicks, AMoveAlongABrokenPathTableIsReportedOnceAndChangesNothing) {
   Start(std::string(80, '0'), {{1, 1}});
