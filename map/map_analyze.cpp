@@ -88,6 +88,7 @@ void PressOnCell(Map& map, int c, const MapInterface& ui) {
   if (dragState == DRAG_APPLY) {
     if (member < 0) {
       ShowPhrase(PHRASE_NOBODY_TO_HEAL);
+      CancelDrag();
     } else {
       ApplyItem(member);
     }

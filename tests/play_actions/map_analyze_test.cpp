@@ -159,6 +159,45 @@ TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   EXPECT_EQ(message, Phrases()[PHRASE_NOBODY_TO_HEAL]);
 }
 
+// Healing mode ends with the apply, whether it healed, was refused or found nobody: the next click walks.
+TEST_F(MapClicks, AnApplyEndsTheHealingModeSoTheNextClickWalks) {
+  Start(std::string(80, '0'), {{2, 2}, {6, 6}});
+  Person* s = team[0];
+  Wield(s, ITEM_FIRST_AID_KIT);
+  s->life = 2;
+  s->actionPoints = 6;
+  struct Case {
+    int points;  // the member's points before the apply
+    std::pair<int, int> target;
+    int phrase;
+  };
+  const Case cases[] = {
+      {6, {2, 2}, PHRASE_HEALED_A_LITTLE},    // healed, the kit stays
+      {6, {4, 4}, PHRASE_NOBODY_TO_HEAL},     // an empty cell
+      {6, {6, 6}, PHRASE_COME_CLOSER},        // a member too far away
+      {0, {2, 2}, PHRASE_NO_ACTION_POINTS}};  // no points to pay
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.phrase);
+    s->actionPoints = c.points;
+    dragState = DRAG_APPLY;
+    if (c.phrase == PHRASE_HEALED_A_LITTLE) Feed({200});
+    At(c.target.first, c.target.second);
+    Press();
+    EXPECT_EQ(message, Phrases()[c.phrase]);
+    EXPECT_EQ(dragState, DRAG_NONE);
+    EXPECT_EQ(s->actionPoints, c.points - (c.phrase == PHRASE_HEALED_A_LITTLE ? 1 : 0));
+    Settle();
+  }
+  EXPECT_EQ(s->life, 3);
+  s->actionPoints = 6;
+  message.clear();
+  At(4, 2);
+  Press();
+  EXPECT_EQ(s->cell, Cell(4, 2));
+  EXPECT_EQ(s->actionPoints, 4);
+  EXPECT_EQ(message, "");
+}
+
 // A hiding sprite fades under the cursor, is counted once, and comes back to fully opaque.
 TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   SetSetting("MIN_TRANSPARENCY", "100");
