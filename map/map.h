@@ -164,6 +164,8 @@ class Map final : public Board {
   // The cells of member `member`'s cheapest route to `cell`, from `cell` back, without the member's own
   // cell; empty when the cell is unreached, the member's own, or the table holds no route.
   std::vector<int> PathBack(int member, int cell) const;
+  // Runs the member search now until member `member`'s table is complete (or the search has ended).
+  void FinishMemberSearch(int member);
   // Recomputes the path marks for the cursor cell and the selected member.
   void MarkPath();
   // Recomputes which zombies the selected member can attack.

@@ -82,7 +82,7 @@ void PickFromPopup(const Map& map, const MapInterface& ui) {
   draggedItem = (*items)[row];
 }
 
-// A left press on cell `c` with the path marks current.
+// A left press on cell `c`, with the selected member's routes complete.
 void PressOnCell(Map& map, int c, const MapInterface& ui) {
   const int member = map.cells[c].memberHere;
   if (dragState == DRAG_APPLY) {
@@ -125,27 +125,28 @@ void Map::Analyze(float dt, const MapInterface& ui) {
     return;
   }
 
-  view.showPath = !ui.overHud && !view.scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
-                  pathDone[selectedMember] && view.cursorOnMap && dragState != DRAG_ITEM && s->alive;
-  if (!view.showPath) {
-    if (view.cursorOnMap && ValidCell(view.cursorCell) && cells[view.cursorCell].memberHere >= 0 &&
-        LeftDown()) {
-      ui.selectMember(cells[view.cursorCell].memberHere);
-    }
-    return;
-  }
-  // Clicks are acted on only with marks made for the cell under the cursor.
-  if (view.cursorX != view.markedX || view.cursorY != view.markedY || marksStale) {
+  const bool routes = s != nullptr && s->alive && selectedMember < MAP_MAX_MEMBERS;
+  view.showPath = !ui.overHud && !view.scrolled && routes && pathDone[selectedMember] && view.cursorOnMap &&
+                  dragState != DRAG_ITEM;
+  if (view.showPath && (view.cursorX != view.markedX || view.cursorY != view.markedY || marksStale)) {
     MarkPath();
     view.markedX = view.cursorX;
     view.markedY = view.cursorY;
     marksStale = false;
-    return;
   }
 
+  // A press or release on the map counts in whatever frame it falls: the one the pointer enters a cell in,
+  // one in which the view glides or scrolls, one before the routes are complete.
+  if (!view.cursorOnMap || !ValidCell(view.cursorCell)) return;
   if (LeftUp() && dragState == DRAG_POPUP) {
     PickFromPopup(*this, ui);
-  } else if (LeftDown() && dragState != DRAG_POPUP) {
-    PressOnCell(*this, view.cursorCell, ui);
+    return;
   }
+  if (!LeftDown() || dragState == DRAG_POPUP) return;
+  if (routes) FinishMemberSearch(selectedMember);
+  if (!routes || !pathDone[selectedMember]) {
+    if (cells[view.cursorCell].memberHere >= 0) ui.selectMember(cells[view.cursorCell].memberHere);
+    return;
+  }
+  PressOnCell(*this, view.cursorCell, ui);
 }

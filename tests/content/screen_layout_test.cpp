@@ -104,7 +104,8 @@ std::vector<double> Stops(double lo, double hi, double at, double size, double s
 TEST_F(ScreenLayout, EveryMapCellCanBeShownClearOfTheDisplay) {
   const Grid g = ShippedGrid();
   ASSERT_GT(g.w * g.h * g.cw * g.ch, 0);
-  std::vector<Box> display = {B("END_BUTTON"), {"panel", V("INTER_INV_X"), Top(), V("INTER_INV_W"), V("INTER_INV_H")}};
+  std::vector<Box> display = {B("END_BUTTON"),
+                              {"panel", V("INTER_INV_X"), Top(), V("INTER_INV_W"), V("INTER_INV_H")}};
   for (int i = 0; i < 4; ++i) {
     display.push_back({"photo " + std::to_string(i), V("INTER_PHOTO_X"),
                        V("INTER_PHOTO_Y") + i * V("INTER_PHOTO_STEP"), V("PASS_PHOTO_W"),
