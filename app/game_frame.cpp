@@ -48,7 +48,8 @@ void PlayerInput(float dt) {
   if (hge->Input_GetKeyState(HGEK_RBUTTON)) CancelDrag();
   const int id = hudGui->HitTest(mouseX, mouseY);
   BlinkTargets(dt);
-  if (!hudGui->WasHit()) {
+  // The open pop-up list answers the button wherever the pointer is, over the display too.
+  if (!hudGui->WasHit() || dragState == DRAG_POPUP) {
     AnalyzeMap(dt);
     return;
   }

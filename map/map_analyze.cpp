@@ -68,11 +68,18 @@ void FadeSprites(Map& map, int h, float dt) {
   }
 }
 
-// The pop-up list was released on: an entry starts dragging that ground item, anywhere else closes it.
-void PickFromPopup(const Map& map, const MapInterface& ui) {
+// The open pop-up list answers the left button wherever the pointer is: a release on an entry starts
+// dragging that ground item, a press anywhere but on an entry closes the list. The release of the click
+// that opened it, outside the entries, leaves it open.
+void AnswerPopup(const Map& map, const MapInterface& ui) {
+  if (LeftDown() && ui.popupRow < 0) {
+    CancelDrag();
+    return;
+  }
+  if (!LeftUp() || ui.popupRow < 0) return;
   const int row = ui.popupRow;
   const std::vector<Item*>* items = map.ValidCell(ui.popupCell) ? &map.cells[ui.popupCell].items : nullptr;
-  if (row < 0 || items == nullptr || row >= static_cast<int>(items->size())) {
+  if (items == nullptr || row >= static_cast<int>(items->size())) {
     CancelDrag();
     return;
   }
@@ -116,7 +123,10 @@ void Map::Analyze(float dt, const MapInterface& ui) {
 
   const Person* s =
       selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) ? team[selectedMember] : nullptr;
-  if (dragState == DRAG_ITEM && (LeftDown() || LeftUp())) {
+  const bool popupOpen = dragState == DRAG_POPUP;
+  if (popupOpen) {
+    AnswerPopup(*this, ui);
+  } else if (dragState == DRAG_ITEM && !ui.overHud && (LeftDown() || LeftUp())) {
     if (s != nullptr) {
       PutDownDragged(*this, selectedMember, view.cursorOnMap ? view.cursorCell : -1);
     } else {
@@ -135,14 +145,9 @@ void Map::Analyze(float dt, const MapInterface& ui) {
     marksStale = false;
   }
 
-  // A press or release on the map counts in whatever frame it falls: the one the pointer enters a cell in,
-  // one in which the view glides or scrolls, one before the routes are complete.
-  if (!view.cursorOnMap || !ValidCell(view.cursorCell)) return;
-  if (LeftUp() && dragState == DRAG_POPUP) {
-    PickFromPopup(*this, ui);
-    return;
-  }
-  if (!LeftDown() || dragState == DRAG_POPUP) return;
+  // A press on the map counts in whatever frame it falls: the one the pointer enters a cell in, one in
+  // which the view glides or scrolls, one before the routes are complete.
+  if (popupOpen || ui.overHud || !LeftDown() || !view.cursorOnMap || !ValidCell(view.cursorCell)) return;
   if (routes) FinishMemberSearch(selectedMember);
   if (!routes || !pathDone[selectedMember]) {
     if (cells[view.cursorCell].memberHere >= 0) ui.selectMember(cells[view.cursorCell].memberHere);

@@ -27,5 +27,6 @@ extern int popupCell;
 void BuildHudList();
 // Photos enabled for living members; the inventory ids only while a living member is selected.
 void ApplyHudEnabling();
-// Opens the pop-up list for the items of cell `cell` near the mouse (mx, my).
+// Opens the pop-up list for the items of cell `cell` near the mouse (mx, my), wholly inside the map's
+// part of the screen and above the inventory panel.
 void BuildPopupList(int cell, float mx, float my);
