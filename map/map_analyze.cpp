@@ -118,8 +118,9 @@ void PressOnCell(Map& map, int c, const MapInterface& ui) {
 }  // namespace
 
 void Map::Analyze(float dt, const MapInterface& ui) {
-  UpdateView(dt);
-  FadeSprites(*this, HidingSprite(*this), dt);
+  UpdateView(dt, ui.edgeScrolling);
+  // Over the display no roof is under the pointer: every faded one comes back.
+  FadeSprites(*this, ui.overHud ? -1 : HidingSprite(*this), dt);
 
   const Person* s =
       selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) ? team[selectedMember] : nullptr;

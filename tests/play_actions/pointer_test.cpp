@@ -1,8 +1,49 @@
-// The pointer between the map and the display: the items pop-up.
+// The pointer between the map and the display: the items pop-up, and the view and the map's marks while
+// the pointer rests on the display.
 
 #include "play_actions/map_clicks.h"
 
 namespace {
+
+// Sprites of their own for the cursor frame and the path tokens while it lives, so that their quads can be
+// told from every other picture's.
+class OwnMarks {
+ public:
+  OwnMarks() {
+    for (int k = 0; k < 6; ++k) {
+      hgeSprite*& slot = k < 2 ? markerTop[k] : pathTokens[k - 2];
+      saved[k] = slot;
+      own[k] = new hgeSprite(0, 5000.0f + 10 * k, 0, 4, 4);
+      slot = own[k];
+    }
+  }
+  ~OwnMarks() {
+    for (int k = 0; k < 6; ++k) {
+      (k < 2 ? markerTop[k] : pathTokens[k - 2]) = saved[k];
+      delete own[k];
+    }
+  }
+  OwnMarks(const OwnMarks&) = delete;
+  OwnMarks& operator=(const OwnMarks&) = delete;
+
+  // How many quads of one frame's drawing show the cursor frame and how many the path tokens.
+  std::pair<int, int> Count(FakeEngine& fake) const {
+    fake.ClearRecords();
+    GameRender();
+    int cursor = 0, path = 0;
+    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) {
+      for (int k = 0; k < 6; ++k) {
+        if (q.tex != own[k]->GetTexture() || q.v[0].tx != own[k]->GetQuad().v[0].tx) continue;
+        (k < 2 ? cursor : path) += 1;
+      }
+    }
+    return {cursor, path};
+  }
+
+ private:
+  hgeSprite* saved[6] = {};
+  hgeSprite* own[6] = {};
+};
 
 // A plain click on the member's own cell opens the list of its items and leaves it open; a click on an
 // entry picks that item, a click anywhere else or the right button closes the list and does nothing more.
@@ -65,6 +106,50 @@ TEST_F(MapClicks, EveryEntryOfTheItemsListCanBePickedNearTheMapsEdgeAndThePanel)
     EXPECT_EQ(draggedItem, ground[2]);
     FreePlay();
   }
+}
+
+// With the pointer resting on the panel the view still obeys the keys and glides to a member chosen again
+// (the game starts with such a glide), though the screen's edge under the pointer scrolls nothing.
+TEST_F(MapClicks, OverThePanelTheViewFollowsTheKeysAndGlides) {
+  SetSetting("SCROLLING_SPEED", "500");
+  Start(std::string(40 * 30, '0'), {{30, 20}}, 0, 40);  // 1280 x 960 pixels
+  fake.SetMouse(300, 599.5f);  // on the panel, in the band along the screen's bottom edge
+  Frame();
+  EXPECT_EQ(gameMap->view.scrollY, 0.0f);
+  fake.Press(HGEK_1);  // the selected member again: glide to it
+  Frame();
+  fake.Lift(HGEK_1);
+  for (int i = 0; i < 200 && gameMap->view.autoScroll; ++i) Frame();
+  const map_view_struct& view = gameMap->view;
+  EXPECT_EQ(std::make_pair(view.scrollX, view.scrollY), std::make_pair(view.scrollMaxX, 20 * 32 - 300.0f));
+  for (int key : {HGEK_LEFT, HGEK_A}) {
+    const float before = view.scrollX;
+    fake.held.insert(key);
+    Frame();
+    fake.held.erase(key);
+    EXPECT_EQ(view.scrollX, before - 5.0f) << key;
+  }
+}
+
+// While the pointer rests on the display the map shows no cursor frame and no path tokens, and a roof
+// faded under the pointer comes back.
+TEST_F(MapClicks, OverThePanelTheMapShowsNoCursorNoPathAndNoFadedRoof) {
+  SetSetting("MIN_TRANSPARENCY", "100");
+  SetSetting("TRANSPARENCY_SPEED", "700");
+  Start(std::string(40 * 30, '0'), {{2, 2}}, 0, 40);
+  gameMap->sprites.push_back({new hgeSprite(0, 0, 0, 32, 32), 255.0f, 0.0f, 0.0f});
+  gameMap->cells[Cell(5, 5)].hide = 0;
+  for (int i = 0; i < 10; ++i) At(5, 5);
+  ASSERT_LT(gameMap->sprites[0].alpha, 255.0f);
+  const OwnMarks marks;
+  const std::pair<int, int> onMap = marks.Count(fake);
+  EXPECT_EQ(onMap.first, 2);  // the cursor frame's two looks
+  EXPECT_GT(onMap.second, 0);
+
+  fake.SetMouse(300, 540);  // on the panel, over cell (9, 16)
+  for (int i = 0; i < 40; ++i) Frame();
+  EXPECT_EQ(marks.Count(fake), std::make_pair(0, 0));
+  EXPECT_EQ(gameMap->sprites[0].alpha, 255.0f);
 }
 
 }  // namespace
