@@ -50,13 +50,20 @@ void PlayerInput(float dt) {
   if (hge->Input_GetKeyState(HGEK_RBUTTON)) CancelDrag();
   const int id = hudGui->HitTest(mouseX, mouseY);
   BlinkTargets(dt);
-  const bool photo = id >= HUD_PHOTO_FIRST && id < HUD_PHOTO_FIRST + 4;
-  const bool overHud = hudGui->WasHit();
+  // A dead member's photo is drawn, so it belongs to the display, though it answers nothing.
+  const bool deadPhoto = !hudGui->WasHit() && OverDeadPhoto(mouseX, mouseY);
+  const bool photo = deadPhoto || (id >= HUD_PHOTO_FIRST && id < HUD_PHOTO_FIRST + 4);
+  const bool overHud = hudGui->WasHit() || deadPhoto;
   const bool popupOpen = dragState == DRAG_POPUP;
   // Edge scrolling goes on while the mouse rests on a photo at the screen border.
   AnalyzeMap(dt, overHud, !overHud || photo);
   // The open pop-up list has had the button wherever the pointer is.
-  if (!overHud || popupOpen || id < 0) return;
+  if (!overHud || popupOpen) return;
+  if (id < 0) {
+    // A drag let go over a dead member's photo ends there, with nothing moved and nothing paid.
+    if (hge->Input_KeyUp(HGEK_LBUTTON) && dragState == DRAG_ITEM) CancelDrag();
+    return;
+  }
   if (hge->Input_KeyUp(HGEK_RBUTTON) && id == HUD_ACTIVE_ITEM) CycleAction();
   if (hge->Input_KeyDown(HGEK_LBUTTON)) {
     if (dragState == DRAG_NONE) {

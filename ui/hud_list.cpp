@@ -90,3 +90,17 @@ void BuildPopupList(int cell, float mx, float my) {
   popupX = static_cast<int>(x);
   popupY = static_cast<int>(y);
 }
+
+bool OverDeadPhoto(float x, float y) {
+  if (hudGui == nullptr) return false;
+  for (const SmartGuiRect* r : hudGui->Rects()) {
+    const int member = r->id - HUD_PHOTO_FIRST;
+    if (member < 0 || member >= 4 || member >= static_cast<int>(team.size()) || team[member]->alive) continue;
+    if (x >= r->left && x <= r->right && y >= r->top && y <= r->bottom) return true;
+  }
+  return false;
+}
+
+bool PointerOnDisplay(float x, float y) {
+  return hudGui != nullptr && (hudGui->WasHit() || OverDeadPhoto(x, y));
+}

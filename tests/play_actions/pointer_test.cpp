@@ -1,5 +1,5 @@
-// The pointer between the map and the display: the items pop-up, and the view and the map's marks while
-// the pointer rests on the display.
+// The pointer between the map and the display: the items pop-up, the view and the map's marks while the
+// pointer rests on the display, and drags let go over a dead member's photo.
 
 #include "play_actions/map_clicks.h"
 
@@ -150,6 +150,30 @@ TEST_F(MapClicks, OverThePanelTheMapShowsNoCursorNoPathAndNoFadedRoof) {
   for (int i = 0; i < 40; ++i) Frame();
   EXPECT_EQ(marks.Count(fake), std::make_pair(0, 0));
   EXPECT_EQ(gameMap->sprites[0].alpha, 255.0f);
+}
+
+// A drag let go over a dead member's photo changes nothing and costs nothing: the photo is part of the
+// display, not a way to the map beneath it.
+TEST_F(MapClicks, ADragLetGoOverADeadMembersPhotoChangesNothing) {
+  Start(std::string(80, '0'), {{2, 2}, {3, 2}});
+  Person* s = team[0];
+  team[1]->alive = 0;
+  ApplyHudEnabling();
+  Item* knife = Wield(s, ITEM_KITCHEN_KNIFE);
+  const auto before = ItemsInPlay();
+  const std::string said = message;
+  dragState = DRAG_ITEM;
+  dragSource = SRC_BAG;
+  draggedItem = knife;
+  fake.SetMouse(730, 175);  // the second photo
+  Frame();
+  Press();
+  EXPECT_EQ(dragState, DRAG_NONE);
+  EXPECT_EQ(s->bag, std::vector<Item*>{knife});
+  EXPECT_TRUE(gameMap->cells[s->cell].items.empty());
+  EXPECT_EQ(s->actionPoints, 4);
+  EXPECT_EQ(message, said);
+  EXPECT_EQ(ItemsInPlay(), before);
 }
 
 }  // namespace
