@@ -25,10 +25,12 @@ bool AnyoneCanAct() {
   return false;
 }
 
-// Phase 0 over the map: the map analysis, told what it needs of the display around the map.
-void AnalyzeMap(float dt) {
+// Phase 0's map analysis, told what it needs of the display around the map. It runs wherever the pointer
+// is: the view follows the keys and glides, and roofs and marks give way while the pointer is on the display.
+void AnalyzeMap(float dt, bool overHud, bool edgeScrolling) {
   MapInterface ui;
-  ui.overHud = hudGui != nullptr && hudGui->WasHit();
+  ui.overHud = overHud;
+  ui.edgeScrolling = edgeScrolling;
   ui.popupCell = popupCell;
   ui.popupRow = dragState == DRAG_POPUP && popupGui != nullptr ? popupGui->HitTest(mouseX, mouseY) : -1;
   ui.openPopup = BuildPopupList;
@@ -48,14 +50,20 @@ void PlayerInput(float dt) {
   if (hge->Input_GetKeyState(HGEK_RBUTTON)) CancelDrag();
   const int id = hudGui->HitTest(mouseX, mouseY);
   BlinkTargets(dt);
-  if (!hudGui->WasHit()) {
-    AnalyzeMap(dt);
+  // A dead member's photo is drawn, so it belongs to the display, though it answers nothing.
+  const bool deadPhoto = !hudGui->WasHit() && OverDeadPhoto(mouseX, mouseY);
+  const bool photo = deadPhoto || (id >= HUD_PHOTO_FIRST && id < HUD_PHOTO_FIRST + 4);
+  const bool overHud = hudGui->WasHit() || deadPhoto;
+  const bool popupOpen = dragState == DRAG_POPUP;
+  // Edge scrolling goes on while the mouse rests on a photo at the screen border.
+  AnalyzeMap(dt, overHud, !overHud || photo);
+  // The open pop-up list has had the button wherever the pointer is.
+  if (!overHud || popupOpen) return;
+  if (id < 0) {
+    // A drag let go over a dead member's photo ends there, with nothing moved and nothing paid.
+    if (hge->Input_KeyUp(HGEK_LBUTTON) && dragState == DRAG_ITEM) CancelDrag();
     return;
   }
-  if (id < 0) return;
-  const bool photo = id >= HUD_PHOTO_FIRST && id < HUD_PHOTO_FIRST + 4;
-  // Edge scrolling goes on while the mouse rests on a photo at the screen border.
-  if (photo) gameMap->UpdateView(dt);
   if (hge->Input_KeyUp(HGEK_RBUTTON) && id == HUD_ACTIVE_ITEM) CycleAction();
   if (hge->Input_KeyDown(HGEK_LBUTTON)) {
     if (dragState == DRAG_NONE) {

@@ -3,7 +3,7 @@
 
 // The selected member attacks the zombie standing in map cell `cell` with its active item's selected action.
 void AttackZombie(int cell);
-// The selected member applies its active item to team member `target` (may be itself).
+// The selected member applies its active item to team member `target` (may be itself); the apply mode ends.
 void ApplyItem(int target);
 // The selected member hands the dragged item to team member `target`.
 void PassItem(int target);

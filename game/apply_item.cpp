@@ -63,9 +63,8 @@ void ApplyResult(int code, Person* user, Item* item, Person* t) {
   delete item;
 }
 
-}  // namespace
-
-void ApplyItem(int target) {
+// The apply itself: charges, draws and shows the result, or refuses with a message.
+void Apply(int target) {
   Person* user = ActingMember();
   if (user == nullptr || target < 0 || target >= static_cast<int>(team.size())) return;
   Item* item = user->active;
@@ -89,4 +88,12 @@ void ApplyItem(int target) {
     screenState = PHASE_TEAM_ACTING;
   }
   if (won >= 0) ApplyResult(action->results[won].code, user, item, team[target]);
+}
+
+}  // namespace
+
+void ApplyItem(int target) {
+  Apply(target);
+  // Done, failed or refused alike, the pointer is free again: the next click is an ordinary one.
+  if (dragState == DRAG_APPLY) CancelDrag();
 }

@@ -91,9 +91,10 @@ struct map_view_struct {
 
 // What the map analysis needs of the interface around the map; the game frame hands it over.
 struct MapInterface {
-  bool overHud = false;  // the pointer is over the head-up display
-  int popupRow = -1;     // the pop-up list's entry under the pointer, -1 for none
-  int popupCell = -1;    // the cell whose items the pop-up list shows
+  bool overHud = false;       // the pointer is over the head-up display
+  bool edgeScrolling = true;  // the pointer at a screen edge scrolls the view (over the map and the photos)
+  int popupRow = -1;          // the pop-up list's entry under the pointer, -1 for none
+  int popupCell = -1;         // the cell whose items the pop-up list shows
   void (*openPopup)(int cell, float x, float y) = nullptr;  // opens the pop-up list of a cell's items there
   void (*selectMember)(int member) = nullptr;               // selects a team member
 };
@@ -164,6 +165,8 @@ class Map final : public Board {
   // The cells of member `member`'s cheapest route to `cell`, from `cell` back, without the member's own
   // cell; empty when the cell is unreached, the member's own, or the table holds no route.
   std::vector<int> PathBack(int member, int cell) const;
+  // Runs the member search now until member `member`'s table is complete (or the search has ended).
+  void FinishMemberSearch(int member);
   // Recomputes the path marks for the cursor cell and the selected member.
   void MarkPath();
   // Recomputes which zombies the selected member can attack.
@@ -184,14 +187,15 @@ class Map final : public Board {
 
   // ---- View (map_view.cpp) and drawing (map_draw.cpp) ----
 
-  // Glide, manual scrolling, the whole-pixel view offset and the cursor cell.
-  void UpdateView(float dt);
+  // Glide, manual scrolling (by the pointer at the screen edges only with `edgeScrolling`), the
+  // whole-pixel view offset and the cursor cell.
+  void UpdateView(float dt, bool edgeScrolling = true);
   // Glides the view so that the selected member's cell is in the middle of the screen.
   void CenterOnMember();
   // Starts gliding toward scroll position (x, y).
   void GlideTo(float x, float y);
   // Draws the map, its tokens and its figures in the painter's order; with the pointer over the interface
-  // no path marks or cursor marker.
+  // no path marks and no cursor frame.
   void Draw(bool overInterface);
 
   int32_t escapeX = 0, escapeY = 0;  // the cell where the car can be started

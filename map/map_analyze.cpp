@@ -68,11 +68,18 @@ void FadeSprites(Map& map, int h, float dt) {
   }
 }
 
-// The pop-up list was released on: an entry starts dragging that ground item, anywhere else closes it.
-void PickFromPopup(const Map& map, const MapInterface& ui) {
+// The open pop-up list answers the left button wherever the pointer is: a release on an entry starts
+// dragging that ground item, a press anywhere but on an entry closes the list. The release of the click
+// that opened it, outside the entries, leaves it open.
+void AnswerPopup(const Map& map, const MapInterface& ui) {
+  if (LeftDown() && ui.popupRow < 0) {
+    CancelDrag();
+    return;
+  }
+  if (!LeftUp() || ui.popupRow < 0) return;
   const int row = ui.popupRow;
   const std::vector<Item*>* items = map.ValidCell(ui.popupCell) ? &map.cells[ui.popupCell].items : nullptr;
-  if (row < 0 || items == nullptr || row >= static_cast<int>(items->size())) {
+  if (items == nullptr || row >= static_cast<int>(items->size())) {
     CancelDrag();
     return;
   }
@@ -82,12 +89,13 @@ void PickFromPopup(const Map& map, const MapInterface& ui) {
   draggedItem = (*items)[row];
 }
 
-// A left press on cell `c` with the path marks current.
+// A left press on cell `c`, with the selected member's routes complete.
 void PressOnCell(Map& map, int c, const MapInterface& ui) {
   const int member = map.cells[c].memberHere;
   if (dragState == DRAG_APPLY) {
     if (member < 0) {
       ShowPhrase(PHRASE_NOBODY_TO_HEAL);
+      CancelDrag();
     } else {
       ApplyItem(member);
     }
@@ -110,12 +118,16 @@ void PressOnCell(Map& map, int c, const MapInterface& ui) {
 }  // namespace
 
 void Map::Analyze(float dt, const MapInterface& ui) {
-  UpdateView(dt);
-  FadeSprites(*this, HidingSprite(*this), dt);
+  UpdateView(dt, ui.edgeScrolling);
+  // Over the display no roof is under the pointer: every faded one comes back.
+  FadeSprites(*this, ui.overHud ? -1 : HidingSprite(*this), dt);
 
   const Person* s =
       selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) ? team[selectedMember] : nullptr;
-  if (dragState == DRAG_ITEM && (LeftDown() || LeftUp())) {
+  const bool popupOpen = dragState == DRAG_POPUP;
+  if (popupOpen) {
+    AnswerPopup(*this, ui);
+  } else if (dragState == DRAG_ITEM && !ui.overHud && (LeftDown() || LeftUp())) {
     if (s != nullptr) {
       PutDownDragged(*this, selectedMember, view.cursorOnMap ? view.cursorCell : -1);
     } else {
@@ -124,27 +136,23 @@ void Map::Analyze(float dt, const MapInterface& ui) {
     return;
   }
 
-  view.showPath = !ui.overHud && !view.scrolled && s != nullptr && selectedMember < MAP_MAX_MEMBERS &&
-                  pathDone[selectedMember] && view.cursorOnMap && dragState != DRAG_ITEM && s->alive;
-  if (!view.showPath) {
-    if (view.cursorOnMap && ValidCell(view.cursorCell) && cells[view.cursorCell].memberHere >= 0 &&
-        LeftDown()) {
-      ui.selectMember(cells[view.cursorCell].memberHere);
-    }
-    return;
-  }
-  // Clicks are acted on only with marks made for the cell under the cursor.
-  if (view.cursorX != view.markedX || view.cursorY != view.markedY || marksStale) {
+  const bool routes = s != nullptr && s->alive && selectedMember < MAP_MAX_MEMBERS;
+  view.showPath = !ui.overHud && !view.scrolled && routes && pathDone[selectedMember] && view.cursorOnMap &&
+                  dragState != DRAG_ITEM;
+  if (view.showPath && (view.cursorX != view.markedX || view.cursorY != view.markedY || marksStale)) {
     MarkPath();
     view.markedX = view.cursorX;
     view.markedY = view.cursorY;
     marksStale = false;
-    return;
   }
 
-  if (LeftUp() && dragState == DRAG_POPUP) {
-    PickFromPopup(*this, ui);
-  } else if (LeftDown() && dragState != DRAG_POPUP) {
-    PressOnCell(*this, view.cursorCell, ui);
+  // A press on the map counts in whatever frame it falls: the one the pointer enters a cell in, one in
+  // which the view glides or scrolls, one before the routes are complete.
+  if (popupOpen || ui.overHud || !LeftDown() || !view.cursorOnMap || !ValidCell(view.cursorCell)) return;
+  if (routes) FinishMemberSearch(selectedMember);
+  if (!routes || !pathDone[selectedMember]) {
+    if (cells[view.cursorCell].memberHere >= 0) ui.selectMember(cells[view.cursorCell].memberHere);
+    return;
   }
+  PressOnCell(*this, view.cursorCell, ui);
 }

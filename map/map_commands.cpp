@@ -90,6 +90,11 @@ void MoveMember(Map& map, int member, int cell) {
     hge->System_ErrorBox(ToCp1251("Неизвестно направление Map::Analyze").c_str());
     return;
   }
+  // The first step is the cheapest cell of the route: a member who cannot pay it stays, turned as it was.
+  if (map.cells[route.back()].paths[member].cost > s->actionPoints) {
+    ShowPhrase(PHRASE_NO_ACTION_POINTS);
+    return;
+  }
 
   s->AddAction(PA_FACE, map.cells[cell].standHeight, 0.0f, false);
   int destination = -1;

@@ -114,7 +114,7 @@ void Map::Draw(bool overInterface) {
       Put(pathTokens[cell.pathMark + 1], x + PATH_TOKEN_X, y + PATH_TOKEN_Y + cell.standHeight, *this);
     }
   }
-  if (view.cursorOnMap) {
+  if (view.cursorOnMap && !overInterface) {
     Put(markerTop[1], static_cast<float>(view.cursorX) * CW, static_cast<float>(view.cursorY) * CH, *this);
   }
 }

@@ -26,7 +26,7 @@ int32_t Clamp32(int64_t v) {
 
 }  // namespace
 
-void Map::UpdateView(float dt) {
+void Map::UpdateView(float dt, bool edgeScrolling) {
   if (view.autoScroll) {
     view.scrollX += view.glideVX * dt;
     view.scrollY += view.glideVY * dt;
@@ -42,20 +42,23 @@ void Map::UpdateView(float dt) {
   }
 
   const float step = SCROLLING_SPEED * dt;
+  const bool e = edgeScrolling;
   bool applied = false;
-  if ((mouseX < view.bandLeft || Held(HGEK_A) || Held(HGEK_LEFT)) && view.scrollMinX < view.scrollX) {
+  if (((e && mouseX < view.bandLeft) || Held(HGEK_A) || Held(HGEK_LEFT)) && view.scrollMinX < view.scrollX) {
     view.scrollX = std::max(view.scrollX - step, view.scrollMinX);
     applied = true;
   }
-  if ((mouseX > view.bandRight || Held(HGEK_D) || Held(HGEK_RIGHT)) && view.scrollMaxX > view.scrollX) {
+  if (((e && mouseX > view.bandRight) || Held(HGEK_D) || Held(HGEK_RIGHT)) &&
+      view.scrollMaxX > view.scrollX) {
     view.scrollX = std::min(view.scrollX + step, view.scrollMaxX);
     applied = true;
   }
-  if ((mouseY < view.bandTop || Held(HGEK_W) || Held(HGEK_UP)) && view.scrollMinY < view.scrollY) {
+  if (((e && mouseY < view.bandTop) || Held(HGEK_W) || Held(HGEK_UP)) && view.scrollMinY < view.scrollY) {
     view.scrollY = std::max(view.scrollY - step, view.scrollMinY);
     applied = true;
   }
-  if ((mouseY > view.bandBottom || Held(HGEK_S) || Held(HGEK_DOWN)) && view.scrollMaxY > view.scrollY) {
+  if (((e && mouseY > view.bandBottom) || Held(HGEK_S) || Held(HGEK_DOWN)) &&
+      view.scrollMaxY > view.scrollY) {
     view.scrollY = std::min(view.scrollY + step, view.scrollMaxY);
     applied = true;
   }

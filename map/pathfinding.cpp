@@ -144,6 +144,12 @@ void Map::DrivePathSearch(int phase) {
   for (int64_t k = 0; k < PATH_FINDING_CICLES && searchMember >= 0; ++k) SearchStep(!members);
 }
 
+void Map::FinishMemberSearch(int member) {
+  if (member < 0 || member >= MAP_MAX_MEMBERS) return;
+  // Every step takes a record off the queue and adds only cells it made cheaper, so the search ends.
+  while (searchMember >= 0 && !pathDone[member]) SearchStep(false);
+}
+
 std::vector<int> Map::PathBack(int member, int cell) const {
   std::vector<int> route;
   int x, y;

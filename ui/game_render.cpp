@@ -82,7 +82,7 @@ bool GameRender() {
   float mx = 0.0f;
   float my = 0.0f;
   hge->Input_GetMousePos(&mx, &my);
-  gameMap->Draw(hudGui != nullptr && hudGui->WasHit());
+  gameMap->Draw(PointerOnDisplay(mx, my));
   if (screenState == PHASE_INPUT || screenState == PHASE_TEAM_ACTING) {
     DrawPhotos();
     if (selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) &&

@@ -71,8 +71,17 @@ void BuildPopupList(int cell, float mx, float my) {
   static const std::vector<Item*> none;
   const std::vector<Item*>& items = gameMap->ValidCell(cell) ? gameMap->cells[cell].items : none;
   const int n = static_cast<int>(items.size());
-  const float x = std::max(0.0f, std::min(mx + 2, 800.0f - INTER_ITEM_BIG_W));
-  const float y = std::max(0.0f, std::min(my + 2, 600.0f - n * INTER_ITEM_SMALL_H));
+  float widest = 0.0f;
+  for (const Item* item : items) widest = std::max(widest, item->size * INTER_ITEM_SMALL_W);
+  // The map's part of the screen: the map itself, on the screen, above the panel.
+  const map_view_struct& view = gameMap->view;
+  const float left = std::max(0.0f, -view.offsetX);
+  const float top = std::max(0.0f, -view.offsetY);
+  const float right = std::min(800.0f, static_cast<float>(gameMap->pixelW) - view.offsetX);
+  const float bottom =
+      std::min({600.0f, 600.0f - INTER_INV_H, static_cast<float>(gameMap->pixelH) - view.offsetY});
+  const float x = std::max(left, std::min(mx + 2, right - widest));
+  const float y = std::max(top, std::min(my + 2, bottom - n * INTER_ITEM_SMALL_H));
   for (int i = 0; i < n; ++i) {
     popupGui->Add(i, x, y + i * INTER_ITEM_SMALL_H, items[i]->size * INTER_ITEM_SMALL_W, INTER_ITEM_SMALL_H,
                   true);
@@ -80,4 +89,18 @@ void BuildPopupList(int cell, float mx, float my) {
   popupGui->Add(-1, 0, 0, 800, 600, true);
   popupX = static_cast<int>(x);
   popupY = static_cast<int>(y);
+}
+
+bool OverDeadPhoto(float x, float y) {
+  if (hudGui == nullptr) return false;
+  for (const SmartGuiRect* r : hudGui->Rects()) {
+    const int member = r->id - HUD_PHOTO_FIRST;
+    if (member < 0 || member >= 4 || member >= static_cast<int>(team.size()) || team[member]->alive) continue;
+    if (x >= r->left && x <= r->right && y >= r->top && y <= r->bottom) return true;
+  }
+  return false;
+}
+
+bool PointerOnDisplay(float x, float y) {
+  return hudGui != nullptr && (hudGui->WasHit() || OverDeadPhoto(x, y));
 }

@@ -27,5 +27,10 @@ extern int popupCell;
 void BuildHudList();
 // Photos enabled for living members; the inventory ids only while a living member is selected.
 void ApplyHudEnabling();
-// Opens the pop-up list for the items of cell `cell` near the mouse (mx, my).
+// Opens the pop-up list for the items of cell `cell` near the mouse (mx, my), wholly inside the map's
+// part of the screen and above the inventory panel.
 void BuildPopupList(int cell, float mx, float my);
+// Whether (x, y) lies on the photo of a team member who has died (drawn, but disabled in the list).
+bool OverDeadPhoto(float x, float y);
+// Whether the pointer at (x, y) is over the display rather than the map, as the last hit test found it.
+bool PointerOnDisplay(float x, float y);

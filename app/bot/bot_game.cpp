@@ -76,7 +76,7 @@ void BotPlayer::PlanGame() {
   } else if (leftHeld) {
     Release(HGEK_LBUTTON, 1);
   } else if (gameMap->view.autoScroll) {
-    // The view glides only while the pointer rests on the map.
+    // A glide moves the cells under the pointer: the bot lets it end, with the pointer on the map.
     BotPoint p{};
     if (CellPoint(RandomVisibleCell(), rng, &p)) MoveTo(p, 1);
     Wait(Between(1, 5));
@@ -237,7 +237,7 @@ void BotPlayer::PlanPopupPick() {
     const SmartGuiRect* r = entries[Between(0, static_cast<int>(entries.size()) - 1)];
     p = PointIn(r->left, r->top, r->right - r->left, r->bottom - r->top, rng);
   }
-  // The pointer settles on the entry before the button comes up, so the map sees the entry's cell first.
+  // The pointer settles on the entry before the button comes up, as a player's would.
   MoveTo(p, 1);
   if (!leftHeld) Press(HGEK_LBUTTON, Between(2, 3));
   Release(HGEK_LBUTTON, Between(2, 3));

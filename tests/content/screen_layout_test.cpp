@@ -1,7 +1,10 @@
 // Checks that the shipped settings lay every screen out inside 800 x 600 with no part covering another.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "content/content_support.h"
@@ -70,6 +73,79 @@ TEST_F(ScreenLayout, GameScreenHudFitsAndKeepsItsPartsApart) {
   }
   ExpectInsideAndApart(kScreen, screen);
   EXPECT_LE(V("LIFEBAR_W"), V("PASS_PHOTO_W"));
+}
+
+// The shipped map's grid: cells across and down, and the cell size in pixels.
+struct Grid {
+  int w = 0, h = 0, cw = 0, ch = 0;
+};
+
+Grid ShippedGrid() {
+  Grid g;
+  std::ifstream in("Data/map1.dhm");
+  in >> g.w >> g.h >> g.cw >> g.ch;
+  return g;
+}
+
+// Scroll positions worth trying along one axis (screen length `screen`) for a cell at `at` (map pixels,
+// `size` long): the limits, and each position that puts an edge of the cell against an edge of the screen
+// or of a display part. Where the cell fits on the screen clear of the parts, it does at one of these.
+std::vector<double> Stops(double lo, double hi, double at, double size, double screen,
+                          const std::vector<std::pair<double, double>>& edges) {
+  std::vector<double> stops = {lo, hi, std::clamp(at, lo, hi), std::clamp(at + size - screen, lo, hi)};
+  for (const auto& [from, to] : edges) {
+    for (double s : {at + size - from, at - to}) stops.push_back(std::clamp(s, lo, hi));
+  }
+  return stops;
+}
+
+// Every cell can be brought wholly onto the screen clear of the photo column, the inventory panel and the
+// end-turn button, so no part of the display hides a cell, or takes its clicks, wherever the view stands.
+TEST_F(ScreenLayout, EveryMapCellCanBeShownClearOfTheDisplay) {
+  const Grid g = ShippedGrid();
+  ASSERT_GT(g.w * g.h * g.cw * g.ch, 0);
+  std::vector<Box> display = {B("END_BUTTON"),
+                              {"panel", V("INTER_INV_X"), Top(), V("INTER_INV_W"), V("INTER_INV_H")}};
+  for (int i = 0; i < 4; ++i) {
+    display.push_back({"photo " + std::to_string(i), V("INTER_PHOTO_X"),
+                       V("INTER_PHOTO_Y") + i * V("INTER_PHOTO_STEP"), V("PASS_PHOTO_W"),
+                       V("PASS_PHOTO_H") + V("LIFEBAR_H")});
+  }
+  std::vector<std::pair<double, double>> xs, ys;
+  for (const Box& b : display) {
+    xs.push_back({b.x, b.x + b.w});
+    ys.push_back({b.y, b.y + b.h});
+  }
+  // The scroll limits as the map loader sets them.
+  const double minX = -V("BORDER_LEFT"), maxX = std::max(g.w * g.cw - 800 + V("BORDER_RIGHT"), 0.0);
+  const double minY = -V("BORDER_UP"), maxY = std::max(g.h * g.ch - 600 + V("BORDER_DOWN"), 0.0);
+  int hidden = 0;
+  for (int y = 0; y < g.h; ++y) {
+    for (int x = 0; x < g.w; ++x) {
+      bool shown = false;
+      for (double sx : Stops(minX, maxX, x * g.cw, g.cw, 800, xs)) {
+        for (double sy : Stops(minY, maxY, y * g.ch, g.ch, 600, ys)) {
+          const Box cell = {"cell", x * g.cw - sx, y * g.ch - sy, double(g.cw), double(g.ch)};
+          bool clear = Inside(cell, kScreen);
+          for (const Box& b : display) clear = clear && !Overlap(cell, b);
+          shown = shown || clear;
+        }
+      }
+      if (!shown) ADD_FAILURE() << "cell (" << x << ", " << y << ") is always under the display";
+      hidden += shown ? 0 : 1;
+    }
+  }
+  EXPECT_EQ(hidden, 0);
+}
+
+// Tokens drawn over a cell stay inside it, so a click on a token lands on the token's own cell.
+TEST_F(ScreenLayout, TokensLieInsideTheirCell) {
+  const Grid g = ShippedGrid();
+  const Box cell = {"cell", 0, 0, double(g.cw), double(g.ch)};
+  for (const char* token : {"FIND_TOKEN", "BAG_TOKEN"}) {
+    const Box b = B(token);
+    EXPECT_TRUE(Inside(b, cell)) << b << " leaves " << cell;
+  }
 }
 
 TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {

@@ -1,48 +1,8 @@
 // Clicks on the map through whole game frames: moves, searches, put-downs, the pop-up list and fading.
 
-#include "play_actions/play_support.h"
+#include "play_actions/map_clicks.h"
 
 namespace {
-
-class MapClicks : public PlayTest {
- protected:
-  // A map from `floor` (10 x 8, `spots` search spots along the top row) with members at the given cells.
-  void Start(const std::string& floor, std::initializer_list<std::pair<int, int>> members, int spots = 0) {
-    UseMap(TestMapFile(10, 8, floor, spots));
-    for (const auto& [x, y] : members) AddMember(x, y);
-    StartGameScreen();
-    BuildHudList();
-    SelectMember(0);
-    gameMap->pathsStale = true;
-    Settle();
-  }
-
-  // Plays frames until every queue is empty and the paths are searched again.
-  void Settle() {
-    for (int i = 0;
-         i < 2000 && (screenState != PHASE_INPUT || gameMap->pathsStale || gameMap->searchMember >= 0); ++i) {
-      Frame();
-    }
-  }
-
-  // Moves the mouse to the middle of cell (x, y) and lets the marks catch up.
-  void At(int x, int y) {
-    fake.SetMouse(32.0f * x + 16, 32.0f * y + 16);
-    Frame();
-  }
-
-  // A left press where the mouse is, then its release.
-  void Press() {
-    fake.Press(HGEK_LBUTTON);
-    Frame();
-    Release();
-  }
-
-  void Release() {
-    fake.Lift(HGEK_LBUTTON);
-    Frame();
-  }
-};
 
 // A move charges the cheapest path and stops where the points run out, paying all of them.
 TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
@@ -54,12 +14,8 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
   s->actionPoints = 6;
   Settle();
 
-  // Entering a cell and pressing in the same frame only brings the marks up to date.
+  // A press in the very frame the pointer enters a cell counts.
   fake.SetMouse(32 * 4 + 16, 32 * 2 + 16);
-  Press();
-  EXPECT_EQ(s->actionPoints, 6);
-  EXPECT_EQ(gameMap->cells[Cell(4, 2)].pathMark, 1);
-
   Press();
   EXPECT_EQ(s->actionPoints, 1);  // five round the rough cells, not seven through them
   EXPECT_EQ(s->cell, Cell(4, 2));
@@ -82,6 +38,45 @@ TEST_F(MapClicks, AMoveChargesTheCheapestPathAndStopsWhereThePointsRunOut) {
                               PA_STEP_LEFT_END, PA_STEP_LEFT, PA_STEP_LEFT_END, PA_FACE}));
   EXPECT_EQ(costs[s->cell], 3);
   EXPECT_EQ(s->actionPoints, 0);
+}
+
+// Presses count in whichever frame they fall: while the view glides or scrolls under the pointer, and
+// before the member's routes are complete.
+TEST_F(MapClicks, APressCountsWhileTheViewMovesAndBeforeTheRoutesAreDone) {
+  SetSetting("SCROLLING_SPEED", "500");
+  SetSetting("BORDER_LEFT", "200");
+  Start(std::string(80, '0'), {{1, 1}});
+  Person* s = team[0];
+  s->actionPoints = 10;
+  fake.SetMouse(32 * 4 + 1, 32 * 1 + 16);  // one pixel into cell (4, 1)
+  Frame();
+  gameMap->GlideTo(-100.0f, 0.0f);  // the map slides right: 5 pixels this frame, onto cell (3, 1)
+  Press();
+  EXPECT_EQ(s->cell, Cell(3, 1));
+  EXPECT_EQ(s->actionPoints, 8);
+  Settle();
+  ASSERT_EQ(gameMap->view.scrollX, -100.0f);
+
+  // The Left arrow held scrolls the view by hand; the pointer is over cell (0, 1) then.
+  fake.held.insert(HGEK_LEFT);
+  Press();
+  fake.held.erase(HGEK_LEFT);
+  EXPECT_TRUE(gameMap->view.scrollX < -100.0f);
+  EXPECT_EQ(s->cell, Cell(0, 1));
+  EXPECT_EQ(s->actionPoints, 5);
+  Settle();
+
+  // Routes made stale just before the press are found for it at once.
+  gameMap->view.scrollX = 0.0f;
+  gameMap->pathsStale = true;
+  At(0, 4);
+  fake.Press(HGEK_LBUTTON);
+  gameMap->pathsStale = true;
+  SetSetting("PATH_FINDING_CICLES", "1");  // one step a frame: far from done
+  Frame();
+  Release();
+  EXPECT_EQ(s->cell, Cell(0, 4));
+  EXPECT_EQ(s->actionPoints, 2);
 }
 
 // A search needs a neighbour with three points, and each spot is searched once.
@@ -159,6 +154,44 @@ TEST_F(MapClicks, DraggedItemsGoToTheMembersOwnCellOrToTheMemberClickedOn) {
   EXPECT_EQ(message, Phrases()[PHRASE_NOBODY_TO_HEAL]);
 }
 
+// Healing mode ends with the apply, whether it healed, was refused or found nobody: the next click walks.
+TEST_F(MapClicks, AnApplyEndsTheHealingModeSoTheNextClickWalks) {
+  Start(std::string(80, '0'), {{2, 2}, {6, 6}});
+  Person* s = team[0];
+  Wield(s, ITEM_FIRST_AID_KIT);
+  s->life = 2;
+  s->actionPoints = 6;
+  struct Case {
+    int points;  // the member's points before the apply
+    std::pair<int, int> target;
+    int phrase;
+  };
+  const Case cases[] = {{6, {2, 2}, PHRASE_HEALED_A_LITTLE},    // healed, the kit stays
+                        {6, {4, 4}, PHRASE_NOBODY_TO_HEAL},     // an empty cell
+                        {6, {6, 6}, PHRASE_COME_CLOSER},        // a member too far away
+                        {0, {2, 2}, PHRASE_NO_ACTION_POINTS}};  // no points to pay
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.phrase);
+    s->actionPoints = c.points;
+    dragState = DRAG_APPLY;
+    if (c.phrase == PHRASE_HEALED_A_LITTLE) Feed({200});
+    At(c.target.first, c.target.second);
+    Press();
+    EXPECT_EQ(message, Phrases()[c.phrase]);
+    EXPECT_EQ(dragState, DRAG_NONE);
+    EXPECT_EQ(s->actionPoints, c.points - (c.phrase == PHRASE_HEALED_A_LITTLE ? 1 : 0));
+    Settle();
+  }
+  EXPECT_EQ(s->life, 3);
+  s->actionPoints = 6;
+  message.clear();
+  At(4, 2);
+  Press();
+  EXPECT_EQ(s->cell, Cell(4, 2));
+  EXPECT_EQ(s->actionPoints, 4);
+  EXPECT_EQ(message, "");
+}
+
 // A hiding sprite fades under the cursor, is counted once, and comes back to fully opaque.
 TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   SetSetting("MIN_TRANSPARENCY", "100");
@@ -181,6 +214,32 @@ TEST_F(MapClicks, AHidingSpriteFadesUnderTheCursorAndComesBackToFullyOpaque) {
   EXPECT_EQ(roof.alpha, 255.0f);
   EXPECT_EQ(gameMap->fadedSprites, 0);
   EXPECT_EQ(roof.sprite->GetColor(), 0xFFFFFFFFu);
+}
+
+// A member who cannot pay even the first step is told so, and nothing moves, turns or is charged.
+TEST_F(MapClicks, AMemberWhoCannotPayTheFirstStepIsToldAndNothingChanges) {
+  std::string floor(80, '0');
+  floor[1] = floor[10] = '1';  // rough on both ways out of the corner: three points each
+  Start(floor, {{0, 0}});
+  Person* s = team[0];
+  s->SetDirection(DIR_UP);
+  s->actionPoints = 2;
+  gameMap->pathsStale = true;
+  Settle();
+  At(4, 0);
+  Press();
+  EXPECT_EQ(message, Phrases()[PHRASE_NO_ACTION_POINTS]);
+  EXPECT_EQ(s->actionPoints, 2);
+  EXPECT_TRUE(s->actions.empty());
+  EXPECT_EQ(s->direction, DIR_UP);
+  EXPECT_EQ(s->cell, Cell(0, 0));
+  EXPECT_EQ(screenState, PHASE_INPUT);
+
+  // With the three points the same click walks as far as they pay for.
+  s->actionPoints = 3;
+  Press();
+  EXPECT_EQ(s->cell, Cell(1, 0));
+  EXPECT_EQ(s->actionPoints, 0);
 }
 
 // A broken path table is reported once and moves nobody.

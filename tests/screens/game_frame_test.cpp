@@ -25,15 +25,19 @@ class GameFrameTest : public ScreenTest {
   }
 };
 
-// Escape quits from every phase, even while figures move; over the display the map is not analysed.
-TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseAndOverTheDisplayTheMapIsNotAnalysed) {
-  gameMap->view.cursorX = -5;
-  fake.SetMouse(100, 520);  // over the inventory panel of the selected member
-  EXPECT_FALSE(Frame());
-  EXPECT_EQ(gameMap->view.cursorX, -5);
-  fake.SetMouse(100, 100);
+// Escape quits from every phase, even while figures move; over the display no press reaches the map.
+TEST_F(GameFrameTest, EscapeQuitsFromEveryPhaseAndOverTheDisplayNoPressReachesTheMap) {
+  gameMap->view.scrollY = -300.0f;  // the map's lower rows lie under the panel
+  fake.SetMouse(100, 520);          // over the inventory panel of the selected member, and cell (3, 6)
   Frame();
-  EXPECT_EQ(gameMap->view.cursorX, 3);
+  EXPECT_FALSE(Frame(HGEK_LBUTTON));
+  EXPECT_EQ(gameMap->view.cursorCell, gameMap->CellIndex(3, 6));
+  EXPECT_EQ(team[0]->cell, gameMap->CellIndex(2, 2));
+  EXPECT_EQ(screenState, PHASE_INPUT);
+  fake.SetMouse(100, 400);  // the same column on the map: the press walks
+  Frame();
+  Frame(HGEK_LBUTTON);
+  EXPECT_EQ(team[0]->cell, gameMap->CellIndex(3, 3));
   team[0]->actions = {{1, 10.0f, 0}};
   for (int phase = 0; phase < 4; ++phase) {
     screenState = phase;

@@ -58,9 +58,10 @@ TEST_F(HudList, CellsAndSlotsComeBeforeThePanelAndPhotosAndInventoryFollowTheLiv
   }
 }
 
-// The pop-up opens two pixels right of and below the click but stays on screen, entries are as wide as
-// their items, and too many entries start at the top.
-TEST_F(HudList, PopUpStaysOnScreenAndEntriesAreAsWideAsTheirItems) {
+// The pop-up opens two pixels right of and below the click, but wholly where the map is on the screen and
+// above the inventory panel, so every entry can be picked; entries are as wide as their items, and too many
+// entries start at the top.
+TEST_F(HudList, PopUpStaysOnTheMapAboveThePanelAndEntriesAreAsWideAsTheirItems) {
   const int cell = gameMap->CellIndex(2, 2);
   std::vector<Item*>& items = gameMap->cells[cell].items;
   // Sizes 1, 2, 1.
@@ -69,12 +70,25 @@ TEST_F(HudList, PopUpStaysOnScreenAndEntriesAreAsWideAsTheirItems) {
   EXPECT_EQ(std::make_tuple(popupX, popupY, popupCell), std::make_tuple(7, 9, cell));
   ExpectHits(*popupGui, {{7, 9, 0}, {7 + 80, 9 + 40 + 1, 1}, {7 + 41, 9 + 1, -1}});
   const std::vector<Item*> kept = items;
-  for (size_t n : {3, 20}) {  // the corner pushes the list back on screen; too many start at the top
-    items.resize(n, kept[0]);
-    BuildPopupList(cell, 790, 595);
-    EXPECT_EQ(std::make_pair(popupX, popupY), std::make_pair(800 - 84, n == 3 ? 600 - 3 * 40 : 0));
-  }
+  // The 320 x 256 map ends left of and above the corner: the list keeps to the map's last row and column.
+  BuildPopupList(cell, 790, 595);
+  EXPECT_EQ(std::make_pair(popupX, popupY), std::make_pair(320 - 80, 256 - 3 * 40));
+  // A view scrolled past the map's top-left corner: the list starts where the map does.
+  gameMap->view.offsetX = -100.0f;
+  gameMap->view.offsetY = -30.0f;
+  BuildPopupList(cell, 50, 10);
+  EXPECT_EQ(std::make_pair(popupX, popupY), std::make_pair(100, 30));
+  items.resize(20, kept[0]);
+  BuildPopupList(cell, 50, 10);
+  EXPECT_EQ(std::make_pair(popupX, popupY), std::make_pair(100, 30));  // too many: from the top down
   items.clear();
+  // A map larger than the screen: the panel's top (470) is the limit, and the screen's right edge.
+  UseMap(TestMapFile(40, 30, std::string(1200, '0')));
+  std::vector<Item*>& more = gameMap->cells[cell].items;
+  more = kept;
+  BuildPopupList(cell, 790, 460);
+  EXPECT_EQ(std::make_pair(popupX, popupY), std::make_pair(800 - 80, 470 - 3 * 40));
+  more.clear();
   for (Item* item : kept) delete item;
 }
 
