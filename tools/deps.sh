@@ -3,7 +3,7 @@
 # Usage: tools/deps.sh play|test|package|content
 set -euo pipefail
 
-play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libinih-dev
+play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
   nlohmann-json3-dev)
 # The package's checks: dpkg-dev builds it (dpkg-shlibdeps), lintian, appstream and desktop-file-utils
 # validate it, groff-base renders the manual page.

@@ -1,7 +1,6 @@
-// INI reading through libinih with Windows profile semantics.
+// INI reading with Windows profile semantics: our own small line reader, so every build can compile it.
 #include "engine/core/ini_file.h"
 
-#include <ini.h>
 #include <sys/stat.h>
 
 #include <climits>
@@ -14,8 +13,14 @@
 
 namespace {
 
-std::string Lower(const char* text) {
-  std::string out = text != nullptr ? text : "";
+const char* const kBlanks = " \t\r\n\v\f";
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string Lower(const std::string& text) {
+  std::string out = text;
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
@@ -23,41 +28,27 @@ std::string Lower(const char* text) {
 }
 
 std::string Trim(const std::string& s) {
-  const char* space = " \t\r\n";
-  const size_t first = s.find_first_not_of(space);
+  const size_t first = s.find_first_not_of(kBlanks);
   if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(space) - first + 1);
+  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-std::string Key(const char* section, const char* key) {
-  return Trim(Lower(section)) + "\n" + Lower(key);
+std::string Key(const std::string& section, const std::string& key) {
+  return Lower(section) + "\n" + Lower(key);
 }
 
-// Reads lines out of a string for libinih; lines longer than the buffer are cut, never split in two.
-struct LineReader {
-  const std::string* text;
-  size_t pos;
-};
-
-char* ReadLine(char* buffer, int size, void* stream) {
-  LineReader* reader = static_cast<LineReader*>(stream);
-  const std::string& text = *reader->text;
-  if (reader->pos >= text.size() || size < 2) return nullptr;
-  size_t end = text.find('\n', reader->pos);
-  if (end == std::string::npos) end = text.size();
-  const size_t length = std::min(end - reader->pos, static_cast<size_t>(size - 1));
-  text.copy(buffer, length, reader->pos);
-  buffer[length] = '\0';
-  reader->pos = end + 1;
-  return buffer;
-}
-
-int OnValue(void* user, const char* section, const char* name, const char* value) {
-  std::map<std::string, std::string>* values = static_cast<std::map<std::string, std::string>*>(user);
-  std::string text = value != nullptr ? value : "";
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
-  values->emplace(Key(section, name), text);  // the first occurrence of a key wins, as in Windows
-  return 1;
+// A value as the game reads it: trimmed, cut at a `;` that follows a blank, one pair of quotes removed.
+std::string CleanValue(const std::string& raw) {
+  std::string value = Trim(raw);
+  for (size_t i = 1; i < value.size(); ++i) {
+    if (value[i] == ';' && IsBlank(value[i - 1])) {
+      value.resize(i);
+      break;
+    }
+  }
+  value = Trim(value);
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  return value;
 }
 
 // The file's identity on disk and its content ("" when missing); `recent` tells whether it was modified
@@ -90,6 +81,39 @@ std::string StampOf(const std::string& path) {
 
 }  // namespace
 
+std::vector<IniEntry> ParseIniText(const std::string& text, int* badLine) {
+  std::vector<IniEntry> entries;
+  if (badLine != nullptr) *badLine = 0;
+  std::string section;
+  size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // a UTF-8 mark before the first line
+  for (int number = 1; pos < text.size(); ++number) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = Trim(text.substr(pos, end - pos));
+    pos = end + 1;
+    if (line.empty() || line[0] == ';') continue;
+    bool bad = false;
+    if (line[0] == '[') {
+      const size_t close = line.find(']');
+      if (close != std::string::npos) {
+        section = Trim(line.substr(1, close - 1));
+      } else {
+        bad = true;
+      }
+    } else {
+      const size_t equals = line.find('=');
+      if (equals != std::string::npos) {
+        const std::string key = Trim(line.substr(0, equals));
+        if (!key.empty()) entries.push_back(IniEntry{section, key, CleanValue(line.substr(equals + 1))});
+      } else {
+        bad = true;
+      }
+    }
+    if (bad && badLine != nullptr && *badLine == 0) *badLine = number;
+  }
+  return entries;
+}
+
 void IniFile::SetPath(const std::string& newPath) {
   path = newPath;
   loaded = false;
@@ -100,8 +124,9 @@ void IniFile::SetPath(const std::string& newPath) {
 void IniFile::Parse(const std::string& text) {
   values.clear();
   loadedContent = text;
-  LineReader reader{&loadedContent, 0};
-  ini_parse_stream(ReadLine, &reader, OnValue, &values);
+  for (const IniEntry& entry : ParseIniText(loadedContent)) {
+    values.emplace(Key(entry.section, entry.key), entry.value);  // the first occurrence wins, as in Windows
+  }
 }
 
 const std::string* IniFile::Find(const char* section, const char* key, int frame) {
@@ -114,7 +139,7 @@ const std::string* IniFile::Find(const char* section, const char* key, int frame
     loadedFrame = frame;
     loadedStamp = stamp;
   }
-  const auto found = values.find(Key(section, key));
+  const auto found = values.find(Key(Trim(section), key));
   return found == values.end() ? nullptr : &found->second;
 }
 

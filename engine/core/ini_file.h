@@ -3,6 +3,20 @@
 
 #include <map>
 #include <string>
+#include <vector>
+
+// One key line of a profile file: its section and key as written (trimmed) and its value.
+struct IniEntry {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// Reads `text` as a profile file and returns its key lines in file order. Every line's leading blanks are
+// skipped, so an indented line is read on its own; `;` starts a comment line, and a `;` after a blank ends
+// a value. `badLine`, when given, receives the number of the first line that is neither blank, a comment,
+// a section nor a key (0 when there is none).
+std::vector<IniEntry> ParseIniText(const std::string& text, int* badLine = nullptr);
 
 class IniFile {
  public:

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <SDL_image.h>
-#include <ini.h>
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +13,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "engine/core/ini_file.h"
 
 namespace content {
 
@@ -63,10 +64,10 @@ inline std::string Upper(std::string s) {
   return s;
 }
 
-// A settings file read with inih, as the engine reads it: section -> key -> value, names upper-cased.
+// A settings file read as the engine reads it: section -> key -> value, names upper-cased.
 struct IniFile {
   std::map<std::string, std::map<std::string, std::string>> sections;
-  int error = -1;  // inih's result: 0 when the whole file parsed
+  int error = -1;  // the first line that is no key, section or comment; 0 when the whole file parsed
 
   // The value of a key in `section` ("": the first section holding it), or "" when absent.
   std::string Get(const std::string& section, const std::string& key) const {
@@ -87,13 +88,13 @@ struct IniFile {
 
 inline IniFile ReadIni(const std::string& path) {
   IniFile f;
-  f.error = ini_parse(
-      path.c_str(),
-      [](void* user, const char* section, const char* name, const char* value) {
-        static_cast<IniFile*>(user)->sections[Upper(section)][Upper(name)] = value;
-        return 1;
-      },
-      &f);
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return f;
+  std::ostringstream text;
+  text << file.rdbuf();
+  for (const IniEntry& entry : ParseIniText(text.str(), &f.error)) {
+    f.sections[Upper(entry.section)].emplace(Upper(entry.key), entry.value);  // the first value wins
+  }
   return f;
 }
 
