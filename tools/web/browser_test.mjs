@@ -131,6 +131,9 @@ try {
   const exit = await page.evaluate(() => window.gameExit);
   const line = await page.evaluate(() => document.getElementById("status").textContent);
   if (exit !== 0) fail(`the game ended with ${exit}\n${logs.join("\n")}`);
+  // The sound device opens (SDL's audio on the page's audio context) and nothing is reported as an error.
+  const complaints = logs.filter((l) => /No sound|Error|Cannot|No picture/.test(l));
+  if (complaints.length > 0) fail(`the page reported:\n${complaints.join("\n")}`);
   if (line !== "Игра окончена — обновите страницу, чтобы сыграть снова") fail(`status line "${line}"`);
   const files = await page.evaluate(() => window.gameFiles());
   for (const f of checkedFrames) {
