@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, play, test and package; quick when all are present.
-# Usage: tools/deps.sh play|test|package|content
+# Usage: tools/deps.sh play|test|package|content|web
 set -euo pipefail
 
 play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
@@ -11,13 +11,19 @@ test_pkgs=("${play_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev clang li
   xdotool dpkg-dev lintian appstream desktop-file-utils groff-base)
 package_pkgs=("${play_pkgs[@]}" dpkg-dev)
 content_pkgs=(python3 python3-pil python3-numpy lame sox fonts-dejavu-core)
+# The web build: emscripten compiles the game and the SDL libraries (built from Debian's source packages, which
+# dpkg-dev unpacks), chromium runs the browser test, npm fetches the browser driver (some Node.js packagings
+# ship npm inside nodejs and conflict with Debian's npm package, so it is only asked for when missing).
+web_pkgs=(emscripten cmake make dpkg-dev xz-utils nlohmann-json3-dev googletest chromium nodejs python3)
+command -v npm >/dev/null || web_pkgs+=(npm)
 
 case "${1:-play}" in
   play) wanted=("${play_pkgs[@]}") ;;
   test) wanted=("${test_pkgs[@]}") ;;
   package) wanted=("${package_pkgs[@]}") ;;
   content) wanted=("${content_pkgs[@]}") ;;
-  *) echo "usage: $0 play|test|package|content" >&2; exit 2 ;;
+  web) wanted=("${web_pkgs[@]}") ;;
+  *) echo "usage: $0 play|test|package|content|web" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -14,11 +14,11 @@ BotPlayer::BotPlayer(uint32_t seed) : rng(seed) {
 }
 
 int BotPlayer::Between(int lo, int hi) {
-  return std::uniform_int_distribution<int>(lo, hi)(rng);
+  return rng.Between(lo, hi);
 }
 
 bool BotPlayer::Chance(double p) {
-  return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p;
+  return rng.Unit() < p;
 }
 
 void BotPlayer::Step() {

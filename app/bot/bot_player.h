@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <random>
 #include <vector>
 
 #include "app/bot/bot_view.h"
@@ -65,7 +64,7 @@ class BotPlayer {
   bool PickUpHere(int member, int wantedType);
   std::vector<int> DistancesTo(int member, int goal, bool goalIsSpot) const;
 
-  std::mt19937 rng;
+  BotRandom rng;
   std::deque<Input> pending;
   bool leftHeld = false;
   int wantedTeamSize;

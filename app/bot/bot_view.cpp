@@ -9,11 +9,6 @@
 
 namespace {
 
-float Uniform(float lo, float hi, std::mt19937& rng) {
-  if (hi <= lo) return lo;
-  return std::uniform_real_distribution<float>(lo, hi)(rng);
-}
-
 // Whether an enabled display rectangle covers (x, y); read-only, unlike SmartGui::HitTest.
 bool UnderHud(float x, float y) {
   if (hudGui == nullptr) return false;
@@ -25,12 +20,12 @@ bool UnderHud(float x, float y) {
 
 }  // namespace
 
-BotPoint PointIn(float x, float y, float w, float h, std::mt19937& rng) {
+BotPoint PointIn(float x, float y, float w, float h, BotRandom& rng) {
   // A pixel away from the edges, so that rounding never leaves the rectangle.
-  return {Uniform(x + 1.0f, x + w - 1.0f, rng), Uniform(y + 1.0f, y + h - 1.0f, rng)};
+  return {rng.Uniform(x + 1.0f, x + w - 1.0f), rng.Uniform(y + 1.0f, y + h - 1.0f)};
 }
 
-bool CellPoint(int cell, std::mt19937& rng, BotPoint* out) {
+bool CellPoint(int cell, BotRandom& rng, BotPoint* out) {
   const Map* map = gameMap;
   if (map == nullptr || !map->ValidCell(cell) || map->W <= 0) return false;
   const float left = static_cast<float>(cell % map->W) * map->CW - map->view.offsetX;
@@ -45,7 +40,7 @@ bool CellPoint(int cell, std::mt19937& rng, BotPoint* out) {
   return true;
 }
 
-bool HudPoint(int id, std::mt19937& rng, BotPoint* out) {
+bool HudPoint(int id, BotRandom& rng, BotPoint* out) {
   if (hudGui == nullptr) return false;
   for (const SmartGuiRect* r : hudGui->Rects()) {
     if (r->id != id || !r->enabled) continue;
@@ -55,7 +50,7 @@ bool HudPoint(int id, std::mt19937& rng, BotPoint* out) {
   return false;
 }
 
-bool GuiPoint(const hgeGUI* gui, int id, std::mt19937& rng, BotPoint* out) {
+bool GuiPoint(const hgeGUI* gui, int id, BotRandom& rng, BotPoint* out) {
   const hgeGUIObject* control = gui != nullptr ? gui->GetCtrl(id) : nullptr;
   if (control == nullptr || !control->bVisible || !control->bEnabled) return false;
   *out = PointIn(control->x1, control->y1, control->x2 - control->x1, control->y2 - control->y1, rng);

@@ -114,6 +114,9 @@ class EngineBase : public HGE {
   virtual void WriteShot(const std::string& file) = 0;
   // A state the platform mirrors (title, frame rate, cursor, window mode) was set.
   virtual void StateChanged() {}
+  // Gives the frames to a platform that calls back for each one (a browser page must not block); false
+  // when the platform has no such loop and System_Start runs the frames itself.
+  virtual bool HandOffFrames() { return false; }
 
   // ---- For backends ----
 

@@ -9,7 +9,7 @@ bool EngineBase::System_Start() {
     errorMessage = "System_Start: no frame function is set";
     return false;
   }
-  RunFrames(0);
+  if (!HandOffFrames()) RunFrames(0);
   return true;
 }
 

@@ -47,6 +47,7 @@ SdlCanvas::~SdlCanvas() {
   for (auto& entry : textures) {
     if (entry.second.sdl != nullptr) SDL_DestroyTexture(entry.second.sdl);
   }
+  if (scratch != nullptr) SDL_DestroyTexture(scratch);
 }
 
 void SdlCanvas::SetRenderer(SDL_Renderer* newRenderer) {
@@ -55,6 +56,8 @@ void SdlCanvas::SetRenderer(SDL_Renderer* newRenderer) {
     if (entry.second.sdl != nullptr) SDL_DestroyTexture(entry.second.sdl);
     entry.second.sdl = nullptr;
   }
+  if (scratch != nullptr) SDL_DestroyTexture(scratch);
+  scratch = nullptr;
   renderer = newRenderer;
   // Without a renderer the sizes already known are all that is kept: the pictures are not decoded again.
   if (renderer == nullptr) return;
@@ -180,6 +183,8 @@ void SdlCanvas::Draw(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads)
     const auto found = textures.find(tex);
     if (found == textures.end() || found->second.sdl == nullptr) return;  // unknown or unreadable picture
     sdl = found->second.sdl;
+    if (sdl == SDL_GetRenderTarget(renderer)) sdl = CopyOf(found->second);
+    if (sdl == nullptr) return;
     SDL_SetTextureBlendMode(sdl, ToBlendMode(blend));
   } else {
     SDL_SetRenderDrawBlendMode(renderer, ToBlendMode(blend));
@@ -204,4 +209,20 @@ void SdlCanvas::Draw(HTEXTURE tex, int blend, const std::vector<hgeQuad>& quads)
     SDL_RenderGeometry(renderer, sdl, &vertices[first], 4, kQuadCorners, 6);
   }
   SdlCountGeometryCalls(static_cast<int>(quads.size()));
+}
+
+SDL_Texture* SdlCanvas::CopyOf(const Texture& texture) {
+  int w = 0, h = 0;
+  if (scratch != nullptr) SDL_QueryTexture(scratch, nullptr, nullptr, &w, &h);
+  if (scratch == nullptr || w != texture.width || h != texture.height) {
+    if (scratch != nullptr) SDL_DestroyTexture(scratch);
+    scratch = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, texture.width,
+                                texture.height);
+    if (scratch == nullptr) return nullptr;
+  }
+  SDL_SetRenderTarget(renderer, scratch);
+  SDL_SetTextureBlendMode(texture.sdl, SDL_BLENDMODE_NONE);
+  SDL_RenderCopy(renderer, texture.sdl, nullptr, nullptr);
+  SDL_SetRenderTarget(renderer, texture.sdl);
+  return scratch;
 }

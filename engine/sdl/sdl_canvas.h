@@ -57,6 +57,9 @@ class SdlCanvas {
 
   // Decodes the texture's source and makes its SDL texture; sets its size.
   void Make(Texture* texture);
+  // A copy of the target being drawn into, for quads that read it: a GPU renderer cannot read the texture
+  // it writes (OpenGL leaves the result undefined, WebGL drops the draw). Null when no copy can be made.
+  SDL_Texture* CopyOf(const Texture& texture);
 
   SDL_Renderer* renderer = nullptr;
   bool drawing = false;  // the current target takes drawing
@@ -66,4 +69,5 @@ class SdlCanvas {
   HTARGET nextTarget = 1;
   std::vector<SDL_Vertex> vertices;
   std::vector<int> indices;
+  SDL_Texture* scratch = nullptr;  // the copy CopyOf keeps, remade when a target of another size needs one
 };

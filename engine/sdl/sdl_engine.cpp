@@ -195,6 +195,8 @@ float SdlEngine::PlatformFrameTime() {
   const Uint64 frequency = SDL_GetPerformanceFrequency();
   Uint64 now = SDL_GetPerformanceCounter();
   if (lastCounter == 0) lastCounter = now;  // the first frame waits one period from the loop's start
+  // In a browser the page's timer paces the callbacks (sdl_browser.cpp); a wait here would block the page.
+#ifndef __EMSCRIPTEN__
   if (frameRate > 0) {
     const Uint64 due = lastCounter + frequency / static_cast<Uint64>(frameRate);
     while (now < due) {
@@ -203,6 +205,7 @@ float SdlEngine::PlatformFrameTime() {
       now = SDL_GetPerformanceCounter();
     }
   }
+#endif
   const float dt =
       static_cast<float>(static_cast<double>(now - lastCounter) / static_cast<double>(frequency));
   lastCounter = now;

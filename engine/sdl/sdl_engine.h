@@ -55,6 +55,9 @@ class SdlEngine : public EngineBase {
   void ShowErrorBox(const std::string& utf8) override;
   void WriteShot(const std::string& file) override;
   void StateChanged() override;
+#ifdef __EMSCRIPTEN__
+  bool HandOffFrames() override;
+#endif
 
  private:
   // Turns one window event into input (unless a script drives the frames) or a window change (the
@@ -80,4 +83,9 @@ class SdlEngine : public EngineBase {
   WindowKeys windowKeys;
   SDL_Surface* shot = nullptr;  // the screen of the current frame, when a shot asks for it
   int shotFrame = 0;
+#ifdef __EMSCRIPTEN__
+  // Runs one frame when the browser calls back; the program ends when the game stops (sdl_browser.cpp).
+  static void BrowserFrame(void* engine);
+  int pacedFrameRate = -2;  // the frame rate the browser's callbacks are timed for (-2: not yet)
+#endif
 };

@@ -1,7 +1,7 @@
 // Helpers for the checks of the shipped data: whole files, decoded pictures, the settings file.
 #pragma once
 
-#include <SDL_image.h>
+#include <SDL2/SDL_image.h>
 
 #include <algorithm>
 #include <cctype>

@@ -117,3 +117,36 @@ TEST_F(Scenes, TexturesTargetsAndShots) {
   EXPECT_EQ(engine->Target_GetTexture(target), 0u);
   EXPECT_EQ(engine->Texture_GetWidth(tex), 0);
 }
+
+// A target drawn into itself (the team screen copies a picked card within its card surface) reads the
+// target as it was before the draw: shifted down by 10 pixels, a red band at the top ends 10 pixels lower,
+// and what was blue below it stays blue, instead of the band smearing down the rows already written.
+TEST_F(Scenes, ATargetDrawnIntoItselfReadsItsPictureFromBeforeTheDraw) {
+  const std::string shot = File("shot.png");
+  hgeRunOptions options;
+  options.shots = {{1, shot}};
+  Install(options);
+  const HTARGET target = engine->Target_Create(100, 50, false);
+  const HTEXTURE tex = engine->Target_GetTexture(target);
+  draw = [&] {
+    engine->Gfx_BeginScene(target);
+    engine->Gfx_Clear(0xFF0000FF);
+    DrawRect(0, 0, 0, 100, 10, 0xFFFF0000);
+    engine->Gfx_EndScene();
+    engine->Gfx_BeginScene(target);
+    DrawRect(tex, 0, 10, 100, 60, 0xFFFFFFFF);
+    engine->Gfx_EndScene();
+    engine->Gfx_BeginScene(0);
+    engine->Gfx_Clear(0);
+    DrawRect(tex, 0, 0, 100, 50, 0xFFFFFFFF);
+    DrawRect(tex, 200, 0, 300, 50, 0xFFFFFFFF);  // the target read twice in one scene of the screen
+    engine->Gfx_EndScene();
+  };
+  HeadlessRunFrames(1);
+  for (int x : {50, 250}) {
+    EXPECT_EQ(PixelOf(shot, x, 5), 0xFF0000u) << x;
+    EXPECT_EQ(PixelOf(shot, x, 15), 0xFF0000u) << x;
+    EXPECT_EQ(PixelOf(shot, x, 25), 0x0000FFu) << x;
+    EXPECT_EQ(PixelOf(shot, x, 45), 0x0000FFu) << x;
+  }
+}
