@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/selection.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
@@ -184,4 +185,6 @@ void StartGame() {
   gameMap->searchThreshold = ChooseSearchThreshold();
   SelectMember(0);
   SelectMember(0);
+  // The new game replaces any earlier save from its first turn on.
+  SaveGame();
 }
