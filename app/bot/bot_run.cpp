@@ -70,14 +70,15 @@ void ReloadSavedTurn(int frame) {
   const nlohmann::json dumpBefore = State(frame);
   const nlohmann::json saveBefore = SaveGameToJson();
   if (SavedFile() != saveBefore) Report("frame " + std::to_string(frame) + ": the save file does not hold the game");
-  std::string text, reason;
-  LoadedGame check;
-  const Map board(GAME_MAP_FILE);
-  if (!ReadSaveFile(SaveFilePath(), &text, &reason) || !ReadSave(text, board, &check, &reason)) {
+  if (!ContinueSavedGame()) {
+    // Read it once more for the reason the game wrote to its log.
+    std::string text, reason = "the file is gone";
+    LoadedGame check;
+    const Map board(GAME_MAP_FILE);
+    if (ReadSaveFile(BadSaveFilePath(), &text, &reason)) ReadSave(text, board, &check, &reason);
     Report("frame " + std::to_string(frame) + ": the save just written was refused: " + reason);
     return;
   }
-  if (!ContinueSavedGame()) return;
   game->checker.ForgetItems();
   if (State(frame) != dumpBefore) Report("frame " + std::to_string(frame) + ": the reloaded game dumps differently");
   if (SaveGameToJson() != saveBefore) Report("frame " + std::to_string(frame) + ": the reloaded game saves differently");
