@@ -158,6 +158,12 @@ TEST_F(SaveReader, ASaveNamingWhatCannotExistIsRefusedWithItsReason) {
       {"a short generator", [](json& s) { s["random"]["ring"].erase(0); }, "ring"},
       {"a missing field", [](json& s) { s["map"].erase("cells"); }, "cells"},
       {"a zombie with items", [](json& s) { s["zombies"][0]["hands"] = s["team"][0]["hands"]; }, "zombie carrying"},
+      {"a cursor on the map naming no cell",
+       [](json& s) {
+         s["map"]["view"]["flags"][0] = true;
+         s["map"]["view"]["cursor"] = {-1, 0, -17};
+       },
+       "cursor is on the map"},
       {"an item twice in one cell list", [](json& s) { s["map"]["groundItems"].push_back(s["map"]["groundItems"][0]); }, "repeats"},
   };
   for (const Breakage& b : breakages) {
@@ -169,6 +175,11 @@ TEST_F(SaveReader, ASaveNamingWhatCannotExistIsRefusedWithItsReason) {
   }
   std::string reason;
   EXPECT_TRUE(Read(sound, &reason)) << reason;
+  // The cell under a cursor off the map is computed all the same, and may be any number.
+  json offMap = sound;
+  offMap["map"]["view"]["flags"][0] = false;
+  offMap["map"]["view"]["cursor"] = {-1, 0, -17};
+  EXPECT_TRUE(Read(offMap, &reason)) << reason;
 }
 
 }  // namespace
