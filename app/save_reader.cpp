@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdint>
-
 #include <nlohmann/json.hpp>
 
 #include "app/save_format.h"
@@ -127,15 +126,16 @@ Item* ReadItem(Context& c, const json& v, const std::string& where) {
   item->loaded = static_cast<int16_t>(c.check.Int(v, "loaded", 0, INT16_MAX, where));
   item->capacity = static_cast<int16_t>(c.check.Int(v, "capacity", 0, INT16_MAX, where));
   const int64_t actions = static_cast<int64_t>(item->actions.size());
-  item->selectedAction = static_cast<int32_t>(
-      c.check.Int(v, "selectedAction", actions == 0 ? -1 : 0, actions - 1, where));
+  item->selectedAction =
+      static_cast<int32_t>(c.check.Int(v, "selectedAction", actions == 0 ? -1 : 0, actions - 1, where));
   return item;
 }
 
 // A slot's item: null or an item of the slot's kind.
 Item* ReadSlot(Context& c, const json& p, const char* key, int kind, const std::string& where) {
   Item* item = ReadItem(c, c.check.Field(p, key, where), where + "." + key);
-  if (item != nullptr && item->kind != kind) c.check.Fail(where + "." + key + " holds an item of another kind");
+  if (item != nullptr && item->kind != kind)
+    c.check.Fail(where + "." + key + " holds an item of another kind");
   return item;
 }
 
@@ -248,7 +248,8 @@ std::unique_ptr<Person> ReadPerson(Context& c, const json& p, bool member, const
   if (k.Ok()) {
     const float tx = k.Float(frame[0], where + ".spriteFrame");
     const float ty = k.Float(frame[1], where + ".spriteFrame");
-    if (tx < 0.0f || ty < 0.0f || tx > 4096.0f || ty > 4096.0f) k.Fail(where + ".spriteFrame is off the sheet");
+    if (tx < 0.0f || ty < 0.0f || tx > 4096.0f || ty > 4096.0f)
+      k.Fail(where + ".spriteFrame is off the sheet");
     if (k.Ok()) q.sprite->SetTextureRect(tx, ty, 58.0f, 83.0f);
   }
   q.sprite->SetColor(static_cast<uint32_t>(k.Int(p, "colour", 0, UINT32_MAX, where)));
@@ -270,8 +271,10 @@ void ReadFigures(Context& c, const json& root) {
 void ReadPair(Context& c, const json& v, int16_t* member, int16_t* zombie, const std::string& where) {
   const json& pair = c.check.Array(v, 2, 2, where);
   if (!c.check.Ok()) return;
-  *member = static_cast<int16_t>(c.check.Int(pair[0], -1, static_cast<int64_t>(c.game.team.size()) - 1, where));
-  *zombie = static_cast<int16_t>(c.check.Int(pair[1], -1, static_cast<int64_t>(c.game.zombies.size()) - 1, where));
+  *member =
+      static_cast<int16_t>(c.check.Int(pair[0], -1, static_cast<int64_t>(c.game.team.size()) - 1, where));
+  *zombie =
+      static_cast<int16_t>(c.check.Int(pair[1], -1, static_cast<int64_t>(c.game.zombies.size()) - 1, where));
 }
 
 void ReadCells(Context& c, const json& m) {
@@ -397,7 +400,8 @@ void ReadMap(Context& c, const json& root) {
   g.searchesMade = static_cast<int>(k.Int(m, "searchesMade", 0, kMaxCount, at));
   g.escapeKeyFound = k.Bool(m, "escapeKeyFound", at);
   g.zombieCount = static_cast<int>(k.Int(m, "zombieCount", 0, MAP_MAX_CELLS, at));
-  g.searchMember = static_cast<int>(k.Int(m, "searchMember", -1, static_cast<int64_t>(g.team.size()) - 1, at));
+  g.searchMember =
+      static_cast<int>(k.Int(m, "searchMember", -1, static_cast<int64_t>(g.team.size()) - 1, at));
   g.pathsStale = k.Bool(m, "pathsStale", at);
   g.marksStale = k.Bool(m, "marksStale", at);
   const json& done = k.Array(m, "pathDone", MAP_MAX_MEMBERS, MAP_MAX_MEMBERS, at);
@@ -429,7 +433,8 @@ void ReadWorld(Context& c, const json& root) {
   LoadedGame& g = c.game;
   g.phase = static_cast<int>(k.Int(root, "phase", PHASE_INPUT, PHASE_ZOMBIES_ACTING, "save"));
   g.timer = k.Float(root, "timer", "save");
-  g.selectedMember = static_cast<int>(k.Int(root, "selectedMember", -1, static_cast<int64_t>(g.team.size()) - 1, "save"));
+  g.selectedMember =
+      static_cast<int>(k.Int(root, "selectedMember", -1, static_cast<int64_t>(g.team.size()) - 1, "save"));
   g.message = k.Text(root, "message", "save");
   g.messageFlash = k.Float(root, "messageFlash", "save");
   g.searchRunning = k.Bool(root, "searchRunning", "save");

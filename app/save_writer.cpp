@@ -29,8 +29,11 @@ nlohmann::json ItemJson(const Item* item) {
 // Which of its holder's places the active item is: a slot's name, "bag:N", or null.
 nlohmann::json ActiveJson(const Person& p) {
   if (p.active == nullptr) return nullptr;
-  const std::pair<const char*, const Item*> slots[] = {
-      {"hands", p.hands}, {"armour", p.armour}, {"keys", p.keys}, {"backpack", p.backpack}, {"holster", p.holster}};
+  const std::pair<const char*, const Item*> slots[] = {{"hands", p.hands},
+                                                       {"armour", p.armour},
+                                                       {"keys", p.keys},
+                                                       {"backpack", p.backpack},
+                                                       {"holster", p.holster}};
   for (const auto& [name, item] : slots) {
     if (item == p.active) return name;
   }

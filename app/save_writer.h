@@ -1,9 +1,8 @@
 // Writing the whole running game as the save's JSON.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 // The running game (figures, ground items, the map's changing state, the message line, the turn phase,
 // the view and both generators) in the save's shape; a drag in progress is not kept.

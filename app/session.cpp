@@ -45,7 +45,8 @@ void FreshBoard(Map* board) {
   team.clear();
   Map* old = gameMap;
   if (old != nullptr) {
-    for (map_cell_struct& cell : old->cells) pastItems->insert(pastItems->end(), cell.items.begin(), cell.items.end());
+    for (map_cell_struct& cell : old->cells)
+      pastItems->insert(pastItems->end(), cell.items.begin(), cell.items.end());
   }
   CancelDrag();
   SetGameMap(board);

@@ -46,7 +46,8 @@ void FreeGame(Map& map) {
 void Exercise(Map& map) {
   for (int phase : {0, 2}) {
     map.pathsStale = true;
-    for (int frame = 0; frame < 200 && (map.pathsStale || map.searchMember >= 0); ++frame) map.DrivePathSearch(phase);
+    for (int frame = 0; frame < 200 && (map.pathsStale || map.searchMember >= 0); ++frame)
+      map.DrivePathSearch(phase);
   }
   map.MarkTargets();
   map.MarkPath();

@@ -81,14 +81,18 @@ void ReloadSavedTurn(int frame) {
   }
   game->checker.ForgetItems();
   if (State(frame) != dumpBefore) Report("frame " + std::to_string(frame) + ": the reloaded game dumps differently");
-  if (SaveGameToJson() != saveBefore) Report("frame " + std::to_string(frame) + ": the reloaded game saves differently");
+  if (SaveGameToJson() != saveBefore) {
+    Report("frame " + std::to_string(frame) + ": the reloaded game saves differently");
+  }
 }
 
 void CheckSaves(int frame) {
   // A game continued in this fresh process holds exactly what the file holds.
   if (game->lastScreen == Screen::Menu && currentScreen == Screen::Game) {
     game->checker.ForgetItems();
-    if (SavedFile() != SaveGameToJson()) Report("frame " + std::to_string(frame) + ": the continued game differs from its save");
+    if (SavedFile() != SaveGameToJson()) {
+      Report("frame " + std::to_string(frame) + ": the continued game differs from its save");
+    }
   }
   game->lastScreen = currentScreen;
   const int written = SavesWritten();

@@ -142,7 +142,9 @@ GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsi
       break;
     }
   }
-  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad"}) unlink((folder + std::string(name)).c_str());
+  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad"}) {
+    unlink((folder + std::string(name)).c_str());
+  }
   rmdir(folder);
   return total;
 }

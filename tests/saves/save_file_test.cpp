@@ -1,7 +1,6 @@
 // The save's folder and its atomic writing: a writer killed between the write and the rename leaves the
 // previous save whole.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstdlib>

@@ -1,5 +1,7 @@
 // The save reader on a save the built program wrote: it reads back into exactly the game that was written,
 // and refuses a cut, corrupt or impossible save without touching the running game or the generators.
+#include "app/save_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include <memory>
 #include <sstream>
 
-#include "app/save_reader.h"
 #include "app/save_writer.h"
 #include "app/session.h"
 #include "config/settings.h"
@@ -130,16 +131,29 @@ TEST_F(SaveReader, ASaveNamingWhatCannotExistIsRefusedWithItsReason) {
   const json sound = json::parse(*text);
   const std::vector<Breakage> breakages = {
       {"another version", [](json& s) { s["version"] = 2; }, "version"},
-      {"an unknown item", [](json& s) { s["team"][0]["bag"].push_back({{"type", 52}, {"loaded", 0}, {"capacity", 0}, {"selectedAction", -1}}); }, "type"},
+      {"an unknown item",
+       [](json& s) {
+         s["team"][0]["bag"].push_back(
+             {{"type", 52}, {"loaded", 0}, {"capacity", 0}, {"selectedAction", -1}});
+       },
+       "type"},
       {"a negative item", [](json& s) { s["team"][0]["hands"]["type"] = -1; }, "hands.type"},
       {"hands in a slot", [](json& s) { s["team"][0]["armour"] = s["team"][0]["hands"]; }, "armour holds"},
       {"no such action", [](json& s) { s["team"][0]["hands"]["selectedAction"] = 9; }, "selectedAction"},
       {"a cell off the map", [](json& s) { s["team"][0]["cell"] = 36 * 48; }, "team[0].cell"},
       {"a zombie off the map", [](json& s) { s["zombies"][0]["cell"] = -1; }, "zombies[0].cell"},
-      {"a fifth member", [](json& s) { for (int i = 0; i < 4; ++i) s["team"].push_back(s["team"][0]); }, "team has"},
+      {"a fifth member",
+       [](json& s) {
+         for (int i = 0; i < 4; ++i) s["team"].push_back(s["team"][0]);
+       },
+       "team has"},
       {"no team", [](json& s) { s["team"] = json::array(); }, "team has"},
       {"a selected stranger", [](json& s) { s["selectedMember"] = 3; }, "selectedMember"},
-      {"a cell naming a stranger", [](json& s) { s["map"]["cells"]["here"][5] = {3, -1}; }, "here"},
+      {"a cell naming a stranger",
+       [](json& s) {
+         s["map"]["cells"]["here"][5] = {3, -1};
+       },
+       "here"},
       {"a member not in its cell",
        [](json& s) {
          for (json& m : s["team"]) {
@@ -147,24 +161,33 @@ TEST_F(SaveReader, ASaveNamingWhatCannotExistIsRefusedWithItsReason) {
          }
        },
        "registered"},
-      {"an overfull bag", [](json& s) { for (int i = 0; i < 8; ++i) s["team"][0]["bag"].push_back({{"type", 30}, {"loaded", 0}, {"capacity", 0}, {"selectedAction", 0}}); }, "bag"},
+      {"an overfull bag",
+       [](json& s) {
+         for (int i = 0; i < 8; ++i)
+           s["team"][0]["bag"].push_back(
+               {{"type", 30}, {"loaded", 0}, {"capacity", 0}, {"selectedAction", 0}});
+       },
+       "bag"},
       {"active names nothing", [](json& s) { s["team"][0]["active"] = "bag:7"; }, "active"},
       {"a wrong capacity", [](json& s) { s["team"][0]["bagCapacity"] = 12; }, "bagCapacity"},
       {"another map", [](json& s) { s["map"]["W"] = 47; }, "map.W"},
-      {"spot flags of another map", [](json& s) { s["team"][0]["searchable"].push_back(true); }, "searchable"},
+      {"spot flags of another map", [](json& s) { s["team"][0]["searchable"].push_back(true); },
+       "searchable"},
       {"a float too large", [](json& s) { s["team"][0]["drawX"] = 1e300; }, "drawX"},
       {"a text as a number", [](json& s) { s["phase"] = "0"; }, "phase"},
       {"a phase that is none", [](json& s) { s["phase"] = 4; }, "phase"},
       {"a short generator", [](json& s) { s["random"]["ring"].erase(0); }, "ring"},
       {"a missing field", [](json& s) { s["map"].erase("cells"); }, "cells"},
-      {"a zombie with items", [](json& s) { s["zombies"][0]["hands"] = s["team"][0]["hands"]; }, "zombie carrying"},
+      {"a zombie with items", [](json& s) { s["zombies"][0]["hands"] = s["team"][0]["hands"]; },
+       "zombie carrying"},
       {"a cursor on the map naming no cell",
        [](json& s) {
          s["map"]["view"]["flags"][0] = true;
          s["map"]["view"]["cursor"] = {-1, 0, -17};
        },
        "cursor is on the map"},
-      {"an item twice in one cell list", [](json& s) { s["map"]["groundItems"].push_back(s["map"]["groundItems"][0]); }, "repeats"},
+      {"an item twice in one cell list",
+       [](json& s) { s["map"]["groundItems"].push_back(s["map"]["groundItems"][0]); }, "repeats"},
   };
   for (const Breakage& b : breakages) {
     json save = sound;

@@ -29,7 +29,8 @@ std::vector<ScriptLine> ContinueClick() {
 // the command line short).
 std::string DumpArgs(const std::string& dir, int from, int to) {
   std::string args;
-  for (int f = from; f <= to; ++f) args += " --dump " + std::to_string(f) + ":" + dir + "/" + std::to_string(f) + ".json";
+  for (int f = from; f <= to; ++f)
+    args += " --dump " + std::to_string(f) + ":" + dir + "/" + std::to_string(f) + ".json";
   return args;
 }
 
@@ -42,9 +43,11 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
   WriteScript(dir + "/whole.txt", game);
   fs::create_directories(dir + "/whole");
   fs::create_directories(dir + "/second");
-  ASSERT_EQ(RunProgram(data, "--seed 1 --dt 0.05 --frames " + std::to_string(kLastFrame) + " --input " + dir +
-                                 "/whole.txt --save-dir " + dir + "/save_whole" +
-                                 DumpArgs("whole", kQuitFrame - 1, kLastFrame), dir),
+  ASSERT_EQ(RunProgram(data,
+                       "--seed 1 --dt 0.05 --frames " + std::to_string(kLastFrame) + " --input " + dir +
+                           "/whole.txt --save-dir " + dir + "/save_whole" +
+                           DumpArgs("whole", kQuitFrame - 1, kLastFrame),
+                       dir),
             0);
   // The same game quit with Escape ...
   std::vector<ScriptLine> first;
@@ -56,8 +59,8 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
   }
   first.push_back({kQuitFrame, "down ESCAPE"});
   WriteScript(dir + "/first.txt", first);
-  ASSERT_EQ(RunProgram(data, "--seed 1 --dt 0.05 --frames 400 --input " + dir + "/first.txt --save-dir " + dir +
-                                 "/save"),
+  ASSERT_EQ(RunProgram(data, "--seed 1 --dt 0.05 --frames 400 --input " + dir + "/first.txt --save-dir " +
+                                 dir + "/save"),
             0);
   ASSERT_TRUE(fs::exists(dir + "/save/save.json"));
   // ... and continued by a new run with another seed: the rest of the input comes as many frames earlier.
@@ -67,9 +70,11 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
     if (s.frame > kQuitFrame) second.push_back({s.frame - kShift, s.event});
   }
   WriteScript(dir + "/second.txt", second);
-  ASSERT_EQ(RunProgram(data, "--seed 77 --dt 0.05 --frames " + std::to_string(kLastFrame - kShift) +
-                                 " --input " + dir + "/second.txt --save-dir " + dir + "/save" +
-                                 DumpArgs("second", kContinueFrame, kLastFrame - kShift), dir),
+  ASSERT_EQ(RunProgram(data,
+                       "--seed 77 --dt 0.05 --frames " + std::to_string(kLastFrame - kShift) + " --input " +
+                           dir + "/second.txt --save-dir " + dir + "/save" +
+                           DumpArgs("second", kContinueFrame, kLastFrame - kShift),
+                       dir),
             0);
 
   int compared = 0;
@@ -112,11 +117,12 @@ TEST(SessionBlackBox, AWonGameLeavesNoSaveAndTheNextGameStartsOnAFreshBoardWitho
   }
   WriteScript(dir + "/script.txt", script);
   const std::string save = dir + "/save/save.json";
-  ASSERT_EQ(RunProgram(data, "--seed 1 --dt 0.05 --frames 1900 --input " + dir + "/script.txt --save-dir " + dir +
-                                 "/save --dump 1000:" + dir + "/playing.json --dump " + std::to_string(kWon) +
-                                 ":" + dir + "/won.json --dump " + std::to_string(kWon + 8) + ":" + dir +
-                                 "/menu.json --dump 1900:" + dir + "/again.json"),
-            0);
+  ASSERT_EQ(
+      RunProgram(data, "--seed 1 --dt 0.05 --frames 1900 --input " + dir + "/script.txt --save-dir " + dir +
+                           "/save --dump 1000:" + dir + "/playing.json --dump " + std::to_string(kWon) + ":" +
+                           dir + "/won.json --dump " + std::to_string(kWon + 8) + ":" + dir +
+                           "/menu.json --dump 1900:" + dir + "/again.json"),
+      0);
   const nlohmann::json playing = ReadDump(dir + "/playing.json");
   const nlohmann::json won = ReadDump(dir + "/won.json");
   const nlohmann::json menu = ReadDump(dir + "/menu.json");
@@ -177,12 +183,13 @@ TEST(SessionBlackBox, AHeadlessRunWithoutSaveDirWritesNoPlayersFiles) {
   script.push_back({160, "down ESCAPE"});
   const std::string path = home + "/script.txt";
   WriteScript(path, script);
-  ASSERT_EQ(RunProgram(data, "--seed 1 --dt 0.05 --frames 200 --input " + path + " --dump 150:" + home +
-                                 "/d.json"),
-            0);
+  ASSERT_EQ(
+      RunProgram(data, "--seed 1 --dt 0.05 --frames 200 --input " + path + " --dump 150:" + home + "/d.json"),
+      0);
   // Run again with the player's folders pointing into the scratch folder.
   const std::string env = "HOME=" + home + " XDG_DATA_HOME=" + home + "/data ";
-  const std::string command = env + DH_BINARY + " --headless --data " + data + " --seed 1 --dt 0.05 --frames 200 --input " + path + " > /dev/null 2>&1";
+  const std::string command = env + DH_BINARY + " --headless --data " + data +
+                              " --seed 1 --dt 0.05 --frames 200 --input " + path + " > /dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(ReadDump(home + "/d.json")["screen"], "game");
   EXPECT_FALSE(ReadDump(home + "/d.json")["saveExists"].get<bool>());

@@ -43,7 +43,8 @@ nlohmann::json ReadDump(const std::string& path) {
 
 std::string ScratchFolder(const std::string& name) {
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  const fs::path dir = fs::path(DH_TEST_TMP) / (std::string(test->test_suite_name()) + "_" + test->name()) / name;
+  const fs::path dir =
+      fs::path(DH_TEST_TMP) / (std::string(test->test_suite_name()) + "_" + test->name()) / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();

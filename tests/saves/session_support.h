@@ -1,10 +1,9 @@
 // Runs of the built program for the session tests: scripts cut from the recorded win, and dumps.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 // One line of an input script.
 struct ScriptLine {
