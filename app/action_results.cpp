@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/game_frame.h"
+#include "app/game_stats.h"
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
@@ -149,6 +150,7 @@ bool ApplyZombieResult(int j, int result) {
   if (result == PA_ZOMBIE_DIE) {
     gameMap->RemoveZombie(j);
     fallenZombies->push_back(zombies[j]);
+    ++gameStats.zombiesKilled;
     zombies.erase(zombies.begin() + j);
     gameMap->pathsStale = true;
     return true;

@@ -47,6 +47,9 @@ const char* UsageText() {
          "  --data DIR          folder holding Data/ and Sound/\n"
          "  --bot N             let the bot play N games (headless), checking the game's invariants\n"
          "  --bot-game          play one bot game in this process (what --bot runs for each game)\n"
+         "  --bot-saves         the bot's games save and reload at every player turn, checking the state\n"
+         "  --save-dir DIR      folder of the saved game (default $XDG_DATA_HOME/duskhollow; headless\n"
+         "                      runs save only when it is given)\n"
          "  --scale N           window scale factor\n"
          "  --fullscreen        start in fullscreen\n"
          "  --help, --version   this text; the version\n";
@@ -70,11 +73,13 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.backend = hgeBackend::Headless;
     } else if (arg == "--bot-game") {
       cl.botGame = true;
+    } else if (arg == "--bot-saves") {
+      cl.botSaves = true;
     } else if (arg == "--fullscreen") {
       cl.options.fullscreen = true;
     } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
                              arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
-                             arg == "--scale" || arg == "--bot")) {
+                             arg == "--scale" || arg == "--bot" || arg == "--save-dir")) {
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
@@ -102,6 +107,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.recordFile = Absolute(argv[++i], cwd);
     } else if (arg == "--data") {
       cl.dataDir = Absolute(argv[++i], cwd);
+    } else if (arg == "--save-dir") {
+      cl.saveDir = Absolute(argv[++i], cwd);
+      if (cl.saveDir.empty()) fail("--save-dir needs a folder");
     } else if (arg == "--scale") {
       ++i;
       if (!ParseInt(value, 1, 16, &number)) fail("--scale needs a number from 1 to 16");
@@ -122,5 +130,6 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
   }
   // The bot gives the input itself.
   if ((cl.botGames > 0 || cl.botGame) && !cl.options.inputScript.empty()) fail("--bot plays without --input");
+  if (cl.botSaves && cl.botGames == 0 && !cl.botGame) fail("--bot-saves goes with --bot");
   return cl;
 }

@@ -16,6 +16,8 @@ struct CommandLine {
   bool version = false;
   int botGames = 0;      // --bot N: games the bot plays, each in a fresh process
   bool botGame = false;  // --bot-game: play one bot game in this process (what --bot runs per game)
+  bool botSaves = false; // --bot-saves: the bot's games save and reload at every player turn
+  std::string saveDir;   // --save-dir DIR: where the save lives ("" for the default)
   std::string error;     // non-empty when the command line is wrong
 };
 

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/menu_screen.h"
+#include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/selection.h"
 #include "engine/hge.h"
@@ -60,6 +62,14 @@ nlohmann::json DumpState(int frame) {
   j["dragState"] = dragState;
   j["dragSource"] = dragSource;
   j["draggedItem"] = ItemToJson(draggedItem);
+  j["saveExists"] = SaveExists();
+  nlohmann::json buttons = nlohmann::json::array();
+  if (currentScreen == Screen::Menu) {
+    for (const menu_button_struct& b : MenuButtons()) {
+      buttons.push_back({{"text", b.text}, {"x", b.x}, {"y", b.y}, {"w", b.w}, {"h", b.h}, {"enabled", b.enabled}});
+    }
+  }
+  j["menuButtons"] = buttons;
   j["team"] = PersonsToJson(team);
   j["candidates"] = PersonsToJson(currentScreen == Screen::Team ? OpenOffer() : std::vector<const Person*>{});
   j["zombies"] = PersonsToJson(zombies);

@@ -6,6 +6,7 @@
 
 #include "app/play.h"
 #include "app/selection.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "config/settings.h"
 #include "engine/sprite.h"
@@ -100,7 +101,12 @@ void BlinkTargets(float dt) {
 }
 
 bool GameFrame() {
-  if (hge->Input_KeyDown(HGEK_ESCAPE)) return true;
+  // Escape quits as ever, but the game is kept for the next start.
+  if (hge->Input_KeyDown(HGEK_ESCAPE)) {
+    SaveGame();
+    return true;
+  }
+  const int phaseBefore = screenState;
   if (hge->Input_GetKeyState(HGEK_F1)) LoadSettings(hge);
   if (hge->Input_GetKeyState(HGEK_F2)) hge->System_SetState(HGE_FPS, HGEFPS_UNLIMITED);
   if (hge->Input_GetKeyState(HGEK_F3)) hge->System_SetState(HGE_FPS, HGEFPS_VSYNC);
@@ -121,7 +127,12 @@ bool GameFrame() {
       PlanZombies(dt);
       break;
   }
-  // A decided game shows the end screen from this frame's drawing on.
-  if (outcome != OUTCOME_NONE) StartEnd();
+  // A decided game shows the end screen from this frame's drawing on, and leaves no save behind.
+  if (outcome != OUTCOME_NONE) {
+    DeleteSave();
+    StartEnd();
+  } else if (screenState == PHASE_INPUT && phaseBefore != PHASE_INPUT) {
+    SaveGame();
+  }
   return false;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/selection.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
@@ -185,4 +186,6 @@ void StartGame() {
   gameMap->KeepKeysReachable();
   SelectMember(0);
   SelectMember(0);
+  // The new game replaces any earlier save from its first turn on.
+  SaveGame();
 }

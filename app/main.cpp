@@ -9,6 +9,7 @@
 #include "app/bot/bot_run.h"
 #include "app/cli.h"
 #include "app/dump.h"
+#include "app/save_paths.h"
 #include "app/shell.h"
 
 namespace {
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   cl.options.windowIcon = "Data/icon.png";
+  // A headless run touches no player's files unless it is told where its save goes.
+  const bool headless = cl.options.backend == hgeBackend::Headless;
+  SetSaveDir(!cl.saveDir.empty() ? cl.saveDir : headless ? "" : DefaultSaveDir());
   for (const auto& [frame, path] : cl.dumps) AddDump(frame, path);
   // A run without --seed takes the clock's, so that its log and any recording can replay it.
   if (!cl.options.seeded) {

@@ -60,10 +60,20 @@ void StartGameScreen() {
   InstallScreen(Screen::Game, GameFrame, GameRender);
   screenState = PHASE_INPUT;
   screenTimer = 0.0f;
-  if (hudGui != nullptr) return;
   CancelDrag();
   gameMap->pathsStale = true;
-  BuildHudList();
+  if (hudGui == nullptr) {
+    BuildHudList();
+    CreateHudSprites();
+  }
   ApplyHudEnabling();
-  CreateHudSprites();
+}
+
+void ResumeGameScreen() {
+  InstallScreen(Screen::Game, GameFrame, GameRender);
+  if (hudGui == nullptr) {
+    BuildHudList();
+    CreateHudSprites();
+  }
+  ApplyHudEnabling();
 }

@@ -4,6 +4,9 @@
 #include "engine/hge.h"
 #include "game/world.h"
 
+// The map file every game is played on.
+constexpr const char* GAME_MAP_FILE = "Data/map1.dhm";
+
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();
 // Seeds both generators with `seed` and loads what the game needs once the engine is up: settings,
@@ -21,3 +24,5 @@ void StartEnd();
 void StartTeamSelection();
 // The game screen (turn phase 0; the head-up display is made on the first entry).
 void StartGameScreen();
+// The game screen of a continued game, in the phase the save holds.
+void ResumeGameScreen();

@@ -3,6 +3,7 @@
 
 #include "app/dump.h"
 #include "app/screens.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
@@ -18,7 +19,9 @@ extern "C" void __lsan_do_leak_check() __attribute__((weak));
 
 namespace {
 
+// The window may always be closed; a game in play is saved first.
 bool ExitRequested() {
+  if (currentScreen == Screen::Game && outcome == OUTCOME_NONE) SaveGame();
   return true;
 }
 
@@ -57,7 +60,7 @@ void LoadGameContent(unsigned seed) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  SetGameMap(new Map("Data/map1.dhm"));
+  SetGameMap(new Map(GAME_MAP_FILE));
   LoadSounds();
   PlayLooped(SND_CLOCK);
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/game_stats.h"
 #include "app/play.h"
 #include "app/selection.h"
 #include "app/sounds.h"
@@ -233,5 +234,9 @@ void StartNewTurn() {
     }
     if (p->painkillerTurns > 0) --p->painkillerTurns;
   }
-  if (!anyoneAlive) outcome = OUTCOME_LOST;
+  if (!anyoneAlive) {
+    outcome = OUTCOME_LOST;
+  } else {
+    ++gameStats.turns;
+  }
 }

@@ -133,6 +133,9 @@ class HGE {
   virtual void Random_Seed(int seed = 0) = 0;
   virtual int Random_Int(int min, int max) = 0;
   virtual float Random_Float(float min, float max) = 0;
+  // The generator's whole state, and putting a state back (the numbers then go on from there).
+  virtual uint64_t Random_GetState() = 0;
+  virtual void Random_SetState(uint64_t state) = 0;
 
   virtual float Timer_GetTime() = 0;
   virtual float Timer_GetDelta() = 0;

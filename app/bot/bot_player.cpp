@@ -1,6 +1,7 @@
 // The bot's gestures and its play of the screens before and after the game: logo, menu, team, end.
 #include "app/bot/bot_player.h"
 
+#include "app/save_paths.h"
 #include "app/screens.h"
 #include "config/settings.h"
 #include "engine/headless/headless.h"
@@ -45,6 +46,12 @@ void BotPlayer::Step() {
     }
     pending.pop_front();
   }
+}
+
+void BotPlayer::Quit() {
+  pending.clear();
+  if (leftHeld) Release(HGEK_LBUTTON);
+  Tap(HGEK_ESCAPE);
 }
 
 void BotPlayer::Wait(int frames) {
@@ -122,6 +129,12 @@ void BotPlayer::PlanLogo() {
 
 void BotPlayer::PlanMenu() {
   Wait(Between(0, 30));
+  // A saved game is continued (only runs with a save folder have one).
+  if (SaveExists()) {
+    Click(PointIn(MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H, rng),
+          HGEK_LBUTTON);
+    return;
+  }
   Click(PointIn(MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY, MENU_NEWGAME_BUT_W, MENU_NEWGAME_BUT_H, rng),
         HGEK_LBUTTON);
 }

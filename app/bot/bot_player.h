@@ -15,6 +15,8 @@ class BotPlayer {
 
   // Called after each frame: chooses what to do next and queues the input of the following frame.
   void Step();
+  // Drops what it meant to do and presses Escape (on the game screen: save and quit).
+  void Quit();
 
  private:
   // One input of a gesture, given `wait` frames after the previous one.

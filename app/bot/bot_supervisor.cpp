@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ std::string Number(double value) {
   return text;
 }
 
-// The command line of one game: headless, its own seed, one bot game, the same data and limits.
-std::vector<std::string> GameArguments(const CommandLine& cl, const std::string& dataDir, unsigned seed) {
+// The command line of one game: headless, its own seed, one bot game, the same data and limits; with saves,
+// the game's save folder and the frames it has left.
+std::vector<std::string> GameArguments(const CommandLine& cl, const std::string& dataDir, unsigned seed,
+                                       const std::string& saveDir, long long framesLeft) {
   std::vector<std::string> args = {"duskhollow",
                                    "--headless",
                                    "--bot-game",
@@ -39,7 +42,11 @@ std::vector<std::string> GameArguments(const CommandLine& cl, const std::string&
                                    dataDir,
                                    "--dt",
                                    Number(cl.options.fixedDelta)};
-  if (cl.options.maxFrames > 0) args.insert(args.end(), {"--frames", std::to_string(cl.options.maxFrames)});
+  if (!saveDir.empty()) {
+    args.insert(args.end(), {"--bot-saves", "--save-dir", saveDir, "--frames", std::to_string(framesLeft)});
+  } else if (cl.options.maxFrames > 0) {
+    args.insert(args.end(), {"--frames", std::to_string(cl.options.maxFrames)});
+  }
   for (const auto& [frame, file] : cl.options.shots)
     args.insert(args.end(), {"--shot", Number(frame) + ":" + file});
   for (const auto& [frame, file] : cl.dumps) args.insert(args.end(), {"--dump", Number(frame) + ":" + file});
@@ -110,13 +117,48 @@ unsigned BotGameSeed(unsigned seed, int index) {
   return h ^ (h >> 16);
 }
 
+namespace {
+
+// A game saved and quit at every few turns goes on in a fresh process until it ends or its frames run out;
+// the processes' figures are added up. Its save folder is a temporary one, removed afterwards.
+GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsigned seed, std::string* trouble) {
+  char folder[] = "/tmp/duskhollow-bot-XXXXXX";
+  GameReport total;
+  if (mkdtemp(folder) == nullptr) {
+    *trouble = "cannot make a save folder";
+    return total;
+  }
+  const long long cap = cl.options.maxFrames > 0 ? cl.options.maxFrames : BOT_FRAME_CAP;
+  for (int processes = 1;; ++processes) {
+    const GameReport part = PlayOne(GameArguments(cl, dataDir, seed, folder, cap - total.frames), trouble);
+    total.frames += part.frames;
+    total.checks += part.checks;
+    total.violations += part.violations;
+    total.ok = part.ok;
+    std::snprintf(total.outcome, sizeof(total.outcome), "%s", part.outcome);
+    if (!part.ok || std::strcmp(part.outcome, "saved") != 0) break;
+    if (total.frames >= cap) {
+      std::snprintf(total.outcome, sizeof(total.outcome), "capped");
+      break;
+    }
+  }
+  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad"}) {
+    unlink((folder + std::string(name)).c_str());
+  }
+  rmdir(folder);
+  return total;
+}
+
+}  // namespace
+
 int RunBotGames(const CommandLine& cl, const std::string& dataDir) {
   long long frames = 0, checks = 0, violations = 0;
   int won = 0, lost = 0;
   for (int i = 0; i < cl.botGames; ++i) {
     const unsigned seed = BotGameSeed(cl.options.seed, i);
     std::string trouble;
-    const GameReport report = PlayOne(GameArguments(cl, dataDir, seed), &trouble);
+    const GameReport report = cl.botSaves ? PlayWithSaves(cl, dataDir, seed, &trouble)
+                                          : PlayOne(GameArguments(cl, dataDir, seed, "", 0), &trouble);
     frames += report.frames;
     checks += report.checks;
     violations += report.violations;

@@ -103,10 +103,12 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
 void InvariantChecker::CheckScreens() {
   const Screen now = currentScreen;
   if (now == lastScreen) return;
-  // The screens only go forward: logo, menu, team selection, game, end.
+  // The screens go forward (logo, menu, team selection, game, end), from the menu straight into a
+  // continued game, and from the end back to the menu.
   const bool allowed = (lastScreen == Screen::None && (now == Screen::Logo || now == Screen::Menu)) ||
                        (lastScreen == Screen::Logo && now == Screen::Menu) ||
-                       (lastScreen == Screen::Menu && now == Screen::Team) ||
+                       (lastScreen == Screen::Menu && (now == Screen::Team || now == Screen::Game)) ||
+                       (lastScreen == Screen::End && now == Screen::Menu) ||
                        (lastScreen == Screen::Team && now == Screen::Game) ||
                        (lastScreen == Screen::Game && now == Screen::End);
   Expect(allowed, std::string("screen went from ") + ScreenName(lastScreen) + " to " + ScreenName(now));

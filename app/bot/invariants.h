@@ -17,6 +17,8 @@ class InvariantChecker {
  public:
   // Checks the state after frame `frame`; returns one line per violation (empty when every check holds).
   std::vector<std::string> Check(int frame);
+  // Forgets where the items were: a reloaded game holds the same items as new objects.
+  void ForgetItems() { ledgerStarted = false, lastItems.clear(), carKeys.clear(); }
   // Single properties checked so far (one property of one figure, item, cell or transition each).
   long long Checks() const { return checks; }
 

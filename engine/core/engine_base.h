@@ -52,6 +52,8 @@ class EngineBase : public HGE {
   void Random_Seed(int seed) override;
   int Random_Int(int min, int max) override { return random.Int(min, max); }
   float Random_Float(float min, float max) override { return random.Float(min, max); }
+  uint64_t Random_GetState() override { return random.State(); }
+  void Random_SetState(uint64_t state) override { random.SetState(state); }
 
   float Timer_GetTime() override { return time; }
   float Timer_GetDelta() override { return delta; }

@@ -11,6 +11,9 @@ class EngineRandom {
   int Int(int min, int max);
   // A number in [min, max).
   float Float(float min, float max);
+  // The whole state, and putting it back.
+  uint64_t State() const { return state; }
+  void SetState(uint64_t saved) { state = saved; }
 
  private:
   uint32_t Next();

@@ -100,6 +100,8 @@ class FakeEngine : public HGE {
   void Random_Seed(int seed = 0) override { randomState = static_cast<uint32_t>(seed); }
   int Random_Int(int min, int max) override;
   float Random_Float(float min, float max) override { return min + Next() / 32768.0f * (max - min); }
+  uint64_t Random_GetState() override { return randomState; }
+  void Random_SetState(uint64_t state) override { randomState = static_cast<uint32_t>(state); }
   float Timer_GetTime() override { return time; }
   float Timer_GetDelta() override { return delta; }
   int Timer_GetFPS() override { return fps; }

@@ -34,7 +34,7 @@ after() {
 }
 # Starts the game with the given options, records into $rec and waits for its window and tenth frame.
 start() {
-  SDL_AUDIODRIVER=dummy "$BIN" --data "$SRC" --record "$rec" "$@" > "$dir/game.txt" 2>&1 &
+  SDL_AUDIODRIVER=dummy "$BIN" --data "$SRC" --save-dir "$dir/save" --record "$rec" "$@" > "$dir/game.txt" 2>&1 &
   pid=$!
   wid=$(xdotool search --sync --onlyvisible --name Duskhollow | head -1)
   more "^10 dt" 0
@@ -114,7 +114,7 @@ TEST_F(Window, MenuTeamAndThreeTurnsEndCleanlyWithScreenshots) {
   std::ofstream(dir + "/input.txt") << PlayScript();
   const std::string command =
       "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY + " --data " + data +
-      " --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
+      " --save-dir save --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
       " --shot 1500:game.png --dump 590:before.json --dump 1500:after.json > run.txt 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   for (const char* shot : {"offer.png", "team.png", "game.png"}) {

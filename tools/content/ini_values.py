@@ -26,6 +26,13 @@ SECTIONS = [
         ("MENU_EXIT_BUT_Y", 660),
         ("MENU_EXIT_BUT_W", 260),
         ("MENU_EXIT_BUT_H", 60),
+        "; The continue button; its greyed picture (no saved game) lies right of the pressed one.",
+        ("MENU_CONTINUE_BUT_POSX", 270),
+        ("MENU_CONTINUE_BUT_POSY", 250),
+        ("MENU_CONTINUE_BUT_X", 0),
+        ("MENU_CONTINUE_BUT_Y", 720),
+        ("MENU_CONTINUE_BUT_W", 260),
+        ("MENU_CONTINUE_BUT_H", 60),
     ]),
     ("maps", [
         "; The map view. How far (pixels) the view may scroll past each edge of the map; left, top and",

@@ -1,4 +1,5 @@
-"""Writes the full-screen pictures: Data/logo.png, Data/menu.png (with its buttons) and Data/end.png."""
+"""Writes the full-screen pictures: Data/logo.png, Data/menu.png (with its buttons), Data/end.png (a won game)
+and Data/end_lost.png (a lost one)."""
 import math
 import os
 import re
@@ -76,6 +77,7 @@ def menu_background():
     x0, y0 = V["MENU_NEWGAME_BUT_POSX"] - 24, V["MENU_NEWGAME_BUT_POSY"] - 24
     x1 = V["MENU_EXIT_BUT_POSX"] + V["MENU_EXIT_BUT_W"] + 24
     y1 = V["MENU_EXIT_BUT_POSY"] + V["MENU_EXIT_BUT_H"] + 24
+    y0 = min(y0, V["MENU_CONTINUE_BUT_POSY"] - 24)
     layer.fill(Shape().rect(x0, y0, x1, y1, 14), layout.NIGHT, alpha=0.6)
     layer.fill(Shape().rect(x0, y0, x1, y1, 14).rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 12, erase=True), layout.AMBER,
                alpha=0.3)
@@ -86,10 +88,11 @@ def menu_background():
 def menu():
     """The menu texture: background at (0, 0) and each button's normal and pressed pictures side by side."""
     parts = [(menu_background(), 0, 0)]
-    for key, label in [("NEWGAME", "Новая игра"), ("EXIT", "Выход")]:
+    for key, label in [("NEWGAME", "Новая игра"), ("EXIT", "Выход"), ("CONTINUE", "Продолжить")]:
         w, h = V["MENU_%s_BUT_W" % key], V["MENU_%s_BUT_H" % key]
-        for p in (0, 1):
-            parts.append((ui_kit.button(w, h, label, pressed=p == 1, size=22),
+        # Continue has a third, greyed picture for when there is no saved game.
+        for p in (0, 1, 2) if key == "CONTINUE" else (0, 1):
+            parts.append((ui_kit.button(w, h, label, pressed=p == 1, disabled=p == 2, size=22),
                           V["MENU_%s_BUT_X" % key] + p * w, V["MENU_%s_BUT_Y" % key]))
     return art.atlas(parts, (1024, 1024))
 
@@ -114,7 +117,24 @@ def end():
     ui_kit.title(layer, 400, 96, "Duskhollow", 72)
     layer.text(400, 160, "Ночь закончилась.", ui_kit.BOLD, 22, (255, 244, 230, 255), anchor="mm",
                shadow=(1.5, 2, (40, 20, 40, 220), 1.5))
-    layer.text(400, 574, "Esc — выход", ui_kit.BOLD, 14, (255, 240, 220, 220), anchor="mm",
+    layer.text(400, 574, "Щелчок — в меню, Esc — выход", ui_kit.BOLD, 14, (255, 240, 220, 220), anchor="mm",
+               shadow=(1, 1, (0, 0, 0, 200), 1))
+    return layer.done()
+
+
+def end_lost():
+    """Night over the town, the car never reached, the dead on the road: the picture after a lost game."""
+    layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
+    _dusk_town(layer, 90)
+    layer.fill(Shape().rect(0, 0, W, H), (40, 0, 10), alpha=0.35)
+    for x, base, h, lean in [(230, 480, 52, 0.2), (330, 462, 36, -0.15), (460, 470, 44, 0.1), (560, 456, 30, 0),
+                             (110, 560, 96, 0.25), (700, 576, 110, -0.2)]:
+        scenery.walker(layer, x, base, h, (10, 6, 16), lean)
+    scenery.vignette(layer, 0.8)
+    ui_kit.title(layer, 400, 96, "Duskhollow", 72)
+    layer.text(400, 160, "Рассвета не будет.", ui_kit.BOLD, 22, (236, 200, 200, 255), anchor="mm",
+               shadow=(1.5, 2, (0, 0, 0, 230), 1.5))
+    layer.text(400, 574, "Щелчок — в меню, Esc — выход", ui_kit.BOLD, 14, (236, 214, 214, 220), anchor="mm",
                shadow=(1, 1, (0, 0, 0, 200), 1))
     return layer.done()
 
@@ -124,6 +144,7 @@ def main(out):
     art.save(logo(), out, "Data/logo.png")
     art.save(menu(), out, "Data/menu.png")
     art.save(end(), out, "Data/end.png")
+    art.save(end_lost(), out, "Data/end_lost.png")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,11 @@
+// The figures of the running game that the end screen shows and a save keeps.
+#pragma once
+
+// Counters of one game.
+struct game_stats_struct {
+  int turns = 1;          // player turns begun, the first included
+  int zombiesKilled = 0;  // zombies whose dying action has ended
+};
+
+// The running game's counters; a new game resets them.
+extern game_stats_struct gameStats;
