@@ -57,7 +57,7 @@ function runNative(script) {
   fs.mkdirSync(out);
   fs.writeFileSync(path.join(workDir, "input.txt"), script);
   const args = ["--headless", "--seed", String(seed), "--input", path.join(workDir, "input.txt"),
-                "--frames", String(lastFrame), "--data", data];
+                "--frames", String(lastFrame), "--data", data, "--save-dir", path.join(workDir, "saves")];
   for (const f of checkedFrames) args.push("--shot", `${f}:${out}/shot${f}.png`, "--dump", `${f}:${out}/dump${f}.json`);
   const run = spawnSync(nativeBinary, args, { encoding: "utf8" });
   if (run.status !== 0) fail(`the native run failed (${run.status}): ${run.stderr}`);
@@ -125,7 +125,8 @@ let failed = false;
 try {
   const logs = [];
   const outputs = checkedFrames.map((f) => `--shot ${f}:/out/shot${f}.png --dump ${f}:/out/dump${f}.json`);
-  const query = new URLSearchParams({ args: `--seed ${seed} --frames ${lastFrame} ${outputs.join(" ")}`,
+  // Both runs keep their saved game in a folder of their own, so both save as a player's game does.
+  const query = new URLSearchParams({ args: `--seed ${seed} --frames ${lastFrame} --save-dir /saves ${outputs.join(" ")}`,
                                       input: script });
   const page = await play(browser, port, query.toString(), logs);
   const exit = await page.evaluate(() => window.gameExit);
