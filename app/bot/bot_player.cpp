@@ -23,6 +23,13 @@ bool BotPlayer::Chance(double p) {
 }
 
 void BotPlayer::Step() {
+  // A game that has ended drops the rest of what the bot meant to do in it, so no click planned on the map
+  // lands on the end screen; a button still held goes up there, where a release alone does nothing.
+  if (currentScreen == Screen::End && plannedFor != Screen::End && !pending.empty()) {
+    pending.clear();
+    HeadlessRelease(HGEK_LBUTTON);
+    leftHeld = false;
+  }
   if (pending.empty()) Plan();
   if (pending.empty()) Wait(1);
   while (!pending.empty()) {
@@ -93,6 +100,7 @@ void BotPlayer::Drag(BotPoint from, BotPoint to) {
 }
 
 void BotPlayer::Plan() {
+  plannedFor = currentScreen;
   if (leftHeld && currentScreen != Screen::Game) Release(HGEK_LBUTTON, 1);
   switch (currentScreen) {
     case Screen::Logo:

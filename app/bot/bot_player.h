@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/bot/bot_view.h"
+#include "app/screens.h"
 
 class BotPlayer {
  public:
@@ -68,6 +69,7 @@ class BotPlayer {
 
   BotRandom rng;
   std::deque<Input> pending;
+  Screen plannedFor = Screen::None;  // the screen the pending input was planned on
   bool leftHeld = false;
   int wantedTeamSize;
   int wantedPickType = -1;  // item type the pending pop-up pick is after (-1 any)
