@@ -11,6 +11,7 @@
 #include "app/screens.h"
 #include "app/selection.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/messages.h"
 #include "game/person.h"
@@ -63,10 +64,12 @@ nlohmann::json DumpState(int frame) {
   j["dragSource"] = dragSource;
   j["draggedItem"] = ItemToJson(draggedItem);
   j["saveExists"] = SaveExists();
+  j["language"] = LanguageCode(CurrentLanguage());
   nlohmann::json buttons = nlohmann::json::array();
   if (currentScreen == Screen::Menu) {
     for (const menu_button_struct& b : MenuButtons()) {
-      buttons.push_back({{"text", b.text}, {"x", b.x}, {"y", b.y}, {"w", b.w}, {"h", b.h}, {"enabled", b.enabled}});
+      buttons.push_back(
+          {{"text", b.text}, {"x", b.x}, {"y", b.y}, {"w", b.w}, {"h", b.h}, {"enabled", b.enabled}});
     }
   }
   j["menuButtons"] = buttons;

@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/font.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/person.h"
@@ -34,10 +35,10 @@ std::string Figures() {
     if (!survivors.empty()) survivors += ", ";
     survivors += p->FirstName();
   }
-  if (survivors.empty()) survivors = ToCp1251("никто");
-  return ToCp1251("Ходов: ") + std::to_string(gameStats.turns) + "\n" + ToCp1251("Убито зомби: ") +
-         std::to_string(gameStats.zombiesKilled) + "\n" + ToCp1251("Обыскано мест: ") +
-         std::to_string(gameMap != nullptr ? gameMap->searchesMade : 0) + "\n" + ToCp1251("Выжили: ") +
+  if (survivors.empty()) survivors = Tr("никто");
+  return Tr("Ходов: ") + std::to_string(gameStats.turns) + "\n" + Tr("Убито зомби: ") +
+         std::to_string(gameStats.zombiesKilled) + "\n" + Tr("Обыскано мест: ") +
+         std::to_string(gameMap != nullptr ? gameMap->searchesMade : 0) + "\n" + Tr("Выжили: ") +
          survivors;
 }
 

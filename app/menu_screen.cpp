@@ -9,7 +9,9 @@
 #include "config/settings.h"
 #include "engine/button.h"
 #include "engine/gui.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
+#include "engine/text.h"
 #include "ui/resources.h"
 
 namespace {
@@ -90,16 +92,16 @@ std::vector<menu_button_struct> MenuButtons() {
     const char* text;
     float x, y, w, h;
   } buttons[] = {
-      {BUTTON_NEW_GAME, "Новая игра", MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY, MENU_NEWGAME_BUT_W,
+      {BUTTON_NEW_GAME, N_("Новая игра"), MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY, MENU_NEWGAME_BUT_W,
        MENU_NEWGAME_BUT_H},
-      {BUTTON_EXIT, "Выход", MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W, MENU_EXIT_BUT_H},
-      {BUTTON_CONTINUE, "Продолжить", MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W,
+      {BUTTON_EXIT, N_("Выход"), MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W, MENU_EXIT_BUT_H},
+      {BUTTON_CONTINUE, N_("Продолжить"), MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W,
        MENU_CONTINUE_BUT_H},
   };
   std::vector<menu_button_struct> out;
   for (const auto& b : buttons) {
     const hgeGUIObject* ctrl = menuGui->GetCtrl(b.id);
-    out.push_back({b.text, b.x, b.y, b.w, b.h, ctrl != nullptr && ctrl->bEnabled});
+    out.push_back({ToUtf8(Tr(b.text)), b.x, b.y, b.w, b.h, ctrl != nullptr && ctrl->bEnabled});
   }
   return out;
 }

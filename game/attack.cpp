@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
@@ -42,10 +43,8 @@ void KnockBack(Person* z, int zombie, int cell, const Person& user, float height
 }
 
 // What an empty weapon without cartridges lacks: nails for the nail gun, arrows for a bow or crossbow.
-const std::string& EmptyWeaponText(const Item& item) {
-  static const std::string kNoNails = ToCp1251("Нет гвоздей");
-  static const std::string kNoArrows = ToCp1251("Нет стрел");
-  return item.ammoKind == AMMO_NAILS ? kNoNails : kNoArrows;
+std::string EmptyWeaponText(const Item& item) {
+  return item.ammoKind == AMMO_NAILS ? Tr("Нет гвоздей") : Tr("Нет стрел");
 }
 
 }  // namespace
