@@ -62,9 +62,9 @@ bool EndRender() {
 void StartEnd() {
   InstallScreen(Screen::End, EndFrame, EndRender);
   if (wonSprite == nullptr) {
-    wonTexture = hge->Texture_Load("Data/end.png", 0, false);
+    wonTexture = hge->Texture_Load(LocalisedFile("Data/end.png").c_str(), 0, false);
     wonSprite = new hgeSprite(wonTexture, 0, 0, SCREEN_W, SCREEN_H);
-    lostTexture = hge->Texture_Load("Data/end_lost.png", 0, false);
+    lostTexture = hge->Texture_Load(LocalisedFile("Data/end_lost.png").c_str(), 0, false);
     lostSprite = new hgeSprite(lostTexture, 0, 0, SCREEN_W, SCREEN_H);
     figuresFont = new hgeFont("Data/font.fnt", false);
   }

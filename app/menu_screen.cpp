@@ -68,7 +68,7 @@ bool MenuRender() {
 void StartMenu() {
   InstallScreen(Screen::Menu, MenuFrame, MenuRender);
   if (menuGui == nullptr) {
-    menuTexture = hge->Texture_Load("Data/menu.png", 0, false);
+    menuTexture = hge->Texture_Load(LocalisedFile("Data/menu.png").c_str(), 0, false);
     menuBackground = new hgeSprite(menuTexture, 0, 0, SCREEN_W, SCREEN_H);
     menuGui = new hgeGUI();
     menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_NEW_GAME, MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY,

@@ -102,6 +102,15 @@ const std::string& LanguageProblem() {
   return problem;
 }
 
+std::string LocalisedFile(const std::string& path) {
+  if (current == Language::Russian) return path;
+  const size_t slash = path.rfind('/');
+  const std::string twin = slash == std::string::npos
+                               ? std::string(LanguageCode(current)) + "/" + path
+                               : path.substr(0, slash + 1) + LanguageCode(current) + path.substr(slash);
+  return access(twin.c_str(), R_OK) == 0 ? twin : path;
+}
+
 void SetLocaleDir(const std::string& dir) {
   localeDir = dir;
 }

@@ -23,6 +23,10 @@ const char* LanguageCode(Language language);
 // Why the last switch to English failed ("" when it did not).
 const std::string& LanguageProblem();
 
+// The picture `path` ("Data/menu.png") in the language in force: its twin in Data/<code>/ when the language
+// has one and the file is there, else `path` itself.
+std::string LocalisedFile(const std::string& path);
+
 // The folder holding <code>/LC_MESSAGES/duskhollow.mo; set before the first switch to English.
 void SetLocaleDir(const std::string& dir);
 // The language a locale asks for: the first of LANGUAGE's list, else LC_ALL, LC_MESSAGES, LANG, that names

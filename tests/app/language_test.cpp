@@ -66,6 +66,18 @@ TEST(LanguageChoice, TheLocaleSaysEnglishOnlyWhenItsFirstKnownLanguageIsEnglish)
   EXPECT_STREQ(LanguageCode(Language::English), "en");
 }
 
+// The tests run in the source folder, where Data/en/ holds the English pictures.
+TEST_F(LanguageTest, EnglishPicturesAreTakenFromTheirFolderWhereTheyExist) {
+  EXPECT_EQ(LocalisedFile("Data/menu.png"), "Data/menu.png");
+  ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
+  for (const char* picture : {"logo", "menu", "end", "end_lost", "person", "items"}) {
+    EXPECT_EQ(LocalisedFile("Data/" + std::string(picture) + ".png"),
+              "Data/en/" + std::string(picture) + ".png");
+  }
+  EXPECT_EQ(LocalisedFile("Data/zombie1.png"), "Data/zombie1.png");  // no words in it: one picture for both
+  EXPECT_EQ(LocalisedFile("Data/no such.png"), "Data/no such.png");
+}
+
 TEST_F(LanguageTest, AMissingCatalogueKeepsRussianAndSaysWhy) {
   SetLocaleDir("/nonexistent/locale");
   EXPECT_FALSE(SetLanguage(Language::English));

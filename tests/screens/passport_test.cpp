@@ -161,6 +161,9 @@ TEST_F(ShippedCard, EveryDescriptionSkillsAndItemsLineFitsInsideTheCard) {
 // The same cards in English: the descriptions, skills and items the catalogue gives them.
 TEST_F(ShippedCard, EveryEnglishDescriptionSkillsAndItemsLineFitsInsideTheCard) {
   SetLocaleDir(DH_LOCALE_DIR);
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "the browser build speaks Russian only";
+#endif
   ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
   ExpectEveryCardFits(false);
   SetLanguage(Language::Russian);
@@ -170,6 +173,9 @@ TEST_F(ShippedCard, EveryEnglishDescriptionSkillsAndItemsLineFitsInsideTheCard) 
 // every phrase, item, find and member's name, which ends before the equipment slots.
 TEST_F(ShippedCard, EveryEnglishTextOfTheDisplayFitsItsBox) {
   SetLocaleDir(DH_LOCALE_DIR);
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "the browser build speaks Russian only";
+#endif
   ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
   const float line = INTER_INV_ARMOR_X - 8.0f - INTER_MESSAGE_X;
   std::vector<std::string> texts;
