@@ -12,7 +12,8 @@ TEST(MenuLine, TheLineUnderTheTitleNamesTheCarKeysAndTheCar) {
   ASSERT_TRUE(content::ReadWholeFile("tools/content/make_screens.py", &script));
   // The menu's line is the text drawn centred under the title, at (400, 182); its words are the "goal" of
   // each language's table, Russian first.
-  ASSERT_NE(script.find("layer.text(400, 182, words[\"goal\"]"), std::string::npos) << "no line under the title";
+  ASSERT_NE(script.find("layer.text(400, 182, words[\"goal\"]"), std::string::npos)
+      << "no line under the title";
   const std::string key = "\"goal\": \"";
   std::string lines[2];
   size_t at = 0;
