@@ -19,6 +19,7 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "ui/resources.h"
 
 game_stats_struct gameStats;
 
@@ -100,6 +101,8 @@ bool ContinueSavedGame() {
     Log("Save not read: " + reason);
     return false;
   }
+  // A game continued at start-up never passed the team screen: its figures need that screen's pictures.
+  CreateTeamResources();
   // The save is checked against a freshly read map and only then replaces anything.
   Map* fresh = new Map(GAME_MAP_FILE);
   LoadedGame game;

@@ -224,7 +224,10 @@ void InvariantChecker::CheckDrawn() {
     const bool member = k < team.size();
     const std::string who =
         member ? "member " + std::to_string(k) : "zombie " + std::to_string(k - team.size());
-    Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
+    if (figures[k].tex == 0)
+      Expect(false, who + " is drawn without its picture");
+    else
+      Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
   }
 }
 
