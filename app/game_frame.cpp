@@ -14,6 +14,7 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "ui/help_overlay.h"
 #include "ui/hud_list.h"
 #include "ui/smart_gui.h"
 
@@ -106,6 +107,18 @@ bool GameFrame() {
     SaveGame();
     return true;
   }
+  // The help stands over a paused game; any key or click closes it, and that press does nothing else.
+  if (helpShown) {
+    if (hge->Input_GetKey() != 0 || hge->Input_KeyDown(HGEK_LBUTTON) || hge->Input_KeyDown(HGEK_RBUTTON)) {
+      helpShown = false;
+    }
+    return false;
+  }
+  if (hge->Input_KeyDown(HELP_KEY)) {
+    helpShown = true;
+    helpHintShown = false;
+    return false;
+  }
   const int phaseBefore = screenState;
   if (hge->Input_GetKeyState(HGEK_F1)) LoadSettings(hge);
   if (hge->Input_GetKeyState(HGEK_F2)) hge->System_SetState(HGE_FPS, HGEFPS_UNLIMITED);
@@ -129,6 +142,7 @@ bool GameFrame() {
   }
   // A decided game shows the end screen from this frame's drawing on, and leaves no save behind.
   if (outcome != OUTCOME_NONE) {
+    helpHintShown = false;  // only the run's first game points to the help
     DeleteSave();
     StartEnd();
   } else if (screenState == PHASE_INPUT && phaseBefore != PHASE_INPUT) {

@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/game_stats.h"
 #include "app/play.h"
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
+#include "game/game_stats.h"
 #include "game/person.h"
 #include "game/random.h"
 #include "game/world.h"
