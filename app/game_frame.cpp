@@ -67,6 +67,11 @@ void PlayerInput(float dt) {
     return;
   }
   if (hge->Input_KeyUp(HGEK_RBUTTON) && id == HUD_ACTIVE_ITEM) CycleAction();
+  if (id == HUD_HELP && dragState == DRAG_NONE && hge->Input_KeyDown(HGEK_LBUTTON)) {
+    helpShown = true;
+    helpHintShown = false;
+    return;
+  }
   if (hge->Input_KeyDown(HGEK_LBUTTON)) {
     if (dragState == DRAG_NONE) {
       PressHud(id);

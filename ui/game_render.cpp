@@ -107,6 +107,7 @@ bool GameRender() {
     // The turn can be ended only while the player commands; while the team's actions play a banner says so.
     Put(screenState == PHASE_INPUT ? endTurnButton : turnBanner[0], END_BUTTON_X, END_BUTTON_Y);
     DrawTurnCounter();
+    if (screenState == PHASE_INPUT) DrawHelpButton();
     DrawHoverHint(HoverHint(mx, my));
     DrawPointer(mx, my);
   } else {

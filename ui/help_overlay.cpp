@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "config/settings.h"
 #include "engine/font.h"
 #include "engine/hge.h"
 #include "engine/sprite.h"
@@ -81,6 +82,24 @@ void DrawHelp() {
     font1->Render(left + kPadding, y, HGETEXT_LEFT, line.c_str());
     y += font1->GetHeight();
   }
+}
+
+float HelpButtonX() {
+  return END_BUTTON_X;
+}
+
+float HelpButtonY() {
+  return END_BUTTON_Y + END_BUTTON_H + 2.0f;
+}
+
+void DrawHelpButton() {
+  if (font1 == nullptr) return;
+  const float x = HelpButtonX(), y = HelpButtonY();
+  // The bag's empty cell, shrunk, gives it the display's rim.
+  hgeSprite* frame = smallFrame[0] != nullptr ? smallFrame[0] : Shade();
+  frame->RenderStretch(x, y, x + HELP_BUTTON_SIZE, y + HELP_BUTTON_SIZE);
+  font1->Render(x + HELP_BUTTON_SIZE / 2, y + (HELP_BUTTON_SIZE - font1->GetHeight()) / 2, HGETEXT_CENTER,
+                "?");
 }
 
 void DrawHelpHint() {

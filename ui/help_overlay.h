@@ -6,6 +6,8 @@
 
 // The help key: H.
 constexpr int HELP_KEY = 0x48;
+// Width and height of the "?" that opens the help, in pixels.
+constexpr float HELP_BUTTON_SIZE = 20.0f;
 
 // The help screen is shown over the game.
 extern bool helpShown;
@@ -18,5 +20,10 @@ const std::vector<std::string>& HelpLines();
 const std::string& HelpHintLine();
 // Draws the help screen: the game dimmed, the panel's art behind the lines, the lines in the game's font.
 void DrawHelp();
+// The "?" button's left and top edges: under the end-turn button, at its left end.
+float HelpButtonX();
+float HelpButtonY();
+// Draws the "?" button.
+void DrawHelpButton();
 // Draws the line that points to the help at the top of the map.
 void DrawHelpHint();

@@ -98,7 +98,7 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
                            "big0", It(ITEM_HOCKEY_ARMOUR), "big0",
                            It(ITEM_HANDS), "small0", It(ITEM_CAR_KEYS),  // armour, hands, keys slots
                            It(ITEM_BOW), "font1", "font2",  // active item, its numbers, message
-                           "end", "font1",  // end-turn button, turn counter
+                           "end", "font1", "small0", "font1",  // end-turn button, turn counter, "?"
                            It(ITEM_KITCHEN_KNIFE)};  // dragged item
   // clang-format on
   EXPECT_EQ(Render(), expected);

@@ -79,6 +79,20 @@ TEST_F(HelpTest, HOpensItAndTheClosingClickDoesNothingElse) {
   EXPECT_EQ(team[0]->cell, gameMap->CellIndex(4, 2));
 }
 
+// The "?" under the end-turn button opens it too, in the player's phase.
+TEST_F(HelpTest, TheQuestionMarkOnTheDisplayOpensIt) {
+  const float x = HelpButtonX() + HELP_BUTTON_SIZE / 2, y = HelpButtonY() + HELP_BUTTON_SIZE / 2;
+  fake.SetMouse(x, y);
+  Frame();
+  fake.Press(HGEK_LBUTTON);
+  Frame();
+  fake.Lift(HGEK_LBUTTON);
+  EXPECT_TRUE(helpShown);
+  Frame();  // the button going up leaves it open
+  EXPECT_TRUE(helpShown);
+  EXPECT_EQ(screenState, PHASE_INPUT);
+}
+
 // Any key closes it, E included without ending the turn; Escape keeps quitting.
 TEST_F(HelpTest, AnyKeyClosesItAndEscapeStillQuits) {
   KeyFrame(HELP_KEY);
