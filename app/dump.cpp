@@ -19,6 +19,7 @@
 #include "game/world.h"
 #include "map/map.h"
 #include "map/map_json.h"
+#include "map/zombie_reach.h"
 #include "ui/help_overlay.h"
 #include "ui/hover_hint.h"
 #include "ui/team_screen.h"
@@ -82,6 +83,8 @@ nlohmann::json DumpState(int frame) {
       currentScreen == Screen::Game ? HoverHint(mouseX, mouseY) : hover_hint_struct{};
   j["hint"] = ToUtf8(hint.text);
   j["help"] = currentScreen == Screen::Game && helpShown;
+  j["reach"] = currentScreen == Screen::Game && zombieReachShown;
+  j["reachCells"] = currentScreen == Screen::Game ? zombieReachCells : std::vector<int>{};
   if (hint.zombie) {
     j["killChance"] = hint.kill;
     j["pushChance"] = hint.push;

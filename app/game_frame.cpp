@@ -14,8 +14,10 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/help_overlay.h"
 #include "ui/hud_list.h"
+#include "ui/reach_overlay.h"
 #include "ui/smart_gui.h"
 
 namespace {
@@ -72,6 +74,10 @@ void PlayerInput(float dt) {
     helpHintShown = false;
     return;
   }
+  if (id == HUD_REACH && dragState == DRAG_NONE && hge->Input_KeyDown(HGEK_LBUTTON)) {
+    zombieReachShown = !zombieReachShown;
+    return;
+  }
   if (hge->Input_KeyDown(HGEK_LBUTTON)) {
     if (dragState == DRAG_NONE) {
       PressHud(id);
@@ -124,6 +130,7 @@ bool GameFrame() {
     helpHintShown = false;
     return false;
   }
+  if (hge->Input_KeyDown(REACH_KEY)) zombieReachShown = !zombieReachShown;
   const int phaseBefore = screenState;
   if (hge->Input_GetKeyState(HGEK_F1)) LoadSettings(hge);
   if (hge->Input_GetKeyState(HGEK_F2)) hge->System_SetState(HGE_FPS, HGEFPS_UNLIMITED);
@@ -145,6 +152,8 @@ bool GameFrame() {
       PlanZombies(dt);
       break;
   }
+  // The reach follows every finished action: it is worked out whenever the player commands.
+  if (screenState == PHASE_INPUT) UpdateZombieReach();
   // A decided game shows the end screen from this frame's drawing on, and leaves no save behind.
   if (outcome != OUTCOME_NONE) {
     helpHintShown = false;  // only the run's first game points to the help

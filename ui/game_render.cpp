@@ -1,5 +1,5 @@
 // The game screen's render callback: map, photos, inventory, end-turn button, turn counter, the hints
-// beside the pointer, the pointer, developer overlay, help.
+// beside the pointer, the pointer, the zombie reach and its toggle, developer overlay, help.
 #include <string>
 
 #include "config/settings.h"
@@ -13,12 +13,14 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/game_screen.h"
 #include "ui/help_overlay.h"
 #include "ui/hover_hint.h"
 #include "ui/hud_list.h"
 #include "ui/inventory_render.h"
 #include "ui/picture_lookup.h"
+#include "ui/reach_overlay.h"
 #include "ui/resources.h"
 #include "ui/smart_gui.h"
 
@@ -98,6 +100,7 @@ bool GameRender() {
   float my = 0.0f;
   hge->Input_GetMousePos(&mx, &my);
   gameMap->Draw(PointerOnDisplay(mx, my));
+  if (zombieReachShown) DrawZombieReach();
   if (screenState == PHASE_INPUT || screenState == PHASE_TEAM_ACTING) {
     DrawPhotos();
     if (selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) &&
@@ -107,7 +110,10 @@ bool GameRender() {
     // The turn can be ended only while the player commands; while the team's actions play a banner says so.
     Put(screenState == PHASE_INPUT ? endTurnButton : turnBanner[0], END_BUTTON_X, END_BUTTON_Y);
     DrawTurnCounter();
-    if (screenState == PHASE_INPUT) DrawHelpButton();
+    if (screenState == PHASE_INPUT) {
+      DrawHelpButton();
+      DrawReachToggle();
+    }
     DrawHoverHint(HoverHint(mx, my));
     DrawPointer(mx, my);
   } else {

@@ -15,7 +15,8 @@ enum HudId : int {
   HUD_KEYS = 26,
   HUD_ACTIVE_ITEM = 27,
   HUD_END_TURN = 28,
-  HUD_HELP = 29,  // the "?" under the end-turn button that opens the help
+  HUD_HELP = 29,   // the "?" under the end-turn button that opens the help
+  HUD_REACH = 30,  // the toggle beside the "?" that shows the zombie reach
 };
 
 // The pop-up list (null while closed), its drawing position and the cell whose items it shows.
