@@ -2,6 +2,7 @@
 #include "map/zombie_reach.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/ids.h"
 #include "game/world.h"
@@ -10,6 +11,9 @@ std::vector<int> zombieReachCells;
 bool zombieReachShown = false;
 
 namespace {
+
+// Where the figures stood when zombieReachCells was worked out; empty when it must be worked out anew.
+std::vector<int> lastPlaces;
 
 // One place a zombie can stand in during its turn, with the points it still has there.
 struct Stand {
@@ -79,9 +83,18 @@ std::vector<int> ZombieReach(const Map& map, const std::vector<Person*>& zombies
 }
 
 void UpdateZombieReach() {
-  if (gameMap == nullptr) {
-    zombieReachCells.clear();
-    return;
-  }
-  zombieReachCells = ZombieReach(*gameMap, zombies);
+  // Where the figures stand decides the reach; while none has moved, the last result holds.
+  std::vector<int> places;
+  places.reserve(team.size() + zombies.size() + 1);
+  for (const Person* p : team) places.push_back(p->alive ? p->cell : -1);
+  places.push_back(-2);  // the members' and the zombies' parts stay apart when the counts change
+  for (const Person* z : zombies) places.push_back(z->y * 65536 + z->x);
+  if (places == lastPlaces) return;
+  lastPlaces = std::move(places);
+  zombieReachCells = gameMap == nullptr ? std::vector<int>{} : ZombieReach(*gameMap, zombies);
+}
+
+void ForgetZombieReach() {
+  lastPlaces.clear();
+  zombieReachCells.clear();
 }

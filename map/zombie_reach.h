@@ -26,5 +26,8 @@ std::vector<int> ZombieReach(const Map& map, const std::vector<Person*>& zombies
 extern std::vector<int> zombieReachCells;
 // The overlay is shown over the map.
 extern bool zombieReachShown;
-// Recomputes zombieReachCells for the game's map and zombies (nothing without a map).
+// Recomputes zombieReachCells for the game's map and zombies when a figure has moved, died or come since
+// the last call (nothing without a map).
 void UpdateZombieReach();
+// Forgets the reach worked out so far; the next UpdateZombieReach works it out anew (a new map is set).
+void ForgetZombieReach();

@@ -10,8 +10,7 @@
 
 namespace {
 
-// The overlay's colour over a cell, and the toggle's swatch while the overlay is hidden.
-constexpr uint32_t kReachColour = 0x70D02010u;
+// The toggle's swatch while the overlay is hidden and while it is shown.
 constexpr uint32_t kSwatchOff = 0x40D02010u;
 constexpr uint32_t kSwatchOn = 0xE0E03018u;
 // Pixels between the toggle's rim and its swatch, and between the "?" and the toggle.
@@ -38,7 +37,7 @@ void DrawZombieReach() {
   if (gameMap == nullptr) return;
   const Map& map = *gameMap;
   hgeSprite* mark = Plain();
-  mark->SetColor(kReachColour);
+  mark->SetColor(REACH_COLOUR);
   for (int cell : zombieReachCells) {
     if (!map.ValidCell(cell)) continue;
     // Raised cells lift what stands on them; the mark lies on their top as the path tokens do.

@@ -3,6 +3,8 @@
 
 // The key that shows and hides the overlay: Tab.
 constexpr int REACH_KEY = 0x09;
+// The colour of the overlay's mark over a cell.
+constexpr unsigned REACH_COLOUR = 0x70D02010u;
 
 // The toggle's left and top edges: right of the "?", the same size.
 float ReachToggleX();

@@ -99,6 +99,7 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
                            It(ITEM_HANDS), "small0", It(ITEM_CAR_KEYS),  // armour, hands, keys slots
                            It(ITEM_BOW), "font1", "font2",  // active item, its numbers, message
                            "end", "font1", "small0", "font1",  // end-turn button, turn counter, "?"
+                           "small0", "map",  // the reach toggle: a cell's frame and a plain swatch
                            It(ITEM_KITCHEN_KNIFE)};  // dragged item
   // clang-format on
   EXPECT_EQ(Render(), expected);
