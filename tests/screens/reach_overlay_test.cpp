@@ -39,7 +39,7 @@ class ReachOverlayTest : public ScreenTest {
     fake.ClearRecords();
     GameRender();
     int n = 0;
-    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) n += q.tex == 0 && q.v[0].col == 0x70D02010u;
+    for (const hgeQuad& q : fake.Gfx_GetRecordedQuads()) n += q.tex == 0 && q.v[0].col == REACH_COLOUR;
     return n;
   }
 };
