@@ -42,14 +42,16 @@ void DrawZombieReach() {
     if (!map.ValidCell(cell)) continue;
     // Raised cells lift what stands on them; the mark lies on their top as the path tokens do.
     const float x = static_cast<float>(cell % map.W * map.CW) - map.view.offsetX;
-    const float y = static_cast<float>(cell / map.W * map.CH + map.cells[cell].standHeight) - map.view.offsetY;
+    const float y =
+        static_cast<float>(cell / map.W * map.CH + map.cells[cell].standHeight) - map.view.offsetY;
     mark->RenderStretch(x + 1.0f, y + 1.0f, x + map.CW - 1.0f, y + map.CH - 1.0f);
   }
 }
 
 void DrawReachToggle() {
   const float x = ReachToggleX(), y = ReachToggleY();
-  if (smallFrame[0] != nullptr) smallFrame[0]->RenderStretch(x, y, x + HELP_BUTTON_SIZE, y + HELP_BUTTON_SIZE);
+  if (smallFrame[0] != nullptr)
+    smallFrame[0]->RenderStretch(x, y, x + HELP_BUTTON_SIZE, y + HELP_BUTTON_SIZE);
   hgeSprite* swatch = Plain();
   swatch->SetColor(zombieReachShown ? kSwatchOn : kSwatchOff);
   swatch->RenderStretch(x + kSwatchInset, y + kSwatchInset, x + HELP_BUTTON_SIZE - kSwatchInset,

@@ -1,5 +1,7 @@
 // The zombie reach against a brute force over every step sequence and the game's own zombie field, on
 // small boards with barriers, rough and raised ground, members and other zombies in the way.
+#include "map/zombie_reach.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <random>
 #include <set>
 
-#include "map/zombie_reach.h"
 #include "map_fixture.h"
 
 namespace {
@@ -129,8 +130,10 @@ TEST_F(ZombieReachTest, WithMorePointsNoBlowIsMissed) {
 TEST_F(ZombieReachTest, OpenGroundGivesTheDiamondOfTwo) {
   Load(MapFile(7, 7));
   AddZombie(3, 3);
-  EXPECT_EQ(ZombieReach(*map, zombies),
-            Cells({{3, 1}, {2, 2}, {3, 2}, {4, 2}, {1, 3}, {2, 3}, {4, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {3, 5}}));
+  EXPECT_EQ(
+      ZombieReach(*map, zombies),
+      Cells(
+          {{3, 1}, {2, 2}, {3, 2}, {4, 2}, {1, 3}, {2, 3}, {4, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {3, 5}}));
 }
 
 // No blow across a low barrier or from rough ground (the field never gives distance 1 there); a wall

@@ -1,9 +1,10 @@
 // The zombie reach on the game screen: Tab and the display's toggle switch it, it follows finished
 // actions, it is drawn over the reach's cells, and switching it changes nothing of the game.
+#include "ui/reach_overlay.h"
+
 #include "app/dump.h"
 #include "map/zombie_reach.h"
 #include "screen_fixture.h"
-#include "ui/reach_overlay.h"
 
 namespace {
 
