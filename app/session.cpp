@@ -6,7 +6,6 @@
 #include <sstream>
 #include <vector>
 
-#include "app/game_stats.h"
 #include "app/save_format.h"
 #include "app/save_paths.h"
 #include "app/save_reader.h"
@@ -15,13 +14,12 @@
 #include "app/shell.h"
 #include "engine/hge.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
 #include "ui/resources.h"
-
-game_stats_struct gameStats;
 
 namespace {
 
