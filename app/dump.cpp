@@ -13,12 +13,16 @@
 #include "engine/hge.h"
 #include "engine/language.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/person_json.h"
 #include "game/world.h"
 #include "map/map.h"
 #include "map/map_json.h"
+#include "map/zombie_reach.h"
+#include "ui/help_overlay.h"
+#include "ui/hover_hint.h"
 #include "ui/team_screen.h"
 
 namespace {
@@ -76,6 +80,17 @@ nlohmann::json DumpState(int frame) {
   j["team"] = PersonsToJson(team);
   j["candidates"] = PersonsToJson(currentScreen == Screen::Team ? OpenOffer() : std::vector<const Person*>{});
   j["zombies"] = PersonsToJson(zombies);
+  if (currentScreen == Screen::Game || currentScreen == Screen::End) j["turn"] = gameStats.turns;
+  const hover_hint_struct hint =
+      currentScreen == Screen::Game ? HoverHint(mouseX, mouseY) : hover_hint_struct{};
+  j["hint"] = ToUtf8(hint.text);
+  j["help"] = currentScreen == Screen::Game && helpShown;
+  j["reach"] = currentScreen == Screen::Game && zombieReachShown;
+  j["reachCells"] = currentScreen == Screen::Game ? zombieReachCells : std::vector<int>{};
+  if (hint.zombie) {
+    j["killChance"] = hint.kill;
+    j["pushChance"] = hint.push;
+  }
   if (gameMap != nullptr) {
     j["map"] = MapToJson(*gameMap);
     j["groundItems"] = GroundItemsToJson(*gameMap);

@@ -2,13 +2,13 @@
 // the menu and Escape ends the run.
 #include <string>
 
-#include "app/game_stats.h"
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/font.h"
 #include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"

@@ -5,6 +5,7 @@
 #include "app/game_start.h"
 #include "app/shell.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/game_screen.h"
 #include "ui/hud_list.h"
 #include "ui/resources.h"
@@ -67,6 +68,7 @@ void StartGameScreen() {
     CreateHudSprites();
   }
   ApplyHudEnabling();
+  UpdateZombieReach();  // the reach stands from the game's first frame on
 }
 
 void ResumeGameScreen() {
@@ -76,4 +78,5 @@ void ResumeGameScreen() {
     CreateHudSprites();
   }
   ApplyHudEnabling();
+  if (screenState == PHASE_INPUT) UpdateZombieReach();
 }

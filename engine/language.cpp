@@ -68,7 +68,7 @@ std::string Translate(const char* russian) {
 }  // namespace
 
 std::string Tr(const char* russian) {
-  if (russian == nullptr) return "";
+  if (russian == nullptr || russian[0] == '\0') return "";  // gettext keeps its header under ""
   const std::string key(russian);
   auto found = cache.find(key);
   if (found == cache.end()) found = cache.emplace(key, Translate(russian)).first;

@@ -1,11 +1,9 @@
 // Attacking a zombie: a blow, a single shot or a burst, all outcomes drawn when the attack is ordered.
 #include <algorithm>
-#include <string>
 
-#include "engine/language.h"
-#include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/attack_odds.h"
 #include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
@@ -42,11 +40,6 @@ void KnockBack(Person* z, int zombie, int cell, const Person& user, float height
   board.MoveZombie(zombie, cell, destination);
 }
 
-// What an empty weapon without cartridges lacks: nails for the nail gun, arrows for a bow or crossbow.
-std::string EmptyWeaponText(const Item& item) {
-  return item.ammoKind == AMMO_NAILS ? Tr("Нет гвоздей") : Tr("Нет стрел");
-}
-
 }  // namespace
 
 void AttackZombie(int cell) {
@@ -66,7 +59,7 @@ void AttackZombie(int cell) {
       ShowPhrase(PHRASE_NO_CARTRIDGES);
       PlaySound(SND_HAMMER_CLICK);
     } else {
-      ShowMessage(EmptyWeaponText(*item));
+      ShowMessage(NoAmmoText(*item));
     }
     return;
   }

@@ -5,6 +5,7 @@
 
 #include "engine/language.h"
 #include "screen_fixture.h"
+#include "ui/help_overlay.h"
 
 namespace {
 
@@ -170,7 +171,7 @@ TEST_F(ShippedCard, EveryEnglishDescriptionSkillsAndItemsLineFitsInsideTheCard) 
 }
 
 // The display's texts in English: the action's name beside the active item's range, and on the message line
-// every phrase, item, find and member's name, which ends before the equipment slots.
+// every phrase, item, find and member's name, which ends before the equipment slots; and the help's lines.
 TEST_F(ShippedCard, EveryEnglishTextOfTheDisplayFitsItsBox) {
   SetLocaleDir(DH_LOCALE_DIR);
 #ifdef __EMSCRIPTEN__
@@ -200,6 +201,10 @@ TEST_F(ShippedCard, EveryEnglishTextOfTheDisplayFitsItsBox) {
       const std::string name = item.ActionName();
       EXPECT_LE(font1->GetStringWidth(name.c_str(), false), room) << ToUtf8(name);
     }
+  }
+  // The help's lines stand on a panel inside the screen with a margin on each side, as in Russian.
+  for (const std::string& help : HelpLines()) {
+    EXPECT_LE(font1->GetStringWidth(help.c_str()), 760.0f) << help;
   }
   SetLanguage(Language::Russian);
   LoadPhrases();
