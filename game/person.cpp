@@ -27,10 +27,6 @@ int SizeOf(const std::vector<Item*>& bag) {
   return load;
 }
 
-}  // namespace
-
-namespace {
-
 // The first name of number `n` as written in Russian (UTF-8); the last name for a number out of range.
 const char* FirstNameText(int32_t n) {
   static const char* const kNames[] = {
