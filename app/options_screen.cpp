@@ -49,6 +49,7 @@ int ShownScale() {
   return activeOptions.scale <= 0 || activeOptions.scale > most ? most : activeOptions.scale;
 }
 
+// The value of a row as the player reads it (UTF-8).
 std::string Value(const OptionInfo& o) {
   const int value = activeOptions.*(o.field);
   if (o.field == &PlayerOptions::scale) return "x" + std::to_string(ShownScale());
