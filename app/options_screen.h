@@ -1,4 +1,4 @@
-// The options screen's rows, for the dump, the tests and the screen itself.
+// The options screen's rows and layout, for the screen itself and its tests.
 #pragma once
 
 #include <string>

@@ -195,6 +195,23 @@ TEST_F(OptionsScreen, RowsNotChangedKeepTheFilesValueOverACommandLineFlag) {
   EXPECT_EQ(activeOptions.scale, 2);
 }
 
+// A file that cannot be written leaves the choices in force for the run and says why in the log only.
+TEST_F(OptionsScreen, AFileThatCannotBeWrittenIsALogLineAndTheMenuAsUsual) {
+  fs::create_directories(dir);
+  std::FILE* blocker = std::fopen((dir + "/file").c_str(), "w");
+  ASSERT_NE(blocker, nullptr);
+  std::fclose(blocker);
+  SetConfigDir(dir + "/file/duskhollow");  // a file where a folder should be
+  OpenOptions();
+  Tap(HGEK_LEFT);
+  Tap(HGEK_ESCAPE);
+  EXPECT_EQ(currentScreen, Screen::Menu);
+  EXPECT_EQ(activeOptions.effectsVolume, 90);
+  EXPECT_TRUE(fake.errorBoxes.empty());
+  ASSERT_FALSE(fake.log.empty());
+  EXPECT_EQ(fake.log.back().rfind("Options: not kept: ", 0), 0u) << fake.log.back();
+}
+
 TEST_F(OptionsScreen, MMutesAndUnmutesEverySoundOnAnyScreen) {
   PlaySound(SND_CLICK);
   const size_t plays = fake.playedEffects.size();
