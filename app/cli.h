@@ -18,6 +18,7 @@ struct CommandLine {
   bool botGame = false;  // --bot-game: play one bot game in this process (what --bot runs per game)
   bool botSaves = false; // --bot-saves: the bot's games save and reload at every player turn
   std::string saveDir;   // --save-dir DIR: where the save lives ("" for the default)
+  std::string configDir; // --config-dir DIR: where the options file lives ("" for the default)
   std::string error;     // non-empty when the command line is wrong
 };
 

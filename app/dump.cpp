@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/menu_screen.h"
+#include "app/options.h"
 #include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/selection.h"
@@ -49,6 +50,14 @@ nlohmann::json GroundItemsToJson(const Map& map) {
   return out;
 }
 
+// The options in force, under their keys in the options file, and whether the sound is muted.
+nlohmann::json OptionsToJson() {
+  nlohmann::json out = nlohmann::json::object();
+  for (const OptionInfo* o = OptionsTable(); o->key != nullptr; ++o) out[o->key] = activeOptions.*(o->field);
+  out["muted"] = soundMuted;
+  return out;
+}
+
 }  // namespace
 
 nlohmann::json DumpState(int frame) {
@@ -77,6 +86,7 @@ nlohmann::json DumpState(int frame) {
     }
   }
   j["menuButtons"] = buttons;
+  j["options"] = OptionsToJson();
   j["team"] = PersonsToJson(team);
   j["candidates"] = PersonsToJson(currentScreen == Screen::Team ? OpenOffer() : std::vector<const Person*>{});
   j["zombies"] = PersonsToJson(zombies);

@@ -2,6 +2,8 @@
 #include <ctime>
 
 #include "app/dump.h"
+#include "app/options.h"
+#include "app/options_file.h"
 #include "app/screens.h"
 #include "app/session.h"
 #include "app/shell.h"
@@ -45,7 +47,7 @@ void ConfigureEngine() {
   hge->System_SetState(HGE_TITLE, "Duskhollow v" DH_VERSION);
   hge->System_SetState(HGE_EXITFUNC, ExitRequested);
   hge->System_SetState(HGE_GFXRESTOREFUNC, RestoreTargets);
-  hge->System_SetState(HGE_WINDOWED, true);
+  hge->System_SetState(HGE_WINDOWED, activeOptions.fullscreen == 0);
   hge->System_SetState(HGE_SHOWSPLASH, false);
   hge->System_SetState(HGE_FPS, 100);
   hge->System_SetState(HGE_HIDEMOUSE, false);
@@ -80,6 +82,7 @@ int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
   hge->System_Log("Duskhollow %s, seed %u", DH_VERSION, options.seed);
   hge->System_Log("Language %s%s%s", LanguageCode(CurrentLanguage()), LanguageProblem().empty() ? "" : ": ",
                   LanguageProblem().c_str());
+  if (!optionsNote.empty()) hge->System_Log("%s", optionsNote.c_str());
   LoadGameContent(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
   if (LOGO > 0) {
     hge->System_SetState(HGE_FPS, 150);

@@ -120,6 +120,7 @@ void BotPlayer::Plan() {
       Tap(HGEK_ESCAPE);
       break;
     case Screen::None:
+    case Screen::Options:
       Wait(1);
       break;
   }

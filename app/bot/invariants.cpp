@@ -110,10 +110,12 @@ void InvariantChecker::CheckScreens() {
   const Screen now = currentScreen;
   if (now == lastScreen) return;
   // The screens go forward (logo, menu, team selection, game, end), from the menu straight into a
-  // continued game, and from the end back to the menu.
+  // continued game, from the end back to the menu, and from the menu to the options and back.
   const bool allowed = (lastScreen == Screen::None && (now == Screen::Logo || now == Screen::Menu)) ||
                        (lastScreen == Screen::Logo && now == Screen::Menu) ||
                        (lastScreen == Screen::Menu && (now == Screen::Team || now == Screen::Game)) ||
+                       (lastScreen == Screen::Menu && now == Screen::Options) ||
+                       (lastScreen == Screen::Options && now == Screen::Menu) ||
                        (lastScreen == Screen::End && now == Screen::Menu) ||
                        (lastScreen == Screen::Team && now == Screen::Game) ||
                        (lastScreen == Screen::Game && now == Screen::End);

@@ -137,7 +137,7 @@ TEST(SessionBlackBox, AWonGameLeavesNoSaveAndTheNextGameStartsOnAFreshBoardWitho
   ASSERT_EQ(won["screen"], "end");
   EXPECT_FALSE(won["saveExists"].get<bool>());
   ASSERT_EQ(menu["screen"], "menu");
-  ASSERT_EQ(menu["menuButtons"].size(), 3u);
+  ASSERT_EQ(menu["menuButtons"].size(), 4u);
   for (const nlohmann::json& b : menu["menuButtons"]) {
     EXPECT_EQ(b["enabled"].get<bool>(), b["text"] != "Продолжить") << b["text"];
   }
