@@ -6,6 +6,7 @@
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/game_stats.h"
 #include "game/item.h"
@@ -63,8 +64,7 @@ void FinishSearch(int i) {
   // A find is anything but the car keys and the hands.
   DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN), found);
   if (HasSkill(i, SKILL_DETECTIVE)) DropNewItem(p->cell, RandomInt(ITEM_HOLSTER, ITEM_MACHINE_GUN), found);
-  static const std::string head = ToCp1251("Найдено: ");
-  ShowMessage(head + found);
+  ShowMessage(Tr("Найдено: ") + found);
 }
 
 // The fall has ended: the bag and the keys go to the ground and the body frees its cell.

@@ -12,6 +12,7 @@
 #include "app/screens.h"
 #include "app/selection.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/game_stats.h"
 #include "game/messages.h"
@@ -76,6 +77,7 @@ nlohmann::json DumpState(int frame) {
   j["dragSource"] = dragSource;
   j["draggedItem"] = ItemToJson(draggedItem);
   j["saveExists"] = SaveExists();
+  j["language"] = LanguageCode(CurrentLanguage());
   nlohmann::json buttons = nlohmann::json::array();
   if (currentScreen == Screen::Menu) {
     for (const menu_button_struct& b : MenuButtons()) {

@@ -5,6 +5,7 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/font.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/game_stats.h"
@@ -19,6 +20,8 @@ HTEXTURE wonTexture = 0, lostTexture = 0;
 hgeSprite* wonSprite = nullptr;
 hgeSprite* lostSprite = nullptr;
 hgeFont* figuresFont = nullptr;
+// The language the pictures were loaded in (LanguageGeneration).
+unsigned endLanguage = 0;
 // The picture of the game just ended.
 hgeSprite* endSprite = nullptr;
 // The figures' lines (Windows-1251), made when the screen is entered.
@@ -34,11 +37,10 @@ std::string Figures() {
     if (!survivors.empty()) survivors += ", ";
     survivors += p->FirstName();
   }
-  if (survivors.empty()) survivors = ToCp1251("никто");
-  return ToCp1251("Ходов: ") + std::to_string(gameStats.turns) + "\n" + ToCp1251("Убито зомби: ") +
-         std::to_string(gameStats.zombiesKilled) + "\n" + ToCp1251("Обыскано мест: ") +
-         std::to_string(gameMap != nullptr ? gameMap->searchesMade : 0) + "\n" + ToCp1251("Выжили: ") +
-         survivors;
+  if (survivors.empty()) survivors = Tr("никто");
+  return Tr("Ходов: ") + std::to_string(gameStats.turns) + "\n" + Tr("Убито зомби: ") +
+         std::to_string(gameStats.zombiesKilled) + "\n" + Tr("Обыскано мест: ") +
+         std::to_string(gameMap != nullptr ? gameMap->searchesMade : 0) + "\n" + Tr("Выжили: ") + survivors;
 }
 
 bool EndFrame() {
@@ -60,10 +62,20 @@ bool EndRender() {
 
 void StartEnd() {
   InstallScreen(Screen::End, EndFrame, EndRender);
+  // A language chosen since the pictures were loaded: they are loaded again in that language.
+  if (wonSprite != nullptr && endLanguage != LanguageGeneration()) {
+    delete wonSprite;
+    delete lostSprite;
+    delete figuresFont;
+    hge->Texture_Free(wonTexture);
+    hge->Texture_Free(lostTexture);
+    wonSprite = nullptr;
+  }
   if (wonSprite == nullptr) {
-    wonTexture = hge->Texture_Load("Data/end.png", 0, false);
+    endLanguage = LanguageGeneration();
+    wonTexture = hge->Texture_Load(LocalisedFile("Data/end.png").c_str(), 0, false);
     wonSprite = new hgeSprite(wonTexture, 0, 0, SCREEN_W, SCREEN_H);
-    lostTexture = hge->Texture_Load("Data/end_lost.png", 0, false);
+    lostTexture = hge->Texture_Load(LocalisedFile("Data/end_lost.png").c_str(), 0, false);
     lostSprite = new hgeSprite(lostTexture, 0, 0, SCREEN_W, SCREEN_H);
     figuresFont = new hgeFont("Data/font.fnt", false);
   }

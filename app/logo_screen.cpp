@@ -2,6 +2,7 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "config/settings.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "ui/resources.h"
 
@@ -73,7 +74,7 @@ bool LogoRender() {
 void StartLogo() {
   InstallScreen(Screen::Logo, LogoFrame, LogoRender);
   if (logoTexture == 0) {
-    logoTexture = hge->Texture_Load("Data/logo.png", 0, false);
+    logoTexture = hge->Texture_Load(LocalisedFile("Data/logo.png").c_str(), 0, false);
     logoSprite = new hgeSprite(logoTexture, 0, 0, SCREEN_W, SCREEN_H);
   }
   screenTimer = 0.0f;

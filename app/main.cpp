@@ -12,6 +12,7 @@
 #include "app/options_file.h"
 #include "app/save_paths.h"
 #include "app/shell.h"
+#include "engine/language.h"
 
 namespace {
 
@@ -19,19 +20,34 @@ bool HasData(const std::string& dir) {
   return access((dir + "/Data").c_str(), F_OK) == 0;
 }
 
+// The folder the running program lives in ("" when it cannot be told).
+std::string ProgramDir() {
+  char exe[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+  if (n <= 0) return "";
+  exe[n] = '\0';
+  const std::string path(exe);
+  return path.substr(0, path.rfind('/'));
+}
+
 // The folder holding Data/ and Sound/: the working directory, else the installed data next to the binary.
 std::string FindDataDir(const std::string& cwd) {
   if (HasData(cwd)) return cwd;
-  char exe[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
-  if (n <= 0) return cwd;
-  exe[n] = '\0';
-  std::string dir(exe);
-  dir = dir.substr(0, dir.rfind('/'));
+  const std::string dir = ProgramDir();
+  if (dir.empty()) return cwd;
   for (const std::string& candidate : {dir + "/../share/duskhollow", dir, dir + "/.."}) {
     if (HasData(candidate)) return candidate;
   }
   return cwd;
+}
+
+// The compiled catalogues: locale/ beside the program in the build tree, else the installed share/locale.
+std::string FindLocaleDir() {
+  const std::string dir = ProgramDir();
+  for (const std::string& candidate : {dir + "/locale", dir + "/../share/locale"}) {
+    if (access((candidate + "/en/LC_MESSAGES/duskhollow.mo").c_str(), R_OK) == 0) return candidate;
+  }
+  return dir + "/../share/locale";
 }
 
 }  // namespace
@@ -52,6 +68,9 @@ int main(int argc, char** argv) {
     std::printf("Duskhollow %s\n", DH_VERSION);
     return 0;
   }
+  // The locale's language until the player chooses another.
+  SetLocaleDir(FindLocaleDir());
+  SetLanguage(LanguageFromEnvironment());
   const std::string dataDir = cl.dataDir.empty() ? FindDataDir(cwd) : cl.dataDir;
   if (chdir(dataDir.c_str()) != 0) {
     std::fprintf(stderr, "duskhollow: cannot enter the data folder %s\n", dataDir.c_str());

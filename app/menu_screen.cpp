@@ -1,15 +1,17 @@
 // The main menu: continue (only with a save), new game, exit and the options.
 #include "app/menu_screen.h"
 
+#include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/session.h"
-#include "app/save_paths.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
 #include "engine/button.h"
 #include "engine/gui.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
+#include "engine/text.h"
 #include "ui/resources.h"
 
 namespace {
@@ -21,6 +23,8 @@ hgeSprite* menuBackground = nullptr;
 hgeGUI* menuGui = nullptr;
 // The continue button's greyed picture, drawn in its place while there is no save.
 hgeSprite* continueGreyed = nullptr;
+// The language the menu's picture was loaded in (LanguageGeneration).
+unsigned menuLanguage = 0;
 
 // Continue takes clicks only while a save exists; without one its greyed picture stands there instead.
 void UpdateContinue() {
@@ -70,23 +74,33 @@ bool MenuRender() {
 
 void StartMenu() {
   InstallScreen(Screen::Menu, MenuFrame, MenuRender);
+  // A language chosen since the menu was made: the menu is made again from its picture in that language.
+  if (menuGui != nullptr && menuLanguage != LanguageGeneration()) {
+    delete menuGui;
+    delete menuBackground;
+    delete continueGreyed;
+    hge->Texture_Free(menuTexture);
+    menuGui = nullptr;
+  }
   if (menuGui == nullptr) {
-    menuTexture = hge->Texture_Load("Data/menu.png", 0, false);
+    menuLanguage = LanguageGeneration();
+    menuTexture = hge->Texture_Load(LocalisedFile("Data/menu.png").c_str(), 0, false);
     menuBackground = new hgeSprite(menuTexture, 0, 0, SCREEN_W, SCREEN_H);
     menuGui = new hgeGUI();
     menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_NEW_GAME, MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY,
                                           MENU_NEWGAME_BUT_W, MENU_NEWGAME_BUT_H, menuTexture,
                                           MENU_NEWGAME_BUT_X, MENU_NEWGAME_BUT_Y));
-    menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_EXIT, MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W,
-                                          MENU_EXIT_BUT_H, menuTexture, MENU_EXIT_BUT_X, MENU_EXIT_BUT_Y));
+    menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_EXIT, MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY,
+                                          MENU_EXIT_BUT_W, MENU_EXIT_BUT_H, menuTexture, MENU_EXIT_BUT_X,
+                                          MENU_EXIT_BUT_Y));
     menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_CONTINUE, MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY,
                                           MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H, menuTexture,
                                           MENU_CONTINUE_BUT_X, MENU_CONTINUE_BUT_Y));
     menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_OPTIONS, MENU_OPTIONS_BUT_POSX, MENU_OPTIONS_BUT_POSY,
-                                          MENU_OPTIONS_BUT_W, MENU_OPTIONS_BUT_H, menuTexture, MENU_OPTIONS_BUT_X,
-                                          MENU_OPTIONS_BUT_Y));
-    continueGreyed = new hgeSprite(menuTexture, MENU_CONTINUE_BUT_X + 2 * MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_Y,
-                                   MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H);
+                                          MENU_OPTIONS_BUT_W, MENU_OPTIONS_BUT_H, menuTexture,
+                                          MENU_OPTIONS_BUT_X, MENU_OPTIONS_BUT_Y));
+    continueGreyed = new hgeSprite(menuTexture, MENU_CONTINUE_BUT_X + 2 * MENU_CONTINUE_BUT_W,
+                                   MENU_CONTINUE_BUT_Y, MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H);
   }
   UpdateContinue();
 }
@@ -98,18 +112,18 @@ std::vector<menu_button_struct> MenuButtons() {
     const char* text;
     float x, y, w, h;
   } buttons[] = {
-      {BUTTON_NEW_GAME, "Новая игра", MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY, MENU_NEWGAME_BUT_W,
+      {BUTTON_NEW_GAME, N_("Новая игра"), MENU_NEWGAME_BUT_POSX, MENU_NEWGAME_BUT_POSY, MENU_NEWGAME_BUT_W,
        MENU_NEWGAME_BUT_H},
-      {BUTTON_EXIT, "Выход", MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W, MENU_EXIT_BUT_H},
-      {BUTTON_CONTINUE, "Продолжить", MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W,
+      {BUTTON_EXIT, N_("Выход"), MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W, MENU_EXIT_BUT_H},
+      {BUTTON_CONTINUE, N_("Продолжить"), MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W,
        MENU_CONTINUE_BUT_H},
-      {BUTTON_OPTIONS, "Настройки", MENU_OPTIONS_BUT_POSX, MENU_OPTIONS_BUT_POSY, MENU_OPTIONS_BUT_W,
+      {BUTTON_OPTIONS, N_("Настройки"), MENU_OPTIONS_BUT_POSX, MENU_OPTIONS_BUT_POSY, MENU_OPTIONS_BUT_W,
        MENU_OPTIONS_BUT_H},
   };
   std::vector<menu_button_struct> out;
   for (const auto& b : buttons) {
     const hgeGUIObject* ctrl = menuGui->GetCtrl(b.id);
-    out.push_back({b.text, b.x, b.y, b.w, b.h, ctrl != nullptr && ctrl->bEnabled});
+    out.push_back({ToUtf8(Tr(b.text)), b.x, b.y, b.w, b.h, ctrl != nullptr && ctrl->bEnabled});
   }
   return out;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/ini_file.h"
+#include "engine/language.h"
 
 PlayerOptions activeOptions;
 PlayerOptions fileOptions;
@@ -16,17 +17,17 @@ namespace {
 // The one section of the options file.
 constexpr const char* kSection = "options";
 
-const char* const kOnOff[] = {"выкл", "вкл"};
+const char* const kOnOff[] = {N_("выкл"), N_("вкл")};
 // The names show each difficulty's factor (kDifficultyFactors).
-const char* const kDifficulties[] = {"Лёгкая x0,5", "Обычная x1", "Трудная x1,5"};
+const char* const kDifficulties[] = {N_("Лёгкая x0,5"), N_("Обычная x1"), N_("Трудная x1,5")};
 
 const OptionInfo kOptions[] = {
-    {"effects_volume", &PlayerOptions::effectsVolume, 0, 100, 100, 10, "Громкость эффектов", nullptr},
-    {"clock_volume", &PlayerOptions::clockVolume, 0, 100, 100, 10, "Громкость часов", nullptr},
-    {"fullscreen", &PlayerOptions::fullscreen, 0, 1, 0, 1, "Полный экран", kOnOff},
-    {"scale", &PlayerOptions::scale, 0, 16, 0, 1, "Масштаб окна", nullptr},
-    {"difficulty", &PlayerOptions::difficulty, DIFFICULTY_EASY, DIFFICULTY_HARD, DIFFICULTY_NORMAL, 1, "Сложность",
-     kDifficulties},
+    {"effects_volume", &PlayerOptions::effectsVolume, 0, 100, 100, 10, N_("Громкость эффектов"), nullptr},
+    {"clock_volume", &PlayerOptions::clockVolume, 0, 100, 100, 10, N_("Громкость часов"), nullptr},
+    {"fullscreen", &PlayerOptions::fullscreen, 0, 1, 0, 1, N_("Полный экран"), kOnOff},
+    {"scale", &PlayerOptions::scale, 0, 16, 0, 1, N_("Масштаб окна"), nullptr},
+    {"difficulty", &PlayerOptions::difficulty, DIFFICULTY_EASY, DIFFICULTY_HARD, DIFFICULTY_NORMAL, 1,
+     N_("Сложность"), kDifficulties},
     {nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr},
 };
 
@@ -109,7 +110,8 @@ PlayerOptions ParseOptions(const std::string& text, std::string* note) {
 std::string OptionsText(const PlayerOptions& options) {
   std::ostringstream out;
   out << "; Duskhollow's options, written by the game's options screen.\n[" << kSection << "]\n";
-  for (const OptionInfo* o = kOptions; o->key != nullptr; ++o) out << o->key << " = " << options.*(o->field) << "\n";
+  for (const OptionInfo* o = kOptions; o->key != nullptr; ++o)
+    out << o->key << " = " << options.*(o->field) << "\n";
   return out.str();
 }
 

@@ -13,6 +13,7 @@
 #include "engine/button.h"
 #include "engine/font.h"
 #include "engine/gui.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "ui/resources.h"
@@ -53,7 +54,8 @@ int ShownScale() {
 std::string Value(const OptionInfo& o) {
   const int value = activeOptions.*(o.field);
   if (o.field == &PlayerOptions::scale) return "x" + std::to_string(ShownScale());
-  if (o.names != nullptr) return o.names[(value < o.min ? o.min : (value > o.max ? o.max : value)) - o.min];
+  if (o.names != nullptr)
+    return ToUtf8(Tr(o.names[(value < o.min ? o.min : (value > o.max ? o.max : value)) - o.min]));
   return std::to_string(value);
 }
 
@@ -101,7 +103,8 @@ float RowTop(int row) {
 // A press of the left button at (x, y): picks the row under it and steps it on the arrows.
 void Click(float x, float y) {
   for (int row = 0; row < RowCount(); ++row) {
-    if (y < RowTop(row) || y >= RowTop(row) + OPTIONS_ROW_STEP - 4 || x < OPTIONS_ROW_X1 || x >= OPTIONS_ROW_X2)
+    if (y < RowTop(row) || y >= RowTop(row) + OPTIONS_ROW_STEP - 4 || x < OPTIONS_ROW_X1 ||
+        x >= OPTIONS_ROW_X2)
       continue;
     picked = row;
     if (x >= OPTIONS_LESS_X && x < OPTIONS_LESS_X + OPTIONS_ARROW_W) Step(row, -1, false);
@@ -141,12 +144,13 @@ bool OptionsRender() {
                        OPTIONS_BACK_BUT_POSY + OPTIONS_BACK_BUT_H + 16);
   font->SetColor(0xFFFFE6C8);
   font->SetScale(1.4f);
-  font->Render(SCREEN_W / 2, OPTIONS_ROW_Y - 38, HGETEXT_CENTER, ToCp1251("Настройки").c_str());
+  font->Render(SCREEN_W / 2, OPTIONS_ROW_Y - 38, HGETEXT_CENTER, Tr("Настройки").c_str());
   font->SetScale(1.0f);
   const std::vector<options_row_struct> rows = OptionsRows();
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     const float top = RowTop(row);
-    if (row == picked) highlight->RenderStretch(OPTIONS_ROW_X1, top, OPTIONS_ROW_X2, top + OPTIONS_ROW_STEP - 4);
+    if (row == picked)
+      highlight->RenderStretch(OPTIONS_ROW_X1, top, OPTIONS_ROW_X2, top + OPTIONS_ROW_STEP - 4);
     font->SetColor(row == picked ? 0xFFFFFFFF : 0xFFD0C4DC);
     const float textY = top + (OPTIONS_ROW_STEP - 4 - font->GetHeight()) / 2;
     font->Render(OPTIONS_ROW_X1 + 14, textY, HGETEXT_LEFT, ToCp1251(rows[row].label).c_str());
@@ -165,7 +169,7 @@ bool OptionsRender() {
 void StartOptions() {
   InstallScreen(Screen::Options, OptionsFrame, OptionsRender);
   if (gui == nullptr) {
-    const HTEXTURE menuTexture = hge->Texture_Load("Data/menu.png", 0, false);
+    const HTEXTURE menuTexture = hge->Texture_Load(LocalisedFile("Data/menu.png").c_str(), 0, false);
     background = new hgeSprite(menuTexture, 0, 0, SCREEN_W, SCREEN_H);
     panel = new hgeSprite(0, 0, 0, 1, 1);
     panel->SetColor(0xF0100C1C);
@@ -173,8 +177,9 @@ void StartOptions() {
     highlight->SetColor(0x60E0A050);
     font = new hgeFont("Data/font.fnt", false);
     gui = new hgeGUI();
-    gui->AddCtrl(new hgeGUIPushButton(BUTTON_BACK, OPTIONS_BACK_BUT_POSX, OPTIONS_BACK_BUT_POSY, OPTIONS_BACK_BUT_W,
-                                      OPTIONS_BACK_BUT_H, menuTexture, OPTIONS_BACK_BUT_X, OPTIONS_BACK_BUT_Y));
+    gui->AddCtrl(new hgeGUIPushButton(BUTTON_BACK, OPTIONS_BACK_BUT_POSX, OPTIONS_BACK_BUT_POSY,
+                                      OPTIONS_BACK_BUT_W, OPTIONS_BACK_BUT_H, menuTexture, OPTIONS_BACK_BUT_X,
+                                      OPTIONS_BACK_BUT_Y));
   }
   picked = 0;
   pressedHere = false;
@@ -182,7 +187,8 @@ void StartOptions() {
 
 std::vector<options_row_struct> OptionsRows() {
   std::vector<options_row_struct> rows;
-  for (const OptionInfo* o = OptionsTable(); o->key != nullptr; ++o) rows.push_back({o->label, Value(*o)});
+  for (const OptionInfo* o = OptionsTable(); o->key != nullptr; ++o)
+    rows.push_back({ToUtf8(Tr(o->label)), Value(*o)});
   return rows;
 }
 

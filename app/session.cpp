@@ -13,6 +13,7 @@
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/game_stats.h"
 #include "game/item.h"
@@ -107,7 +108,7 @@ bool ContinueSavedGame() {
   if (!ReadSave(text, *fresh, &game, &reason)) {
     delete fresh;
     Log("Save refused: " + reason);
-    hge->System_ErrorBox(ToCp1251("Сохранение повреждено").c_str());
+    hge->System_ErrorBox(Tr("Сохранение повреждено").c_str());
     std::rename(path.c_str(), BadSaveFilePath().c_str());
     return false;
   }

@@ -9,6 +9,7 @@
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/messages.h"
@@ -79,6 +80,8 @@ int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
     return 0;
   }
   hge->System_Log("Duskhollow %s, seed %u", DH_VERSION, options.seed);
+  hge->System_Log("Language %s%s%s", LanguageCode(CurrentLanguage()), LanguageProblem().empty() ? "" : ": ",
+                  LanguageProblem().c_str());
   if (!optionsNote.empty()) hge->System_Log("%s", optionsNote.c_str());
   LoadGameContent(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
   if (LOGO > 0) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/item.h"
@@ -75,18 +76,15 @@ bool AttackOdds(int member, const Item* item, attack_odds_struct* odds) {
   return true;
 }
 
-const std::string& NoAmmoText(const Item& item) {
-  static const std::string kNoCartridges = ToCp1251("Нет патронов");
-  static const std::string kNoNails = ToCp1251("Нет гвоздей");
-  static const std::string kNoArrows = ToCp1251("Нет стрел");
-  if (item.ammoKind == AMMO_CARTRIDGES) return kNoCartridges;
-  return item.ammoKind == AMMO_NAILS ? kNoNails : kNoArrows;
+std::string NoAmmoText(const Item& item) {
+  if (item.ammoKind == AMMO_CARTRIDGES) return Tr("Нет патронов");
+  return item.ammoKind == AMMO_NAILS ? Tr("Нет гвоздей") : Tr("Нет стрел");
 }
 
 std::string AttackHint(const Item& item, const attack_odds_struct& odds) {
   if (odds.empty) return NoAmmoText(item);
-  std::string text = ToCp1251("Убить: ") + Percent(odds.kill) + "\n" + ToCp1251("Отбросить: ") +
-                     Percent(odds.push) + "\n" + ToCp1251("Очки действия: ") + IntToText(odds.cost);
-  if (!odds.affordable) text += "\n" + ToCp1251("Недостаточно очков действия");
+  std::string text = Tr("Убить: ") + Percent(odds.kill) + "\n" + Tr("Отбросить: ") + Percent(odds.push) +
+                     "\n" + Tr("Очки действия: ") + IntToText(odds.cost);
+  if (!odds.affordable) text += "\n" + Tr("Недостаточно очков действия");
   return text;
 }

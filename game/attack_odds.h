@@ -28,7 +28,7 @@ float PushChanceOver(const action_struct& action, bool skilled, int rounds);
 // blow or shot selected (no item, a tool, a medicine).
 bool AttackOdds(int member, const Item* item, attack_odds_struct* odds);
 // What an empty weapon lacks, Windows-1251: "Нет патронов", "Нет гвоздей" or "Нет стрел".
-const std::string& NoAmmoText(const Item& item);
+std::string NoAmmoText(const Item& item);
 // The lines shown beside the pointer for `odds`, Windows-1251: the ammunition the weapon lacks, or the
 // kill and knock-back chances in whole percent, the cost and a warning when the points do not pay.
 std::string AttackHint(const Item& item, const attack_odds_struct& odds);

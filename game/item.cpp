@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/item_catalogue.h"
 #include "game/person.h"
@@ -10,22 +11,11 @@
 
 namespace {
 
-const std::vector<std::string>& ItemNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> list;
-    for (int type = 0; type < ITEM_TYPE_COUNT; ++type) list.push_back(ToCp1251(CatalogueRowOf(type)->name));
-    return list;
-  }();
-  return names;
-}
-
-const std::vector<std::string>& ActionNames() {
-  static const std::vector<std::string> names = {
-      ToCp1251("Завести машину"), ToCp1251("Ударить"),      ToCp1251("Выстрел"),
-      ToCp1251("Очередь"),        ToCp1251("Перезарядить"), ToCp1251("Применить"),
-  };
-  return names;
-}
+// The catalogue's names of the actions, by action id.
+const char* const kActionNames[] = {
+    N_("Завести машину"), N_("Ударить"), N_("Выстрел"), N_("Очередь"), N_("Перезарядить"), N_("Применить"),
+};
+constexpr int32_t kActionCount = sizeof(kActionNames) / sizeof(kActionNames[0]);
 
 }  // namespace
 
@@ -63,13 +53,13 @@ void Item::AddResult(float weightWithout, float weightWith, int32_t code) {
 std::string Item::ActionName() const {
   if (selectedAction < 0 || selectedAction >= static_cast<int32_t>(actions.size())) return "";
   const int32_t id = actions[selectedAction].id;
-  if (id < 0 || id >= static_cast<int32_t>(ActionNames().size())) return "";
-  return ActionNames()[id];
+  if (id < 0 || id >= kActionCount) return "";
+  return Tr(kActionNames[id]);
 }
 
 std::string ItemName(int32_t type) {
-  if (type < 0 || type >= ITEM_TYPE_COUNT) return ToCp1251("Предмет не известен");
-  return ItemNames()[type];
+  if (type < 0 || type >= ITEM_TYPE_COUNT) return Tr("Предмет не известен");
+  return Tr(CatalogueRowOf(type)->name);
 }
 
 bool IsSkilledWith(int member, const Item& item) {

@@ -51,6 +51,8 @@ class Item {
 std::string ItemName(int32_t type);
 // Name of a skill, Windows-1251 ("навык не известен" for an unknown skill).
 std::string SkillName(int32_t skill);
+// The Russian name of a skill as written (UTF-8), the text SkillName translates.
+const char* SkillText(int32_t skill);
 // True when team member `member` has at least one of the item's skills.
 bool IsSkilledWith(int member, const Item& item);
 // Index of the result of `action` that a roll in [0, 1) lands on; -1 when no result brings the roll to 0.

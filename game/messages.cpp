@@ -2,6 +2,7 @@
 #include "game/messages.h"
 
 #include "engine/font.h"
+#include "engine/language.h"
 #include "engine/text.h"
 
 hgeFont* messageFont = nullptr;
@@ -9,32 +10,34 @@ hgeFont* messageFont = nullptr;
 namespace {
 
 std::vector<std::string> phrases;
+// The language the table was translated into.
+unsigned phrasesGeneration = 0;
 
 const char* const kPhraseTexts[] = {
-    "Надо подойти ближе",
-    "Удалось немного подлечить",
-    "Аптечка закончилась",
-    "Не чувствует боли",
-    "Чувствует себя бодрее",
-    "Неудачная попытка",
-    "Недостаточно очков действия",
-    "Недостаточно места в инвентаре",
-    "Передал предмет",
-    "Переложил из руки в руку",
-    "Выброшены предметы, которым не хватило места",
-    "Он не умеет водить!",
-    "Двигатель не завелся",
-    "Требуется 1 очко действия",
-    "Требуется 3 очка действия",
-    "Броня спасла от урона",
-    "Положил предмет на землю",
-    "В этой клетке некого лечить",
-    "Нет патронов",
+    N_("Надо подойти ближе"),
+    N_("Удалось немного подлечить"),
+    N_("Аптечка закончилась"),
+    N_("Не чувствует боли"),
+    N_("Чувствует себя бодрее"),
+    N_("Неудачная попытка"),
+    N_("Недостаточно очков действия"),
+    N_("Недостаточно места в инвентаре"),
+    N_("Передал предмет"),
+    N_("Переложил из руки в руку"),
+    N_("Выброшены предметы, которым не хватило места"),
+    N_("Он не умеет водить!"),
+    N_("Двигатель не завелся"),
+    N_("Требуется 1 очко действия"),
+    N_("Требуется 3 очка действия"),
+    N_("Броня спасла от урона"),
+    N_("Положил предмет на землю"),
+    N_("В этой клетке некого лечить"),
+    N_("Нет патронов"),
 };
 constexpr int kPhraseCount = sizeof(kPhraseTexts) / sizeof(kPhraseTexts[0]);
 
 std::string UndefinedPhrase(int number) {
-  return ToCp1251("Фраза не определена (") + IntToText(number) + ")";
+  return Tr("Фраза не определена (") + IntToText(number) + ")";
 }
 
 void Post(const std::string& text) {
@@ -48,16 +51,18 @@ void Post(const std::string& text) {
 void LoadPhrases() {
   phrases.clear();
   for (int i = 0; i < kPhraseCount; ++i) phrases.push_back(UndefinedPhrase(i));
-  for (int i = 0; i < kPhraseCount; ++i) phrases[i] = ToCp1251(kPhraseTexts[i]);
+  for (int i = 0; i < kPhraseCount; ++i) phrases[i] = Tr(kPhraseTexts[i]);
+  phrasesGeneration = LanguageGeneration();
 }
 
 const std::vector<std::string>& Phrases() {
+  if (!phrases.empty() && phrasesGeneration != LanguageGeneration()) LoadPhrases();
   return phrases;
 }
 
 void ShowPhrase(int number) {
-  if (number >= 0 && number < static_cast<int>(phrases.size())) {
-    Post(phrases[number]);
+  if (number >= 0 && number < static_cast<int>(Phrases().size())) {
+    Post(Phrases()[number]);
   } else {
     Post(UndefinedPhrase(number));
   }

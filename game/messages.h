@@ -16,7 +16,7 @@ extern hgeFont* messageFont;
 
 // Builds the 19-entry phrase table.
 void LoadPhrases();
-// The phrase table (Windows-1251).
+// The phrase table (Windows-1251), translated anew after a change of language.
 const std::vector<std::string>& Phrases();
 // Posts phrase `number`; an unknown number posts "Фраза не определена (n)".
 void ShowPhrase(int number);

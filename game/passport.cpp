@@ -1,6 +1,7 @@
 // The profession and trait rules of a new team member, in the order their draws are made.
 #include "game/passport.h"
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/item.h"
 #include "game/person.h"
@@ -13,6 +14,7 @@ bool Chance(float x) {
   return RandomFloat(0.0f, 1.0f) < x;
 }
 
+// The description is kept in Russian; Person::DescriptionText shows it in the language in force.
 void Text(Person& p, const char* utf8) {
   p.description += ToCp1251(utf8);
 }
@@ -25,9 +27,9 @@ void Learn(Person& p, int32_t skill) {
 
 void Cook(Person& p) {
   if (RandomInt(0, 1) == 0) {
-    Text(p, "Повар. Хорошо владеет ножами.");
+    Text(p, N_("Повар. Хорошо владеет ножами."));
   } else {
-    Text(p, "Мясник. Однажды на спор разделал свиную тушу за 5 минут.");
+    Text(p, N_("Мясник. Однажды на спор разделал свиную тушу за 5 минут."));
   }
   Learn(p, SKILL_KNIVES);
   if (Chance(0.6f)) Give(p, ITEM_KITCHEN_KNIFE);
@@ -35,11 +37,11 @@ void Cook(Person& p) {
 
 void Soldier(Person& p) {
   if (RandomInt(0, 1) == 0) {
-    Text(p, "Военный. Все началось прямо в казарме.");
+    Text(p, N_("Военный. Все началось прямо в казарме."));
     if (Chance(0.33f)) Give(p, ITEM_ASSAULT_RIFLE);
     if (Chance(0.33f)) Learn(p, SKILL_ASSAULT_RIFLES);
   } else {
-    Text(p, "Военный. Офицеры бывшими не бывают.");
+    Text(p, N_("Военный. Офицеры бывшими не бывают."));
     if (Chance(0.4f)) Give(p, ITEM_PISTOL);
     Learn(p, SKILL_PISTOL);
   }
@@ -47,9 +49,9 @@ void Soldier(Person& p) {
 
 void Doctor(Person& p) {
   if (RandomInt(0, 1) == 0) {
-    Text(p, "Врач. За 3 года работы в неотложке многое повидал, но не такое.");
+    Text(p, N_("Врач. За 3 года работы в неотложке многое повидал, но не такое."));
   } else {
-    Text(p, "Врач. Больше привык лечить, а не калечить.");
+    Text(p, N_("Врач. Больше привык лечить, а не калечить."));
   }
   Learn(p, SKILL_HEALING);
   switch (RandomInt(0, 6)) {
@@ -74,9 +76,8 @@ void Doctor(Person& p) {
 }
 
 void Plumber(Person& p) {
-  Text(p,
-       "Сантехник. Часто с коллегами играл в городки разводными ключами. Перед вами бессменный лидер этой "
-       "забавы.");
+  Text(p, N_("Сантехник. Часто с коллегами играл в городки разводными ключами. Перед вами бессменный лидер этой "
+       "забавы."));
   Learn(p, SKILL_PIPE_WRENCH);
   switch (RandomInt(0, 6)) {
     case 0:
@@ -94,7 +95,7 @@ void Plumber(Person& p) {
 }
 
 void Postman(Person& p) {
-  Text(p, "Почтальон. Владелец посылки пытался его покусать, так что ее содержимое он присвоил себе.");
+  Text(p, N_("Почтальон. Владелец посылки пытался его покусать, так что ее содержимое он присвоил себе."));
   Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
   if (Chance(0.25f)) Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
 }
@@ -110,9 +111,9 @@ void ServiceWeapon(Person& p, int32_t weapon, int32_t skill) {
 
 void Policeman(Person& p) {
   if (RandomInt(0, 1) == 0) {
-    Text(p, "Полицейский. Похоже, что сегодняшнее дежурство никогда не закончится.");
+    Text(p, N_("Полицейский. Похоже, что сегодняшнее дежурство никогда не закончится."));
   } else {
-    Text(p, "Полицейский. Старое ранение болит... ох не к добру это.");
+    Text(p, N_("Полицейский. Старое ранение болит... ох не к добру это."));
   }
   switch (RandomInt(0, 4)) {
     case 0:
@@ -131,13 +132,13 @@ void Policeman(Person& p) {
 }
 
 void Detective(Person& p) {
-  Text(p, "Детектив. Поможет ли цепкий глаз и хорошая память против зомби?");
+  Text(p, N_("Детектив. Поможет ли цепкий глаз и хорошая память против зомби?"));
   Learn(p, SKILL_DETECTIVE);
 }
 
 void Woodsman(Person& p) {
   if (RandomInt(0, 1) == 1) {
-    Text(p, "Лесоруб. Профессионально пользуется бензопилой и топором.");
+    Text(p, N_("Лесоруб. Профессионально пользуется бензопилой и топором."));
     Learn(p, SKILL_AXES);
     Learn(p, SKILL_CHAINSAWS);
     if (Chance(0.3f)) {
@@ -146,7 +147,7 @@ void Woodsman(Person& p) {
       Give(p, ITEM_CHAINSAW);
     }
   } else {
-    Text(p, "Лесник. Какой черт дернул именно сегодня поехать в город за спичками и солью?");
+    Text(p, N_("Лесник. Какой черт дернул именно сегодня поехать в город за спичками и солью?"));
     const int32_t gun = RandomInt(0, 3);
     if (gun == 0) Give(p, ITEM_HUNTING_GUN);
     if (gun == 1) Give(p, ITEM_RIFLE);
@@ -155,11 +156,11 @@ void Woodsman(Person& p) {
 
 void Guard(Person& p) {
   if (RandomInt(0, 1) == 1) {
-    Text(p, "Охранник. Был на смене когда началось.");
+    Text(p, N_("Охранник. Был на смене когда началось."));
     if (Chance(0.4f)) Learn(p, SKILL_BATON);
     if (Chance(0.4f)) Give(p, ITEM_BATON);
   } else {
-    Text(p, "Сторож. Директор склада покусал главного бухгалтера. Пора бросать эту работу.");
+    Text(p, N_("Сторож. Директор склада покусал главного бухгалтера. Пора бросать эту работу."));
     if (Chance(0.4f)) Give(p, ITEM_REVOLVER);
     if (Chance(0.4f)) Give(p, RandomInt(ITEM_HOLSTER, ITEM_CROSSBOW));
   }
@@ -167,11 +168,11 @@ void Guard(Person& p) {
 
 void Biker(Person& p) {
   if (RandomInt(0, 1) == 1) {
-    Text(p, "Байкер. Надо выбираться из города побыстрее.");
+    Text(p, N_("Байкер. Надо выбираться из города побыстрее."));
     Learn(p, SKILL_CHAIN);
     Give(p, RandomInt(0, 3) == 0 ? ITEM_CHAIN : ITEM_KNUCKLEDUSTER);
   } else {
-    Text(p, "Байкер. Только оправился после аварии, а тут такое.");
+    Text(p, N_("Байкер. Только оправился после аварии, а тут такое."));
     Learn(p, SKILL_CROWBAR);
     Give(p, RandomInt(0, 3) == 0 ? ITEM_SAWN_OFF : ITEM_CROWBAR);
   }
@@ -179,13 +180,13 @@ void Biker(Person& p) {
 }
 
 void Redneck(Person& p) {
-  Text(p, "Деревенщина. Надо убираться подальше от города, от этих проблем.");
+  Text(p, N_("Деревенщина. Надо убираться подальше от города, от этих проблем."));
   if (Chance(0.4f)) Give(p, ITEM_HAMMER);
   if (Chance(0.4f)) Give(p, ITEM_NAIL_GUN);
 }
 
 void Gymnast(Person& p) {
-  Text(p, "Гимнаст. Имеет феноменальную гибкость, за счет долгих тренировок.");
+  Text(p, N_("Гимнаст. Имеет феноменальную гибкость, за счет долгих тренировок."));
   Learn(p, SKILL_GYMNAST);
 }
 
@@ -210,48 +211,48 @@ void ApplyProfession(Person& p) {
 void ApplyTrait(Person& p) {
   switch (p.trait) {
     case 1:
-      Text(p, "Может одним ударом сломать челюсть.");
+      Text(p, N_("Может одним ударом сломать челюсть."));
       Learn(p, SKILL_BOXER);
       break;
     case 2:
-      Text(p, "Увлекался книгами про Робин-Гуда.");
+      Text(p, N_("Увлекался книгами про Робин-Гуда."));
       Learn(p, SKILL_BOW);
       break;
     case 3:
-      Text(p, "Был волонтером Красного Креста.");
+      Text(p, N_("Был волонтером Красного Креста."));
       Learn(p, SKILL_HEALING);
       break;
     case 4:
-      Text(p, "После юношеской травмы спины не чувствует боли.");
+      Text(p, N_("После юношеской травмы спины не чувствует боли."));
       Learn(p, SKILL_ANALGESIA);
       break;
     case 5:
-      Text(p, "Отец всегда брал его на охоту.");
+      Text(p, N_("Отец всегда брал его на охоту."));
       Learn(p, SKILL_HUNTING_GUN);
       break;
     case 6:
       if (IsArmed(p)) break;
-      Text(p, "Занял первое место на соревнованиях по стрельбе.");
+      Text(p, N_("Занял первое место на соревнованиях по стрельбе."));
       Learn(p, SKILL_REVOLVER);
       Learn(p, SKILL_PISTOL);
       break;
     case 7:
-      Text(p, "Играл в средней лиге.");
+      Text(p, N_("Играл в средней лиге."));
       Learn(p, SKILL_BAT);
       break;
     case 8:
       if (IsArmed(p)) break;
-      Text(p, "Имеет опыт военной службы.");
+      Text(p, N_("Имеет опыт военной службы."));
       Learn(p, SKILL_ASSAULT_RIFLES);
       Learn(p, SKILL_PISTOL);
       break;
     case 9:
       if (IsArmed(p)) break;
-      Text(p, "Купил оружие для самообороны.");
+      Text(p, N_("Купил оружие для самообороны."));
       Give(p, RandomInt(0, 1) == 0 ? ITEM_REVOLVER : ITEM_PISTOL);
       break;
     case 10:
-      Text(p, "Играет в хоккей.");
+      Text(p, N_("Играет в хоккей."));
       Give(p, ITEM_HOCKEY_ARMOUR);
       break;
     case 11:
@@ -260,7 +261,7 @@ void ApplyTrait(Person& p) {
     case 12:
       if (IsArmed(p) || p.profession == 7) break;
       Learn(p, SKILL_FEEBLE);
-      Text(p, "Дистрофик.");
+      Text(p, N_("Дистрофик."));
       p.life = p.maximum = p.actionPoints = 3;
       break;
     default:

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/item.h"
@@ -24,6 +25,29 @@ int SizeOf(const std::vector<Item*>& bag) {
   int load = 0;
   for (const Item* item : bag) load += item->size;
   return load;
+}
+
+// The first name of number `n` as written in Russian (UTF-8); the last name for a number out of range.
+const char* FirstNameText(int32_t n) {
+  static const char* const kNames[] = {
+      N_("Сергей"), N_("Максим"), N_("Володя"), N_("Антон"), N_("Миша"), N_("Саша"), N_("Женя"), N_("Игорь"),
+  };
+  constexpr int32_t kNameCount = sizeof(kNames) / sizeof(kNames[0]);
+  return kNames[n >= 0 && n < kNameCount ? n : kNameCount - 1];
+}
+
+// "Name (skill, skill)" with every part given as its Russian text to `words` (Tr or a plain conversion).
+std::string NameWithSkills(const Person& p, std::string (*words)(const char*)) {
+  std::string name = words(FirstNameText(p.firstName));
+  if (!p.skills.empty()) {
+    name += " (";
+    for (size_t i = 0; i < p.skills.size(); ++i) {
+      if (i > 0) name += ", ";
+      name += words(SkillText(p.skills[i]));
+    }
+    name += ")";
+  }
+  return name;
 }
 
 }  // namespace
@@ -79,15 +103,7 @@ Person::Person(HTEXTURE texture, int32_t firstNumber, int32_t professionNumber, 
   }
   RecountBag();
 
-  displayName = FirstName();
-  if (!skills.empty()) {
-    displayName += " (";
-    for (size_t i = 0; i < skills.size(); ++i) {
-      if (i > 0) displayName += ", ";
-      displayName += SkillName(skills[i]);
-    }
-    displayName += ")";
-  }
+  displayName = NameWithSkills(*this, [](const char* russian) { return ToCp1251(russian); });
   if (!bag.empty()) active = bag.front();
 }
 
@@ -110,16 +126,28 @@ void Person::SetDirection(int dir) {
 }
 
 std::string Person::FirstName() const {
-  static const std::vector<std::string> names = {
-      ToCp1251("Сергей"), ToCp1251("Максим"), ToCp1251("Володя"), ToCp1251("Антон"),
-      ToCp1251("Миша"),   ToCp1251("Саша"),   ToCp1251("Женя"),   ToCp1251("Игорь"),
-  };
-  if (firstName < 0 || firstName >= static_cast<int32_t>(names.size())) return names.back();
-  return names[firstName];
+  return Tr(FirstNameText(firstName));
 }
 
 std::string Person::DisplayName() const {
-  return displayName;
+  // The name is kept in Russian (saves hold it so); another language builds it from its parts.
+  if (CurrentLanguage() == Language::Russian) return displayName;
+  return NameWithSkills(*this, Tr);
+}
+
+std::string Person::DescriptionText() const {
+  // The kept Russian description is a profession text and a trait text, one line each.
+  if (CurrentLanguage() == Language::Russian) return description;
+  std::string text;
+  size_t start = 0;
+  while (start <= description.size()) {
+    const size_t end = std::min(description.find('\n', start), description.size());
+    const std::string line = description.substr(start, end - start);
+    if (!line.empty()) text += Tr(ToUtf8(line).c_str());
+    if (end < description.size()) text += '\n';
+    start = end + 1;
+  }
+  return text;
 }
 
 void Person::RecountBag() {

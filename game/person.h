@@ -71,10 +71,12 @@ class Person {
   void Draw(float viewX, float viewY, int cellW, int cellH);
   // Faces `dir` and shows its standing frame.
   void SetDirection(int dir);
-  // The first name, Windows-1251.
+  // The first name in the language in force, Windows-1251.
   std::string FirstName() const;
-  // A copy of the display name.
+  // The display name (first name and skills) in the language in force; `displayName` keeps it in Russian.
   std::string DisplayName() const;
+  // The description in the language in force; `description` keeps it in Russian.
+  std::string DescriptionText() const;
   // bagLoad = sum of the bag items' sizes.
   void RecountBag();
   // Puts `item` from `source` into the bag if it fits; see ItemSource.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/item.h"
 #include "game/person.h"
@@ -329,7 +330,7 @@ int Person::Analyze(float dt) {
       break;
     default:
       // Reported once; the action is dropped so that the queue goes on instead of stalling.
-      if (hge != nullptr) hge->System_ErrorBox(ToCp1251("Неизвестно действие Person::analyz").c_str());
+      if (hge != nullptr) hge->System_ErrorBox(Tr("Неизвестно действие Person::analyz").c_str());
       done = true;
       break;
   }

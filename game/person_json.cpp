@@ -41,7 +41,7 @@ nlohmann::json PersonToJson(const Person& p) {
   if (p.isZombie != 0) return ZombieToJson(p);
   nlohmann::json bag = nlohmann::json::array();
   for (const Item* item : p.bag) bag.push_back(ItemToJson(item));
-  return {{"name", ToUtf8(p.displayName)},
+  return {{"name", ToUtf8(p.DisplayName())},
           {"firstName", p.firstName},
           {"profession", p.profession},
           {"trait", p.trait},
@@ -65,6 +65,6 @@ nlohmann::json PersonToJson(const Person& p) {
           {"holster", ItemToJson(p.holster)},
           {"active", ItemToJson(p.active)},
           {"skills", p.skills},
-          {"description", ToUtf8(p.description)},
+          {"description", ToUtf8(p.DescriptionText())},
           {"queue", QueueToJson(p)}};
 }

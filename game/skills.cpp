@@ -1,24 +1,25 @@
 // Skill names.
-#include "engine/text.h"
+#include "engine/language.h"
 #include "game/item.h"
 
 namespace {
 
 const char* const kSkillNames[] = {
-    "Ножи",     "Автоматы", "Пистолет",  "Лечение", "Газовый ключ", "Револьвер",       "Гимнаст",
-    "Детектив", "Топоры",   "Бензопилы", "Дубинка", "Цепь",         "Ломик",           "Плотник",
-    "Боксер",   "Лук",      "Аналгезия", "Ружье",   "Бита",         "Не умеет водить", "Дистрофик",
+    N_("Ножи"),      N_("Автоматы"),  N_("Пистолет"), N_("Лечение"), N_("Газовый ключ"),
+    N_("Револьвер"), N_("Гимнаст"),   N_("Детектив"), N_("Топоры"),  N_("Бензопилы"),
+    N_("Дубинка"),   N_("Цепь"),      N_("Ломик"),    N_("Плотник"), N_("Боксер"),
+    N_("Лук"),       N_("Аналгезия"), N_("Ружье"),    N_("Бита"),    N_("Не умеет водить"),
+    N_("Дистрофик"),
 };
 constexpr int kSkillCount = sizeof(kSkillNames) / sizeof(kSkillNames[0]);
 
 }  // namespace
 
+const char* SkillText(int32_t skill) {
+  if (skill < 0 || skill >= kSkillCount) return N_("навык не известен");
+  return kSkillNames[skill];
+}
+
 std::string SkillName(int32_t skill) {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> list;
-    for (const char* name : kSkillNames) list.push_back(ToCp1251(name));
-    return list;
-  }();
-  if (skill < 0 || skill >= kSkillCount) return ToCp1251("навык не известен");
-  return names[skill];
+  return Tr(SkillText(skill));
 }

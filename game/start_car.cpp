@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
@@ -30,8 +31,7 @@ void StartCar() {
     return;
   }
   if (user->cell != gameBoard->EscapeCell()) {
-    static const std::string notHere = ToCp1251("Машина не здесь");
-    ShowMessage(notHere);
+    ShowMessage(Tr("Машина не здесь"));
     return;
   }
 

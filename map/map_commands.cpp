@@ -1,4 +1,5 @@
 // Searching a spot, walking a path and putting a dragged item down, as ordered by a click on the map.
+#include "engine/language.h"
 #include "map/map_commands.h"
 
 #include <algorithm>
@@ -87,7 +88,7 @@ void MoveMember(Map& map, int member, int cell) {
   // The route from the clicked cell back to the member; a table that leads nowhere is broken.
   const std::vector<int> route = map.PathBack(member, cell);
   if (route.empty()) {
-    hge->System_ErrorBox(ToCp1251("Неизвестно направление Map::Analyze").c_str());
+    hge->System_ErrorBox(Tr("Неизвестно направление Map::Analyze").c_str());
     return;
   }
   // The first step is the cheapest cell of the route: a member who cannot pay it stays, turned as it was.

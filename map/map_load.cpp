@@ -7,6 +7,7 @@
 
 #include "config/settings.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/ids.h"
@@ -68,12 +69,12 @@ bool FloorStandHeight(int floor, int16_t* height) {
 }  // namespace
 
 void Map::Load(const std::string& path) {
-  static const std::string kNoFile = ToCp1251("Нет файла карты");
-  static const std::string kBadSize = ToCp1251("Размер карты неверен");
-  static const std::string kBadFloor = ToCp1251("Расчет высоты непроходимой стартовой ячейки");
-  static const std::string kBadDecoration = ToCp1251("Декорация из несуществующего спрайта ");
-  static const std::string kBadHide = ToCp1251("Скрытие несуществующего спрайта ");
-  static const std::string kEnded = ToCp1251("Файл карты неожиданно закончился");
+  const std::string kNoFile = Tr("Нет файла карты");
+  const std::string kBadSize = Tr("Размер карты неверен");
+  const std::string kBadFloor = Tr("Расчет высоты непроходимой стартовой ячейки");
+  const std::string kBadDecoration = Tr("Декорация из несуществующего спрайта ");
+  const std::string kBadHide = Tr("Скрытие несуществующего спрайта ");
+  const std::string kEnded = Tr("Файл карты неожиданно закончился");
 
   std::ifstream in(path);
   if (!in) {

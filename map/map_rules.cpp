@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/person.h"
 #include "game/world.h"
@@ -88,7 +89,7 @@ int16_t Map::ZombieStepCost(int x, int y, int direction, bool checkZombies) cons
 }
 
 step_kind_struct Map::StepKind(int member, int cell, int direction) const {
-  static const std::string kImpassable = ToCp1251("Расчет высоты непроходимого барьера");
+  const std::string kImpassable = Tr("Расчет высоты непроходимого барьера");
   step_kind_struct result{StepAction(direction), 0.0f, 0.0f};
   if (!ValidCell(cell)) return result;
   result.fromHeight = cells[cell].standHeight;

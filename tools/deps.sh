@@ -3,7 +3,8 @@
 # Usage: tools/deps.sh play|test|package|content|web
 set -euo pipefail
 
-play_pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
+# gettext: msgfmt compiles the translations at build time; the translation check runs xgettext and msgmerge.
+play_pkgs=(cmake g++ make pkg-config gettext libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
   nlohmann-json3-dev)
 # The package's checks: dpkg-dev builds it (dpkg-shlibdeps), lintian, appstream and desktop-file-utils
 # validate it, groff-base renders the manual page.

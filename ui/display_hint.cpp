@@ -1,6 +1,7 @@
 // Names on hover: which item or member the display shows under the pointer, and the lines about it.
 #include "ui/display_hint.h"
 
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/item.h"
@@ -58,19 +59,19 @@ const Item* ItemUnder(const Person& p, int id) {
 std::string ItemHint(const Item& item) {
   std::string text = ItemName(item.type);
   if (item.kind == KIND_FIREARM && item.capacity > 0) {
-    text += "\n" + ToCp1251("Заряжено: ") + IntToText(item.loaded) + "/" + IntToText(item.capacity);
+    text += "\n" + Tr("Заряжено: ") + IntToText(item.loaded) + "/" + IntToText(item.capacity);
   } else if (item.kind == KIND_BAG && item.loaded > 0) {
-    text += "\n" + ToCp1251("Патронов: ") + IntToText(item.loaded);
+    text += "\n" + Tr("Патронов: ") + IntToText(item.loaded);
   }
   if (const action_struct* action = SelectedActionOf(&item)) {
-    text += "\n" + item.ActionName() + ToCp1251(", очки действия: ") + IntToText(action->cost);
+    text += "\n" + item.ActionName() + Tr(", очки действия: ") + IntToText(action->cost);
   }
   return text;
 }
 
 std::string MemberHint(const Person& p) {
-  return p.DisplayName() + "\n" + ToCp1251("Жизнь: ") + IntToText(p.life) + "/" + IntToText(p.maximum) +
-         "\n" + ToCp1251("Очки действия: ") + IntToText(p.actionPoints);
+  return p.DisplayName() + "\n" + Tr("Жизнь: ") + IntToText(p.life) + "/" + IntToText(p.maximum) +
+         "\n" + Tr("Очки действия: ") + IntToText(p.actionPoints);
 }
 
 std::string DisplayHint(float x, float y) {

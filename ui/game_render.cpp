@@ -7,6 +7,7 @@
 #include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
+#include "engine/language.h"
 #include "engine/text.h"
 #include "game/game_stats.h"
 #include "game/item.h"
@@ -75,7 +76,7 @@ void DrawPointer(float mx, float my) {
 // The turn counter under the end-turn button, right-aligned with it.
 void DrawTurnCounter() {
   if (font1 == nullptr) return;
-  const std::string text = ToCp1251("Ход ") + std::to_string(gameStats.turns);
+  const std::string text = Tr("Ход ") + std::to_string(gameStats.turns);
   font1->Render(END_BUTTON_X + END_BUTTON_W - 4, END_BUTTON_Y + END_BUTTON_H + 2, HGETEXT_RIGHT,
                 text.c_str());
 }

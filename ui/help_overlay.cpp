@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "engine/font.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "map/map_tokens.h"
@@ -29,36 +30,39 @@ hgeSprite* Shade() {
   return shade;
 }
 
+// The help's lines as written in Russian; "" is an empty line.
+const char* const kHelpLines[] = {
+    N_("Цель: найти ключи от машины, дойти до машины и завести её."),
+    N_("Игра проиграна, когда погибнет вся команда."),
+    "",
+    N_("Левая кнопка мыши: идти, обыскать место, ударить или выстрелить,"),
+    N_("    взять и переложить предмет, выбрать участника по фото."),
+    N_("Правая кнопка: отменить перенос, сменить действие предмета."),
+    N_("1-4: выбрать участника команды."),
+    N_("E или кнопка \"Конец хода\": закончить ход."),
+    N_("W, A, S, D, стрелки или край экрана: прокрутка карты."),
+    N_("Наведите курсор на зомби: шансы убить и отбросить."),
+    N_("Tab или квадрат рядом с \"?\": где зомби могут ударить в свой ход."),
+    N_("H: эта справка. Escape: выйти из игры (игра сохраняется)."),
+    "",
+    N_("Любая клавиша или щелчок закрывают справку."),
+};
+
 }  // namespace
 
 const std::vector<std::string>& HelpLines() {
-  static const std::vector<std::string> lines = [] {
-    const char* const utf8[] = {
-        "Цель: найти ключи от машины, дойти до машины и завести её.",
-        "Игра проиграна, когда погибнет вся команда.",
-        "",
-        "Левая кнопка мыши: идти, обыскать место, ударить или выстрелить,",
-        "    взять и переложить предмет, выбрать участника по фото.",
-        "Правая кнопка: отменить перенос, сменить действие предмета.",
-        "1-4: выбрать участника команды.",
-        "E или кнопка \"Конец хода\": закончить ход.",
-        "W, A, S, D, стрелки или край экрана: прокрутка карты.",
-        "Наведите курсор на зомби: шансы убить и отбросить.",
-        "Tab или квадрат рядом с \"?\": где зомби могут ударить в свой ход.",
-        "H: эта справка. Escape: выйти из игры (игра сохраняется).",
-        "",
-        "Любая клавиша или щелчок закрывают справку.",
-    };
-    std::vector<std::string> out;
-    for (const char* line : utf8) out.push_back(ToCp1251(line));
-    return out;
-  }();
+  static std::vector<std::string> lines;
+  static unsigned language = 0;
+  if (lines.empty() || language != LanguageGeneration()) {
+    language = LanguageGeneration();
+    lines.clear();
+    for (const char* line : kHelpLines) lines.push_back(Tr(line));
+  }
   return lines;
 }
 
-const std::string& HelpHintLine() {
-  static const std::string line = ToCp1251("Нажмите H, чтобы открыть справку");
-  return line;
+std::string HelpHintLine() {
+  return Tr("Нажмите H, чтобы открыть справку");
 }
 
 void DrawHelp() {

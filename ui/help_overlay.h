@@ -14,10 +14,10 @@ extern bool helpShown;
 // The line that points to the help is shown (the run's first game until the help is first opened).
 extern bool helpHintShown;
 
-// The help's lines, Windows-1251: the goal of the game, then the controls.
+// The help's lines, Windows-1251, in the language in force: the goal of the game, then the controls.
 const std::vector<std::string>& HelpLines();
-// The line that points to the help, Windows-1251.
-const std::string& HelpHintLine();
+// The line that points to the help, Windows-1251, in the language in force.
+std::string HelpHintLine();
 // Draws the help screen: the game dimmed, the panel's art behind the lines, the lines in the game's font.
 void DrawHelp();
 // The "?" button's left and top edges: under the end-turn button, at its left end.

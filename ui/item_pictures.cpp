@@ -1,4 +1,5 @@
 // The 52 item pictures, cut from the items texture at start-up.
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "game/ids.h"
 #include "ui/resources.h"
@@ -31,7 +32,7 @@ const PictureRect kItemRects[ITEM_TYPE_COUNT] = {
 
 void CreateItemPictures() {
   HGE* hge = hgeCreate(HGE_VERSION);
-  itemsTexture = hge->Texture_Load("Data/items.png", 0, false);
+  itemsTexture = hge->Texture_Load(LocalisedFile("Data/items.png").c_str(), 0, false);
   hge->Release();
   itemPictures.assign(ITEM_TYPE_COUNT, nullptr);
   for (int type = 0; type < ITEM_TYPE_COUNT; ++type) {

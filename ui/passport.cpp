@@ -7,6 +7,7 @@
 
 #include "config/settings.h"
 #include "engine/font.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/item.h"
@@ -75,16 +76,12 @@ std::string WrapText(const std::string& text, const hgeFont& font, float width) 
 }
 
 std::string SkillsLine(const Person& person) {
-  static const std::string head = ToCp1251("Навыки: ");
-  static const std::string none = ToCp1251("нет");
-  return ListLine(head, person.skills, SkillName, none);
+  return ListLine(Tr("Навыки: "), person.skills, SkillName, Tr("нет"));
 }
 
 std::string ItemsLine(const Person& person) {
-  static const std::string head = ToCp1251("С собой: ");
-  static const std::string none = ToCp1251("ничего нет");
   return ListLine(
-      head, person.bag, [](const Item* item) { return ItemName(item->type); }, none);
+      Tr("С собой: "), person.bag, [](const Item* item) { return ItemName(item->type); }, Tr("ничего нет"));
 }
 
 void DrawPassport(const Person& person, float x, float y) {
@@ -95,7 +92,7 @@ void DrawPassport(const Person& person, float x, float y) {
   // The text keeps the same margin from the card's right edge as the skills line from its left edge.
   const float right = PASS_W - PASS_SKILL_X;
   const float line = std::round(font1->GetHeight() * font1->GetScale());
-  const std::string description = WrapText(person.description, *font1, right - PASS_DESC_X);
+  const std::string description = WrapText(person.DescriptionText(), *font1, right - PASS_DESC_X);
   font1->Render(x + PASS_DESC_X, y + PASS_DESC_Y, HGETEXT_LEFT, description.c_str());
   std::string skills = WrapText(SkillsLine(person), *font1, right - PASS_SKILL_X);
   const std::string items = WrapText(ItemsLine(person), *font1, right - PASS_ITEMS_X);

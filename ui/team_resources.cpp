@@ -6,6 +6,7 @@
 #include "engine/font.h"
 #include "engine/gui.h"
 #include "engine/hge.h"
+#include "engine/language.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
 #include "game/messages.h"
@@ -61,7 +62,7 @@ void CreateTeamResources() {
   }
   if (teamButtons != nullptr) return;
 
-  personTexture = hge->Texture_Load("Data/person.png", 0, false);
+  personTexture = hge->Texture_Load(LocalisedFile("Data/person.png").c_str(), 0, false);
   for (int i = 0; i < 5; ++i) {
     const std::string file = "Data/man" + std::to_string(i + 1) + ".png";
     manTextures[i] = hge->Texture_Load(file.c_str(), 0, false);

@@ -9,6 +9,7 @@
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
+#include "engine/language.h"
 #include "support/fake_engine.h"
 
 namespace {
@@ -127,6 +128,38 @@ TEST_F(Screens, MenuButtonsReportOnReleaseWithTheClickAndTheEndScreenStopsOnEsca
   EXPECT_FALSE(Frame());
   EXPECT_FALSE(FrameWith(HGEK_ENTER));
   EXPECT_TRUE(FrameWith(HGEK_ESCAPE));
+}
+
+// A language chosen while the game runs (the options screen is left for the menu) brings the menu's and the
+// end screen's pictures in that language, and the menu made again still works.
+TEST_F(Screens, TheMenuAndTheEndScreenAreMadeAgainInANewLanguage) {
+  LoadSettings(&fake);
+  LoadSounds();
+  StartMenu();
+  StartEnd();
+  auto loads = [this](const std::string& name) {
+    int n = 0;
+    for (const auto& [handle, texture] : fake.textures) n += texture.name == name;
+    return n;
+  };
+  const int freed = fake.texturesFreed;
+  const int russianMenus = loads("Data/menu.png");
+  SetLocaleDir(DH_LOCALE_DIR);
+  ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
+  StartMenu();
+  StartMenu();  // once per switch
+  EXPECT_EQ(loads("Data/en/menu.png"), 1);
+  EXPECT_GE(fake.texturesFreed, freed + 1);
+  fake.SetMouse(400, 270);  // over new game
+  EXPECT_FALSE(FrameWith(HGEK_LBUTTON));
+  EXPECT_FALSE(FrameWith(HGEK_LBUTTON, true));
+  EXPECT_EQ(currentScreen, Screen::Team);
+  StartEnd();
+  EXPECT_EQ(loads("Data/en/end.png"), 1);
+  EXPECT_EQ(loads("Data/en/end_lost.png"), 1);
+  SetLanguage(Language::Russian);
+  StartMenu();
+  EXPECT_EQ(loads("Data/menu.png"), russianMenus + 1);
 }
 
 // Escape does nothing on the menu, and the player's documents say so beside where it quits or skips.

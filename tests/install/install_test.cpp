@@ -58,7 +58,8 @@ TEST_F(Installed, PutsBinaryDataDesktopEntryIconsManualAndMetadataInTheirPlaces)
   EXPECT_FALSE(fs::exists(Share() + "/Data/dh.log")) << "a developer's log was installed";
   EXPECT_FALSE(fs::exists(Prefix() + "/games")) << "only the Debian package puts the game in games/";
   for (const char* file :
-       {"man/man6/duskhollow.6.gz", "metainfo/duskhollow.metainfo.xml", "doc/duskhollow/copyright"})
+       {"man/man6/duskhollow.6.gz", "metainfo/duskhollow.metainfo.xml", "doc/duskhollow/copyright",
+        "locale/en/LC_MESSAGES/duskhollow.mo"})
     EXPECT_TRUE(fs::is_regular_file(Prefix() + "/share/" + file)) << file;
 
   std::string entry;
@@ -80,6 +81,16 @@ TEST_F(Installed, RunsFromTheRootFolderWithItsInstalledData) {
   ASSERT_EQ(dump["frame"], 30) << "no dump written";
   EXPECT_EQ(dump["messageBoxes"], nlohmann::json::array());
   EXPECT_GT(dump["map"]["W"].get<int>(), 0);  // the map came from share/duskhollow
+}
+
+// The installed game finds its English catalogue in share/locale; the locale chooses the language.
+TEST_F(Installed, SpeaksEnglishFromItsInstalledCatalogueWhenTheLocaleSaysSo) {
+  ASSERT_EQ(installStatus, 0);
+  nlohmann::json dump;
+  ASSERT_EQ(RunFromRoot("LANGUAGE= LC_ALL= LANG=en_US.UTF-8", &dump), 0);
+  EXPECT_EQ(dump["language"], "en");
+  ASSERT_EQ(RunFromRoot("LANGUAGE= LC_ALL= LANG=C.UTF-8", &dump), 0);
+  EXPECT_EQ(dump["language"], "ru");
 }
 
 TEST_F(Installed, LogsToTheStateFolderWhenTheDataFolderTakesNoLog) {

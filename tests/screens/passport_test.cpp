@@ -3,7 +3,9 @@
 #include <fstream>
 #include <map>
 
+#include "engine/language.h"
 #include "screen_fixture.h"
+#include "ui/help_overlay.h"
 
 namespace {
 
@@ -33,7 +35,8 @@ TEST_F(Passport, LongParagraphsBreakOnlyAtSpacesBeforeTheWordThatWouldPassTheWid
   }
 }
 
-// The card's pictures and text at the shipped layout: every PASS_ setting of Data/dh.ini, put back after.
+// The card's pictures and text at the shipped layout: every PASS_ and INTER_ setting of Data/dh.ini, put
+// back after.
 class ShippedCard : public ScreenTest {
  protected:
   void SetUp() override {
@@ -43,7 +46,7 @@ class ShippedCard : public ScreenTest {
     ASSERT_TRUE(ini.good()) << "no Data/dh.ini";
     for (std::string line; std::getline(ini, line);) {
       const size_t eq = line.find('=');
-      if (line.rfind("PASS_", 0) != 0 || eq == std::string::npos) continue;
+      if ((line.rfind("PASS_", 0) != 0 && line.rfind("INTER_", 0) != 0) || eq == std::string::npos) continue;
       std::string key = line.substr(0, eq);
       key.erase(key.find_last_not_of(' ') + 1);
       for (const SettingInfo* s = SettingsTable(); s->key != nullptr; ++s) {
@@ -55,6 +58,10 @@ class ShippedCard : public ScreenTest {
     }
   }
   void TearDown() override {
+    for (Person* p : people) {
+      for (Item* item : p->bag) delete item;
+      delete p;
+    }
     for (const auto& [address, value] : kept) *address = value;
     ScreenTest::TearDown();
   }
@@ -85,58 +92,122 @@ class ShippedCard : public ScreenTest {
       for (size_t j = i + 1; j < boxes.size(); ++j) {
         const Box& a = boxes[i];
         const Box& b = boxes[j];
+        // Neighbours on one line may share a pixel column: the font's r, j, J, L and T overhang by one.
+        const float side = a.y0 == b.y0 ? 1.5f : 0.5f;
         const bool overlap =
-            a.x0 < b.x1 - 0.5f && b.x0 < a.x1 - 0.5f && a.y0 < b.y1 - 0.5f && b.y0 < a.y1 - 0.5f;
+            a.x0 < b.x1 - side && b.x0 < a.x1 - side && a.y0 < b.y1 - 0.5f && b.y0 < a.y1 - 0.5f;
         ASSERT_FALSE(overlap) << what << ": two letters cover each other at " << a.x0 << "," << a.y0;
       }
     }
   }
 
+  // Paints a card for every description, skills line and items line a candidate can have (222 descriptions
+  // of thirteen professions, two of them only ever built by hand, with the trait texts each may take).
+  // With `someLineWraps`, some items line must be wider than the card (the Russian names are long enough).
+  void ExpectEveryCardFits(bool someLineWraps) {
+    SetRandomSource(nullptr);
+    SeedRandom(15);
+    std::map<std::string, std::string> descriptions, skills, items;  // text -> the passport shown for it
+    auto fresh = [](std::map<std::string, std::string>& seen, const std::string& text) {
+      return seen.emplace(text, ToUtf8(text)).second;
+    };
+    for (int profession = 0; profession <= 12; ++profession) {
+      for (int trait = 0; trait <= 12; ++trait) {
+        // A postman's parcel holds any of 33 things, and a trait may add one more: the longest items lines.
+        const int tries = profession == 4 && (trait == 9 || trait == 10) ? 3000 : 48;
+        for (int k = 0; k < tries; ++k) {
+          Person* p = new Person(HTEXTURE{0}, k % 8, profession, k % 5, trait);
+          const bool a = fresh(descriptions, p->DescriptionText());
+          const bool b = fresh(skills, SkillsLine(*p));
+          const bool c = fresh(items, ItemsLine(*p));
+          if (a || b || c) {
+            people.push_back(p);
+          } else {
+            for (Item* item : p->bag) delete item;
+            delete p;
+          }
+        }
+      }
+    }
+    EXPECT_EQ(descriptions.size(), 222u);
+    float widestItems = 0.0f;
+    for (Person* p : people) {
+      ExpectFits(
+          *p, ToUtf8(p->DescriptionText()) + " / " + ToUtf8(SkillsLine(*p)) + " / " + ToUtf8(ItemsLine(*p)));
+      widestItems = std::max(widestItems, font1->GetStringWidth(ItemsLine(*p).c_str(), false));
+    }
+    // Some items line is wider than the card: it is wrapped, not cut.
+    if (someLineWraps) {
+      EXPECT_GT(widestItems, PASS_W - 2 * PASS_SKILL_X);
+    }
+  }
+
+  // The candidates of ExpectEveryCardFits (made on first use), one for each text a card can show.
+  const std::vector<Person*>& People() {
+    if (people.empty()) ExpectEveryCardFits(false);
+    return people;
+  }
+
   std::vector<std::pair<float*, float>> kept;
+  std::vector<Person*> people;
 };
 
 // Every description a candidate can have, and the longest skills and items lines, fit the card at its real
 // size with the game's font. Candidates of every profession and trait are made many times over, so each
 // drawn variant turns up.
 TEST_F(ShippedCard, EveryDescriptionSkillsAndItemsLineFitsInsideTheCard) {
-  SetRandomSource(nullptr);
-  SeedRandom(15);
-  std::map<std::string, std::string> descriptions, skills, items;  // text -> the passport shown for it
-  std::vector<Person*> kept;
-  auto fresh = [](std::map<std::string, std::string>& seen, const std::string& text) {
-    return seen.emplace(text, ToUtf8(text)).second;
-  };
-  for (int profession = 0; profession <= 12; ++profession) {
-    for (int trait = 0; trait <= 12; ++trait) {
-      // A postman's parcel holds any of 33 things, and a trait may add one more: the longest items lines.
-      const int tries = profession == 4 && (trait == 9 || trait == 10) ? 3000 : 48;
-      for (int k = 0; k < tries; ++k) {
-        Person* p = new Person(HTEXTURE{0}, k % 8, profession, k % 5, trait);
-        const bool a = fresh(descriptions, p->description);
-        const bool b = fresh(skills, SkillsLine(*p));
-        const bool c = fresh(items, ItemsLine(*p));
-        if (a || b || c) {
-          kept.push_back(p);
-        } else {
-          for (Item* item : p->bag) delete item;
-          delete p;
-        }
-      }
+  ExpectEveryCardFits(true);
+}
+
+// The same cards in English: the descriptions, skills and items the catalogue gives them.
+TEST_F(ShippedCard, EveryEnglishDescriptionSkillsAndItemsLineFitsInsideTheCard) {
+  SetLocaleDir(DH_LOCALE_DIR);
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "the browser build speaks Russian only";
+#endif
+  ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
+  ExpectEveryCardFits(false);
+  SetLanguage(Language::Russian);
+}
+
+// The display's texts in English: the action's name beside the active item's range, and on the message line
+// every phrase, item, find and member's name, which ends before the equipment slots; and the help's lines.
+TEST_F(ShippedCard, EveryEnglishTextOfTheDisplayFitsItsBox) {
+  SetLocaleDir(DH_LOCALE_DIR);
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "the browser build speaks Russian only";
+#endif
+  ASSERT_TRUE(SetLanguage(Language::English)) << LanguageProblem();
+  const float line = INTER_INV_ARMOR_X - 8.0f - INTER_MESSAGE_X;
+  std::vector<std::string> texts;
+  LoadPhrases();
+  texts = Phrases();
+  for (int type = 0; type < ITEM_TYPE_COUNT; ++type) {
+    texts.push_back(ItemName(type));
+    texts.push_back(Tr("Найдено: ") + ItemName(type));
+  }
+  for (const char* text : {"Нет гвоздей", "Нет стрел", "Машина не здесь"}) texts.push_back(Tr(text));
+  for (const Person* p : People()) texts.push_back(p->DisplayName());
+  for (const std::string& text : texts) {
+    EXPECT_LE(font2->GetStringWidth(text.c_str(), false), line) << ToUtf8(text);
+  }
+  // The action's name starts at the big frame's left edge; the range is written right-aligned at its right.
+  const float rangeWidth = font1->GetStringWidth("10", false);
+  const float room = 2 * INTER_ITEM_BIG_W - 4 - rangeWidth - 4;
+  for (int type = 0; type < ITEM_TYPE_COUNT; ++type) {
+    Item item(type);
+    for (size_t a = 0; a < item.actions.size(); ++a) {
+      item.selectedAction = static_cast<int32_t>(a);
+      const std::string name = item.ActionName();
+      EXPECT_LE(font1->GetStringWidth(name.c_str(), false), room) << ToUtf8(name);
     }
   }
-  // Thirteen professions (two of them only ever built by hand) with the trait texts each may take.
-  EXPECT_EQ(descriptions.size(), 222u);
-  float widestItems = 0.0f;
-  for (Person* p : kept) {
-    ExpectFits(*p, ToUtf8(p->description) + " / " + ToUtf8(SkillsLine(*p)) + " / " + ToUtf8(ItemsLine(*p)));
-    widestItems = std::max(widestItems, font1->GetStringWidth(ItemsLine(*p).c_str(), false));
+  // The help's lines stand on a panel inside the screen with a margin on each side, as in Russian.
+  for (const std::string& help : HelpLines()) {
+    EXPECT_LE(font1->GetStringWidth(help.c_str()), 760.0f) << help;
   }
-  // Some items line is wider than the card: it is wrapped, not cut.
-  EXPECT_GT(widestItems, PASS_W - 2 * PASS_SKILL_X);
-  for (Person* p : kept) {
-    for (Item* item : p->bag) delete item;
-    delete p;
-  }
+  SetLanguage(Language::Russian);
+  LoadPhrases();
 }
 
 }  // namespace

@@ -72,9 +72,16 @@ def frame(w, h, lit):
     return layer.done()
 
 
-def end_button():
+# The words drawn into the pictures, by language.
+WORDS = {
+    "ru": {"end": "Конец хода", "team": "Ход команды", "zombies": "Ход зомби"},
+    "en": {"end": "End turn", "team": "Team's turn", "zombies": "Zombies' turn"},
+}
+
+
+def end_button(words):
     """The end-of-turn button."""
-    return ui_kit.button(V["END_BUTTON_W"], V["END_BUTTON_H"], "Конец хода", size=15)
+    return ui_kit.button(V["END_BUTTON_W"], V["END_BUTTON_H"], words["end"], size=15)
 
 
 def find_token():
@@ -155,22 +162,23 @@ def attack_token():
     return layer.done()
 
 
-def pieces():
-    """Every interface picture of the items texture with its top-left corner."""
+def pieces(language):
+    """Every interface picture of the items texture with its top-left corner, with words in `language`."""
+    words = WORDS[language]
     out = [(panel(), V["INTER_INV_TX"], V["INTER_INV_TY"])]
     for k in range(2):
         out.append((frame(V["INTER_ITEM_SMALL_W"], V["INTER_ITEM_SMALL_H"], k == 1),
                     V["INTER_ITEM_SMALL_TX"] + k * V["INTER_ITEM_SMALL_W"], V["INTER_ITEM_SMALL_TY"]))
         out.append((frame(V["INTER_ITEM_BIG_W"], V["INTER_ITEM_BIG_H"], k == 1),
                     V["INTER_ITEM_BIG_TX"] + k * V["INTER_ITEM_BIG_W"], V["INTER_ITEM_BIG_TY"]))
-    out.append((end_button(), V["END_BUTTON_TX"], V["END_BUTTON_TY"]))
+    out.append((end_button(words), V["END_BUTTON_TX"], V["END_BUTTON_TY"]))
     out.append((find_token(), V["FIND_TOKEN_TX"], V["FIND_TOKEN_TY"]))
     out.append((bag_token(), V["BAG_TOKEN_TX"], V["BAG_TOKEN_TY"]))
     out.append((heal_token(), V["HEAL_TOKEN_TX"], V["HEAL_TOKEN_TY"]))
     out.append((attack_token(), V["ATTACK_TOKEN_TX"], V["ATTACK_TOKEN_TY"]))
     out.append((escape_token(), V["ESCAPE_TOKEN_TX"], V["ESCAPE_TOKEN_TY"]))
-    banners = [("Ход команды", (36, 38, 70), (96, 86, 140), layout.AMBER),
-               ("Ход зомби", (62, 22, 34), (150, 40, 46), (244, 150, 130))]
+    banners = [(words["team"], (36, 38, 70), (96, 86, 140), layout.AMBER),
+               (words["zombies"], (62, 22, 34), (150, 40, 46), (244, 150, 130))]
     for k, (label, tint, rim, colour) in enumerate(banners):
         out.append((turn_banner(label, tint, rim, colour, 50 + k), V["TURN_BANNER_TX"] + k * V["TURN_BANNER_W"],
                     V["TURN_BANNER_TY"]))

@@ -1,4 +1,6 @@
-"""Writes Data/items.png: the 52 item pictures at their fixed rectangles and the game-screen interface pieces."""
+"""Writes Data/items.png: the 52 item pictures at their fixed rectangles and the game-screen interface pieces;
+and Data/en/items.png, the same with the interface's words in English."""
+import os
 import sys
 
 import art
@@ -34,9 +36,10 @@ def pictures():
 
 def main(out):
     """Writes this step's files under the output root `out`."""
-    parts = [(draw(), RECTS[t][0], RECTS[t][1]) for t, draw in sorted(pictures().items())]
-    parts += hud.pieces()
-    art.save(art.atlas(parts, (SIZE, SIZE)), out, layout.ITEMS_TEXTURE)
+    items = [(draw(), RECTS[t][0], RECTS[t][1]) for t, draw in sorted(pictures().items())]
+    art.save(art.atlas(items + hud.pieces("ru"), (SIZE, SIZE)), out, layout.ITEMS_TEXTURE)
+    os.makedirs(os.path.join(out, "Data", "en"), exist_ok=True)
+    art.save(art.atlas(items + hud.pieces("en"), (SIZE, SIZE)), out, layout.ITEMS_TEXTURE.replace("Data/", "Data/en/"))
 
 
 if __name__ == "__main__":

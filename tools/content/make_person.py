@@ -1,4 +1,6 @@
-"""Writes Data/person.png: team-selection background, passport card, buttons, photos, life bar, markers, tokens."""
+"""Writes Data/person.png: team-selection background, passport card, buttons, photos, life bar, markers, tokens;
+and Data/en/person.png, the same with English words."""
+import os
 import sys
 
 import art
@@ -13,8 +15,20 @@ from art import Shape
 V = ini_values.values()
 SIZE = 1024
 
+# The words drawn into the pictures, by language.
+WORDS = {
+    "ru": {"free": "свободное место", "optional": "по желанию", "title": "Соберите команду",
+           "rules": ["Каждый раз вам встретятся двое выживших:", "возьмите одного. В команде от двух до четырёх."],
+           "survivor": "ВЫЖИВШИЙ", "which": "Кого взять с собой?", "or": "или", "add": "Добавить",
+           "again": "Заново", "start": "В путь!"},
+    "en": {"free": "free place", "optional": "optional", "title": "Gather a team",
+           "rules": ["Each time you meet two survivors:", "take one. A team has two to four."],
+           "survivor": "SURVIVOR", "which": "Whom to take along?", "or": "or", "add": "Add",
+           "again": "Again", "start": "Go!"},
+}
 
-def background():
+
+def background(words):
     """The team-selection screen: dusk over the town, the team column on the left, buttons bottom right."""
     layer = art.Layer(800, 600, 2, bg=layout.NIGHT + (255,))
     scenery.sky(layer, 430, scenery.DUSK_SKY, 21, stars=1.0)
@@ -40,12 +54,11 @@ def background():
         layer.fill(slot, layout.SLATE, alpha=0.8)
         layer.text(x + V["PASS_W"] / 2, y + V["PASS_H"] / 2 - 8, str(i + 1), ui_kit.SERIF, 40, (90, 90, 140, 110),
                    anchor="mm")
-        hint = "свободное место" if i < 2 else "по желанию"
+        hint = words["free"] if i < 2 else words["optional"]
         layer.text(x + V["PASS_W"] / 2, y + V["PASS_H"] / 2 + 26, hint, ui_kit.BOLD, 12, (120, 116, 160, 150),
                    anchor="mm")
-    ui_kit.title(layer, 600, 34, "Соберите команду", 30)
-    for k, line in enumerate(["Каждый раз вам встретятся двое выживших:",
-                              "возьмите одного. В команде от двух до четырёх."]):
+    ui_kit.title(layer, 600, 34, words["title"], 30)
+    for k, line in enumerate(words["rules"]):
         layer.text(600, 74 + k * 18, line, ui_kit.BOLD, 12.5, (236, 222, 206, 235), anchor="mm",
                    shadow=(1, 1, (0, 0, 0, 220), 0.8))
     bx0, by0 = V["PASS_ADD_X"] - 8, V["PASS_ADD_Y"] - 8
@@ -54,7 +67,7 @@ def background():
     return layer.done()
 
 
-def card():
+def card(words):
     """The blank passport card: a dark ID card with a photo slot and ruled text areas."""
     w, h = V["PASS_W"], V["PASS_H"]
     layer = ui_kit.plate(w, h, 33, tint=(36, 38, 70), rim=(96, 86, 140), radius=8)
@@ -64,7 +77,7 @@ def card():
     layer.fill(Shape().rect(V["PASS_NAME_X"] - 4, V["PASS_DESC_Y"] - 4, w - 10, V["PASS_DESC_Y"] - 2.8),
                layout.AMBER, alpha=0.7)
     layer.fill(Shape().rect(10, V["PASS_SKILL_Y"] - 3, w - 10, V["PASS_SKILL_Y"] - 2), (140, 130, 180), alpha=0.4)
-    layer.text(w - 14, 10, "ВЫЖИВШИЙ", ui_kit.BOLD, 9, (230, 160, 90, 150), anchor="ra")
+    layer.text(w - 14, 10, words["survivor"], ui_kit.BOLD, 9, (230, 160, 90, 150), anchor="ra")
     layer.text(w - 30, h - 36, "№", ui_kit.SERIF, 34, (255, 255, 255, 14), anchor="mm")
     return layer.done()
 
@@ -128,39 +141,39 @@ def path_token(k):
     return layer.done()
 
 
-def change_one():
+def change_one(words):
     """The choice title over the two offered cards."""
     w, h = V["PASS_CHANGE_ONE_W"], V["PASS_CHANGE_ONE_H"]
     layer = art.Layer(w, h, 2)
     layer.fill(Shape().rect(1, 2, w - 1, h - 2, 10), layout.NIGHT)
     layer.fill(Shape().rect(8, h - 5, w - 8, h - 3.5), layout.AMBER, alpha=0.7)
-    ui_kit.title(layer, w / 2, h / 2, "Кого взять с собой?", 21, face=ui_kit.BOLD)
+    ui_kit.title(layer, w / 2, h / 2, words["which"], 21, face=ui_kit.BOLD)
     return layer.done()
 
 
-def change_or():
+def change_or(words):
     """The word between the two offered cards."""
     w, h = V["PASS_CHANGE_OR_W"], V["PASS_CHANGE_OR_H"]
     layer = art.Layer(w, h, 4)
     layer.paint(Shape().rect(2, 2, w - 2, h - 2, h / 2 - 2), (60, 40, 86), ow=1.0, light=0.3,
                 grad=((96, 62, 110), (40, 32, 74)))
-    layer.text(w / 2, h / 2, "или", ui_kit.BOLD, 16, layout.GLOW + (255,), anchor="mm",
+    layer.text(w / 2, h / 2, words["or"], ui_kit.BOLD, 16, layout.GLOW + (255,), anchor="mm",
                shadow=(0.8, 1, (0, 0, 0, 200), 0.5))
     return layer.done()
 
 
-def pieces():
+def pieces(words):
     """Every picture of the texture with its top-left corner."""
-    out = [(background(), 0, 0), (card(), V["PASS_TX"], V["PASS_TY"])]
+    out = [(background(words), 0, 0), (card(words), V["PASS_TX"], V["PASS_TY"])]
     bw, bh = V["PASS_ADD_W"], V["PASS_ADD_H"]
-    for k, (label, dis) in enumerate([("Добавить", False), ("Заново", False)]):
+    for k, (label, dis) in enumerate([(words["add"], False), (words["again"], False)]):
         for p in (0, 1):
             out.append((ui_kit.button(bw, bh, label, pressed=p == 1, disabled=dis, size=19),
                         V["PASS_ADD_TX"] + (2 * k + p) * bw, V["PASS_ADD_TY"]))
     sw, sh = V["PASS_START_W"], V["PASS_START_H"]
     for k, dis in enumerate([False, True]):
         for p in (0, 1):
-            out.append((ui_kit.button(sw, sh, "В путь!", pressed=p == 1 and not dis, disabled=dis, size=19),
+            out.append((ui_kit.button(sw, sh, words["start"], pressed=p == 1 and not dis, disabled=dis, size=19),
                         V["PASS_START_TX"] + (2 * k + p) * sw, V["PASS_START_TY"]))
     n = V["PASS_PHOTO_NUM"]
     photos = [portrait.photo(s) for s in survivors.SURVIVORS[:n]] + [portrait.dead(), portrait.selection()]
@@ -174,14 +187,16 @@ def pieces():
         out.append((marker_top(k), V["PLAYER_MARKER_TOP_TX"] + k * V["PLAYER_MARKER_TOP_W"], V["PLAYER_MARKER_TOP_TY"]))
     for k in range(4):
         out.append((path_token(k), V["PATH_TOKEN_TX"] + k * V["PATH_TOKEN_W"], V["PATH_TOKEN_TY"]))
-    out.append((change_one(), V["PASS_CHANGE_ONE_TX"], V["PASS_CHANGE_ONE_TY"]))
-    out.append((change_or(), V["PASS_CHANGE_OR_TX"], V["PASS_CHANGE_OR_TY"]))
+    out.append((change_one(words), V["PASS_CHANGE_ONE_TX"], V["PASS_CHANGE_ONE_TY"]))
+    out.append((change_or(words), V["PASS_CHANGE_OR_TX"], V["PASS_CHANGE_OR_TY"]))
     return out
 
 
 def main(out):
     """Writes this step's files under the output root `out`."""
-    art.save(art.atlas(pieces(), (SIZE, SIZE)), out, layout.PERSON_TEXTURE)
+    art.save(art.atlas(pieces(WORDS["ru"]), (SIZE, SIZE)), out, layout.PERSON_TEXTURE)
+    os.makedirs(os.path.join(out, "Data", "en"), exist_ok=True)
+    art.save(art.atlas(pieces(WORDS["en"]), (SIZE, SIZE)), out, layout.PERSON_TEXTURE.replace("Data/", "Data/en/"))
 
 
 if __name__ == "__main__":

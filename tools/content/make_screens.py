@@ -1,6 +1,6 @@
 """Writes the full-screen pictures: Data/logo.png, Data/menu.png (with the buttons of the menu and the options
-screen), Data/end.png (a won game)
-and Data/end_lost.png (a lost one)."""
+screen), Data/end.png (a won game) and Data/end_lost.png (a lost one), in Russian, and the same with English
+words in Data/en/."""
 import math
 import os
 import re
@@ -18,6 +18,20 @@ from art import Shape
 V = ini_values.values()
 W, H = layout.SCREEN_W, layout.SCREEN_H
 
+# The words drawn into the pictures, by language.
+WORDS = {
+    "ru": {"tagline": "пошаговая игра о выживании", "goal": "Найди ключи и заведи машину, чтобы спастись",
+           "MENU_NEWGAME": "Новая игра", "MENU_EXIT": "Выход", "MENU_CONTINUE": "Продолжить",
+           "MENU_OPTIONS": "Настройки", "OPTIONS_BACK": "Назад", "won": "Ночь закончилась.",
+           "lost": "Рассвета не будет.", "back": "Щелчок — в меню, Esc — выход"},
+    "en": {"tagline": "a turn-based survival game", "goal": "Find the keys and start the car to escape",
+           "MENU_NEWGAME": "New game", "MENU_EXIT": "Exit", "MENU_CONTINUE": "Continue",
+           "MENU_OPTIONS": "Options", "OPTIONS_BACK": "Back", "won": "The night is over.",
+           "lost": "There will be no dawn.", "back": "Click: menu, Esc: quit"},
+}
+# Where each language's pictures go.
+FOLDERS = {"ru": "Data", "en": "Data/en"}
+
 
 def project_version():
     """The version of the project() line in CMakeLists.txt, which the menu shows in its corner."""
@@ -26,7 +40,7 @@ def project_version():
         return re.search(r"project\(\s*\w+\s+VERSION\s+([0-9.]+)", f.read()).group(1)
 
 
-def logo():
+def logo(words):
     """Black title card: a setting sun sinking into a hollow between two hills, the name beneath."""
     layer = art.Layer(W, H, 2, bg=(0, 0, 0, 255))
     cx, cy, r = 400, 250, 110
@@ -48,7 +62,7 @@ def logo():
     scenery.trees(layer, cy + 112, cx + 50, cx + 185, 4, (8, 6, 16), size=(18, 44))
     layer.fill(Shape().rect(cx - 200, cy + 108, cx + 200, cy + 116), (8, 6, 16))
     ui_kit.title(layer, cx, cy + 170, "DUSKHOLLOW", 58)
-    layer.text(cx, cy + 222, "пошаговая игра о выживании", ui_kit.BOLD, 16, (190, 170, 200, 255), anchor="mm")
+    layer.text(cx, cy + 222, words["tagline"], ui_kit.BOLD, 16, (190, 170, 200, 255), anchor="mm")
     return layer.done()
 
 
@@ -64,7 +78,7 @@ def _dusk_town(layer, seed):
     scenery.trees(layer, 440, -20, 820, seed + 3, (16, 12, 26), size=(26, 70))
 
 
-def menu_background():
+def menu_background(words):
     """The main menu: the town at dusk, the dead walking up the road, the title over the sky."""
     layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
     _dusk_town(layer, 40)
@@ -73,7 +87,7 @@ def menu_background():
         scenery.walker(layer, x, base, h, (12, 8, 20), lean)
     scenery.vignette(layer, 0.7)
     ui_kit.title(layer, 400, 112, "Duskhollow", 84)
-    layer.text(400, 182, "Найди ключи и заведи машину, чтобы спастись", ui_kit.BOLD, 20, (236, 214, 200, 255), anchor="mm",
+    layer.text(400, 182, words["goal"], ui_kit.BOLD, 20, (236, 214, 200, 255), anchor="mm",
                shadow=(1.5, 2, (0, 0, 0, 230), 1.5))
     x0, y0 = V["MENU_NEWGAME_BUT_POSX"] - 24, V["MENU_NEWGAME_BUT_POSY"] - 24
     x1 = V["MENU_EXIT_BUT_POSX"] + V["MENU_EXIT_BUT_W"] + 24
@@ -86,12 +100,12 @@ def menu_background():
     return layer.done()
 
 
-def menu():
+def menu(words):
     """The menu texture: background at (0, 0) and each button's normal and pressed pictures side by side (the
     options screen's back button among them)."""
-    parts = [(menu_background(), 0, 0)]
-    for key, label in [("MENU_NEWGAME", "Новая игра"), ("MENU_EXIT", "Выход"), ("MENU_CONTINUE", "Продолжить"),
-                       ("MENU_OPTIONS", "Настройки"), ("OPTIONS_BACK", "Назад")]:
+    parts = [(menu_background(words), 0, 0)]
+    for key in ("MENU_NEWGAME", "MENU_EXIT", "MENU_CONTINUE", "MENU_OPTIONS", "OPTIONS_BACK"):
+        label = words[key]
         w, h = V["%s_BUT_W" % key], V["%s_BUT_H" % key]
         # Continue has a third, greyed picture for when there is no saved game.
         for p in (0, 1, 2) if key == "MENU_CONTINUE" else (0, 1):
@@ -100,7 +114,7 @@ def menu():
     return art.atlas(parts, (1024, 1024))
 
 
-def end():
+def end(words):
     """Dawn on the road out of town, the car far away: the picture after a game, won or lost."""
     layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
     scenery.sky(layer, 400, scenery.DAWN_SKY, 77, stars=0.3)
@@ -118,14 +132,14 @@ def end():
     scenery.car(layer, 404, 452, 46, body=(40, 34, 52))
     scenery.vignette(layer, 0.45)
     ui_kit.title(layer, 400, 96, "Duskhollow", 72)
-    layer.text(400, 160, "Ночь закончилась.", ui_kit.BOLD, 22, (255, 244, 230, 255), anchor="mm",
+    layer.text(400, 160, words["won"], ui_kit.BOLD, 22, (255, 244, 230, 255), anchor="mm",
                shadow=(1.5, 2, (40, 20, 40, 220), 1.5))
-    layer.text(400, 574, "Щелчок — в меню, Esc — выход", ui_kit.BOLD, 14, (255, 240, 220, 220), anchor="mm",
+    layer.text(400, 574, words["back"], ui_kit.BOLD, 14, (255, 240, 220, 220), anchor="mm",
                shadow=(1, 1, (0, 0, 0, 200), 1))
     return layer.done()
 
 
-def end_lost():
+def end_lost(words):
     """Night over the town, the car never reached, the dead on the road: the picture after a lost game."""
     layer = art.Layer(W, H, 2, bg=layout.NIGHT + (255,))
     _dusk_town(layer, 90)
@@ -135,19 +149,22 @@ def end_lost():
         scenery.walker(layer, x, base, h, (10, 6, 16), lean)
     scenery.vignette(layer, 0.8)
     ui_kit.title(layer, 400, 96, "Duskhollow", 72)
-    layer.text(400, 160, "Рассвета не будет.", ui_kit.BOLD, 22, (236, 200, 200, 255), anchor="mm",
+    layer.text(400, 160, words["lost"], ui_kit.BOLD, 22, (236, 200, 200, 255), anchor="mm",
                shadow=(1.5, 2, (0, 0, 0, 230), 1.5))
-    layer.text(400, 574, "Щелчок — в меню, Esc — выход", ui_kit.BOLD, 14, (236, 214, 214, 220), anchor="mm",
+    layer.text(400, 574, words["back"], ui_kit.BOLD, 14, (236, 214, 214, 220), anchor="mm",
                shadow=(1, 1, (0, 0, 0, 200), 1))
     return layer.done()
 
 
 def main(out):
     """Writes this step's files under the output root `out`."""
-    art.save(logo(), out, "Data/logo.png")
-    art.save(menu(), out, "Data/menu.png")
-    art.save(end(), out, "Data/end.png")
-    art.save(end_lost(), out, "Data/end_lost.png")
+    for language, folder in FOLDERS.items():
+        words = WORDS[language]
+        os.makedirs(os.path.join(out, folder), exist_ok=True)
+        art.save(logo(words), out, folder + "/logo.png")
+        art.save(menu(words), out, folder + "/menu.png")
+        art.save(end(words), out, folder + "/end.png")
+        art.save(end_lost(words), out, folder + "/end_lost.png")
 
 
 if __name__ == "__main__":
