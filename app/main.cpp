@@ -68,9 +68,7 @@ int main(int argc, char** argv) {
     std::printf("Duskhollow %s\n", DH_VERSION);
     return 0;
   }
-  // The locale's language until the player chooses another.
   SetLocaleDir(FindLocaleDir());
-  SetLanguage(LanguageFromEnvironment());
   const std::string dataDir = cl.dataDir.empty() ? FindDataDir(cwd) : cl.dataDir;
   if (chdir(dataDir.c_str()) != 0) {
     std::fprintf(stderr, "duskhollow: cannot enter the data folder %s\n", dataDir.c_str());
@@ -81,7 +79,11 @@ int main(int argc, char** argv) {
   const bool headless = cl.options.backend == hgeBackend::Headless;
   SetSaveDir(!cl.saveDir.empty() ? cl.saveDir : headless ? "" : DefaultSaveDir());
   SetConfigDir(!cl.configDir.empty() ? cl.configDir : headless ? "" : DefaultConfigDir());
-  optionsNote = LoadOptionsFile();
+  // The locale's language until the player chooses another on the options screen.
+  PlayerOptions defaults;
+  defaults.language = LanguageFromEnvironment() == Language::English ? LANGUAGE_ENGLISH : LANGUAGE_RUSSIAN;
+  optionsNote = LoadOptionsFile(defaults);
+  ApplyLanguageOption();
   // The window's flags on the command line hold for this run; the file keeps the player's own choice.
   if (cl.options.fullscreen) activeOptions.fullscreen = 1;
   if (cl.options.scale > 0) activeOptions.scale = cl.options.scale;

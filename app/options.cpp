@@ -21,6 +21,9 @@ const char* const kOnOff[] = {N_("выкл"), N_("вкл")};
 // The names show each difficulty's factor (kDifficultyFactors).
 const char* const kDifficulties[] = {N_("Лёгкая x0,5"), N_("Обычная x1"), N_("Трудная x1,5")};
 
+// Each language is named so that a player who reads only that one finds it.
+const char* const kLanguages[] = {N_("Русский"), N_("English")};
+
 const OptionInfo kOptions[] = {
     {"effects_volume", &PlayerOptions::effectsVolume, 0, 100, 100, 10, N_("Громкость эффектов"), nullptr},
     {"clock_volume", &PlayerOptions::clockVolume, 0, 100, 100, 10, N_("Громкость часов"), nullptr},
@@ -28,6 +31,8 @@ const OptionInfo kOptions[] = {
     {"scale", &PlayerOptions::scale, 0, 16, 0, 1, N_("Масштаб окна"), nullptr},
     {"difficulty", &PlayerOptions::difficulty, DIFFICULTY_EASY, DIFFICULTY_HARD, DIFFICULTY_NORMAL, 1,
      N_("Сложность"), kDifficulties},
+    {"language", &PlayerOptions::language, LANGUAGE_RUSSIAN, LANGUAGE_ENGLISH, LANGUAGE_RUSSIAN, 1, N_("Язык"),
+     kLanguages},
     {nullptr, nullptr, 0, 0, 0, 0, nullptr, nullptr},
 };
 
@@ -81,8 +86,8 @@ void ClampOptions(PlayerOptions* options) {
   }
 }
 
-PlayerOptions ParseOptions(const std::string& text, std::string* note) {
-  PlayerOptions options;
+PlayerOptions ParseOptions(const std::string& text, std::string* note, const PlayerOptions& defaults) {
+  PlayerOptions options = defaults;
   int badLine = 0;
   const std::vector<IniEntry> entries = ParseIniText(text, &badLine);
   if (badLine > 0) AddNote(note, "line " + std::to_string(badLine) + " is not an option");
@@ -113,6 +118,11 @@ std::string OptionsText(const PlayerOptions& options) {
   for (const OptionInfo* o = kOptions; o->key != nullptr; ++o)
     out << o->key << " = " << options.*(o->field) << "\n";
   return out.str();
+}
+
+void ApplyLanguageOption() {
+  const bool english = activeOptions.language == LANGUAGE_ENGLISH;
+  if (!SetLanguage(english ? Language::English : Language::Russian)) activeOptions.language = LANGUAGE_RUSSIAN;
 }
 
 float DifficultyFactor(int difficulty) {

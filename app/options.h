@@ -11,7 +11,11 @@ struct PlayerOptions {
   int fullscreen = 0;       // 0 windowed, 1 on the whole desktop
   int scale = 0;            // the window's scale; 0: the largest that fits the display
   int difficulty = 1;       // DIFFICULTY_EASY .. DIFFICULTY_HARD
+  int language = 0;         // LANGUAGE_RUSSIAN or LANGUAGE_ENGLISH; without the key, the locale's
 };
+
+// The languages' values in the options.
+enum : int { LANGUAGE_RUSSIAN = 0, LANGUAGE_ENGLISH = 1 };
 
 // The difficulties; each scales the zombies per member by its factor.
 enum : int { DIFFICULTY_EASY = 0, DIFFICULTY_NORMAL = 1, DIFFICULTY_HARD = 2, DIFFICULTY_COUNT = 3 };
@@ -32,10 +36,16 @@ const OptionInfo* OptionsTable();
 // Brings every value into its range.
 void ClampOptions(PlayerOptions* options);
 // Reads options from the text of an options file: unknown keys and lines are skipped, missing keys keep
-// their defaults, numbers out of range are clamped. `note` receives what was wrong ("" when nothing was).
-PlayerOptions ParseOptions(const std::string& text, std::string* note);
+// their values in `defaults`, numbers out of range are clamped. `note` receives what was wrong ("" when
+// nothing was).
+PlayerOptions ParseOptions(const std::string& text, std::string* note,
+                           const PlayerOptions& defaults = PlayerOptions());
 // The text of an options file holding `options`.
 std::string OptionsText(const PlayerOptions& options);
+
+// Speaks the language of the options in force; when English cannot be spoken (no catalogue), Russian
+// stays and the options in force say so.
+void ApplyLanguageOption();
 
 // The factor the zombies per member are multiplied by at `difficulty` (clamped to the known ones).
 float DifficultyFactor(int difficulty);

@@ -39,8 +39,8 @@ std::string OptionsFilePath() {
   return configDir.empty() ? "" : configDir + "/options.ini";
 }
 
-std::string LoadOptionsFile() {
-  fileOptions = PlayerOptions();
+std::string LoadOptionsFile(const PlayerOptions& defaults) {
+  fileOptions = defaults;
   activeOptions = fileOptions;
   const std::string path = OptionsFilePath();
   if (path.empty()) return "";
@@ -71,7 +71,7 @@ std::string LoadOptionsFile() {
   close(fd);
   if (!why.empty()) return "Options: cannot read " + path + " (" + why + "), the defaults are used";
   std::string note;
-  fileOptions = ParseOptions(text, &note);
+  fileOptions = ParseOptions(text, &note, defaults);
   activeOptions = fileOptions;
   if (note.empty()) return "";
   return "Options: " + path + ": " + note + "; the defaults stand in for what could not be read";

@@ -14,10 +14,10 @@ void SetConfigDir(const std::string& dir);
 // The options file's path ("" when the options are not kept).
 std::string OptionsFilePath();
 
-// Reads the options file into fileOptions and activeOptions. A missing file gives the defaults quietly; an
-// unreadable or garbled one gives the defaults (or what could be read of it) and returns a line for the
-// log saying what was wrong. "" when there is nothing to say.
-std::string LoadOptionsFile();
+// Reads the options file into fileOptions and activeOptions, `defaults` standing in for what it does not
+// say. A missing file gives the defaults quietly; an unreadable or garbled one gives the defaults (or what
+// could be read of it) and returns a line for the log saying what was wrong. "" when there is nothing to say.
+std::string LoadOptionsFile(const PlayerOptions& defaults = PlayerOptions());
 // What LoadOptionsFile had to say, for the log once the engine is up ("" for nothing).
 extern std::string optionsNote;
 // Writes fileOptions to the options file atomically; false with `error` set when it cannot (nothing is

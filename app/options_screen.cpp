@@ -22,6 +22,7 @@ namespace {
 
 enum : int { BUTTON_BACK = 1 };
 
+HTEXTURE screenTexture = 0;  // the menu's picture: background and back button
 hgeSprite* background = nullptr;
 hgeSprite* panel = nullptr;
 hgeSprite* highlight = nullptr;
@@ -59,8 +60,14 @@ std::string Value(const OptionInfo& o) {
   return std::to_string(value);
 }
 
-// Makes the options in force take effect: sound at once, the window's mode and size at once.
+// Makes the options in force take effect: sound, the window's mode and size, and the language at once.
 void Apply() {
+  const Language spoken = CurrentLanguage();
+  ApplyLanguageOption();
+  if (CurrentLanguage() != spoken) {
+    hge->Texture_Reload(screenTexture, LocalisedFile("Data/menu.png").c_str());
+    ReloadLocalisedPictures();
+  }
   ApplySoundVolumes();
   hge->System_SetState(HGE_WINDOWED, activeOptions.fullscreen == 0);
   hge->System_SetState(HGE_SCALE, activeOptions.scale);
@@ -169,8 +176,8 @@ bool OptionsRender() {
 void StartOptions() {
   InstallScreen(Screen::Options, OptionsFrame, OptionsRender);
   if (gui == nullptr) {
-    const HTEXTURE menuTexture = hge->Texture_Load(LocalisedFile("Data/menu.png").c_str(), 0, false);
-    background = new hgeSprite(menuTexture, 0, 0, SCREEN_W, SCREEN_H);
+    screenTexture = hge->Texture_Load(LocalisedFile("Data/menu.png").c_str(), 0, false);
+    background = new hgeSprite(screenTexture, 0, 0, SCREEN_W, SCREEN_H);
     panel = new hgeSprite(0, 0, 0, 1, 1);
     panel->SetColor(0xF0100C1C);
     highlight = new hgeSprite(0, 0, 0, 1, 1);
@@ -178,7 +185,7 @@ void StartOptions() {
     font = new hgeFont("Data/font.fnt", false);
     gui = new hgeGUI();
     gui->AddCtrl(new hgeGUIPushButton(BUTTON_BACK, OPTIONS_BACK_BUT_POSX, OPTIONS_BACK_BUT_POSY,
-                                      OPTIONS_BACK_BUT_W, OPTIONS_BACK_BUT_H, menuTexture, OPTIONS_BACK_BUT_X,
+                                      OPTIONS_BACK_BUT_W, OPTIONS_BACK_BUT_H, screenTexture, OPTIONS_BACK_BUT_X,
                                       OPTIONS_BACK_BUT_Y));
   }
   picked = 0;

@@ -175,6 +175,8 @@ class HGE {
   // A failed load gives a non-zero handle that draws harmlessly with size 1 x 1.
   virtual HTEXTURE Texture_Load(const char* filename, uint32_t size = 0, bool bMipmap = false) = 0;
   virtual void Texture_Free(HTEXTURE tex) = 0;
+  // Replaces a loaded texture's picture with the file's, keeping its handle (and every sprite cut from it).
+  virtual void Texture_Reload(HTEXTURE tex, const char* filename) = 0;
   // Size of the texture in memory, or of the image file with bOriginal.
   virtual int Texture_GetWidth(HTEXTURE tex, bool bOriginal = false) = 0;
   virtual int Texture_GetHeight(HTEXTURE tex, bool bOriginal = false) = 0;

@@ -52,6 +52,11 @@ void CreateCardSurface() {
 
 }  // namespace
 
+void ReloadLocalisedPictures() {
+  if (personTexture != 0) hge->Texture_Reload(personTexture, LocalisedFile("Data/person.png").c_str());
+  if (itemsTexture != 0) hge->Texture_Reload(itemsTexture, LocalisedFile("Data/items.png").c_str());
+}
+
 void CreateTeamResources() {
   // The dimming quad exists only with LOGO 1. Drawn stretched and only in black, it needs no picture.
   delete dimQuad;

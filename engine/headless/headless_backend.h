@@ -38,6 +38,7 @@ class HeadlessBackend : public EngineBase {
 
   HTEXTURE Texture_Load(const char* filename, uint32_t size, bool bMipmap) override;
   void Texture_Free(HTEXTURE tex) override { canvas.FreeTexture(tex); }
+  void Texture_Reload(HTEXTURE tex, const char* filename) override { canvas.ReloadTexture(tex, filename); }
   int Texture_GetWidth(HTEXTURE tex, bool) override { return canvas.Width(tex); }
   int Texture_GetHeight(HTEXTURE tex, bool) override { return canvas.Height(tex); }
 

@@ -116,6 +116,17 @@ void SdlCanvas::FreeTexture(HTEXTURE tex) {
   textures.erase(found);
 }
 
+void SdlCanvas::ReloadTexture(HTEXTURE tex, const char* file) {
+  const auto found = textures.find(tex);
+  if (found == textures.end() || found->second.target != 0 || file == nullptr) return;
+  Texture& texture = found->second;
+  if (texture.sdl != nullptr) SDL_DestroyTexture(texture.sdl);
+  texture.sdl = nullptr;
+  texture.file = file;
+  texture.bytes.clear();
+  Make(&texture);
+}
+
 int SdlCanvas::Width(HTEXTURE tex) const {
   const auto found = textures.find(tex);
   return found == textures.end() ? 0 : found->second.width;

@@ -27,6 +27,8 @@ class SdlCanvas {
   // gives a 1 x 1 handle that draws nothing.
   HTEXTURE LoadTexture(const char* source, uint32_t size);
   void FreeTexture(HTEXTURE tex);
+  // Makes a loaded texture anew from `file`; targets and unknown handles are left alone.
+  void ReloadTexture(HTEXTURE tex, const char* file);
   // Size in pixels; 0 for an unknown handle.
   int Width(HTEXTURE tex) const;
   int Height(HTEXTURE tex) const;

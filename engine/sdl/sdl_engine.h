@@ -35,6 +35,7 @@ class SdlEngine : public EngineBase {
     return canvas.LoadTexture(filename, size);
   }
   void Texture_Free(HTEXTURE tex) override { canvas.FreeTexture(tex); }
+  void Texture_Reload(HTEXTURE tex, const char* filename) override { canvas.ReloadTexture(tex, filename); }
   int Texture_GetWidth(HTEXTURE tex, bool) override { return canvas.Width(tex); }
   int Texture_GetHeight(HTEXTURE tex, bool) override { return canvas.Height(tex); }
 

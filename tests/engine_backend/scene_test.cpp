@@ -150,3 +150,35 @@ TEST_F(Scenes, ATargetDrawnIntoItselfReadsItsPictureFromBeforeTheDraw) {
     EXPECT_EQ(PixelOf(shot, x, 45), 0x0000FFu) << x;
   }
 }
+
+// A texture loaded again from another file (the pictures with words when the language changes) keeps its
+// handle, so every sprite cut from it draws the new picture; a target's texture is not reloaded.
+TEST_F(Scenes, AReloadedTextureKeepsItsHandleAndDrawsTheNewPicture) {
+  const std::string shot = File("reloaded.png");
+  hgeRunOptions options;
+  options.shots = {{1, shot}};
+  Install(options);
+  const HTEXTURE picture = engine->Texture_Load(MakePicture().c_str(), 0, false);
+  const std::string bluePath = File("blue.png");
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 4, 3, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_FillRect(s, nullptr, 0xFF0000FF);
+  IMG_SavePNG(s, bluePath.c_str());
+  SDL_FreeSurface(s);
+  engine->Texture_Reload(picture, bluePath.c_str());
+  EXPECT_EQ(engine->Texture_GetWidth(picture, true), 4);
+  EXPECT_EQ(engine->Texture_GetHeight(picture, true), 3);
+  const HTARGET target = engine->Target_Create(16, 16, false);
+  engine->Texture_Reload(engine->Target_GetTexture(target), bluePath.c_str());
+  EXPECT_EQ(engine->Texture_GetWidth(engine->Target_GetTexture(target)), 16);
+  draw = [&] {
+    engine->Gfx_BeginScene(0);
+    engine->Gfx_Clear(0);
+    DrawRect(picture, 0, 0, 100, 100, 0xFFFFFFFF);
+    engine->Gfx_EndScene();
+  };
+  HeadlessRunFrames(1);
+  EXPECT_EQ(PixelOf(shot, 10, 10), 0x0000FFu);  // was the picture's red quarter
+  EXPECT_EQ(PixelOf(shot, 90, 90), 0x0000FFu);  // was its white one
+  engine->Texture_Reload(picture, "no/such/picture.png");
+  EXPECT_EQ(engine->Texture_GetWidth(picture), 1);  // a failed load draws harmlessly, as Texture_Load's
+}

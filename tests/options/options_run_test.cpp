@@ -50,10 +50,12 @@ class OptionsRun : public ::testing::Test {
 };
 
 TEST_F(OptionsRun, TheScreenFromTheMenuWritesWhatTheKeysChangedAndTheNextRunStartsWithIt) {
-  // The logo skipped, "Настройки" clicked; the effects down one step, the difficulty up, Escape.
+  // The logo skipped, "Настройки" clicked; the effects down one step, up past the language to the
+  // difficulty and that up, Escape.
   Write(dir + "/keys.txt",
         "1 down SPACE\n2 up SPACE\n3 mouse 400 520\n3 down LBUTTON\n4 up LBUTTON\n"
-        "6 down LEFT\n7 up LEFT\n8 down UP\n9 up UP\n10 down RIGHT\n11 up RIGHT\n12 down ESCAPE\n13 up ESCAPE\n");
+        "6 down LEFT\n7 up LEFT\n8 down UP\n9 up UP\n10 down UP\n10 up UP\n10 down RIGHT\n11 up RIGHT\n"
+        "12 down ESCAPE\n13 up ESCAPE\n");
   ASSERT_EQ(Run("--frames 14 --input keys.txt --config-dir cfg --dump 5:open.json --dump 14:menu.json"), 0)
       << Read(dir + "/out.txt");
   const nlohmann::json open = Dump("open.json"), menu = Dump("menu.json");
@@ -75,6 +77,31 @@ TEST_F(OptionsRun, TheScreenFromTheMenuWritesWhatTheKeysChangedAndTheNextRunStar
   EXPECT_EQ(Dump("next.json")["options"]["difficulty"], 2);
   EXPECT_EQ(Dump("muted.json")["options"]["muted"], true);
   EXPECT_EQ(Read(dir + "/cfg/options.ini"), file);  // nothing changed on the screen: nothing written
+}
+
+// English chosen on the options screen shows the team screen exactly as a game started in English does:
+// its pictures with words were loaded again, not kept in Russian.
+TEST_F(OptionsRun, EnglishChosenOnTheScreenLooksAsEnglishFromTheStart) {
+  // The logo skipped, "Настройки", up to the language row, English, Escape, "Новая игра".
+  Write(dir + "/switch.txt",
+        "1 down SPACE\n2 up SPACE\n3 mouse 400 520\n3 down LBUTTON\n4 up LBUTTON\n6 down UP\n7 up UP\n"
+        "8 down RIGHT\n9 up RIGHT\n10 down ESCAPE\n11 up ESCAPE\n12 mouse 400 360\n12 down LBUTTON\n"
+        "13 up LBUTTON\n");
+  ASSERT_EQ(Run("--seed 5 --frames 60 --input switch.txt --config-dir cfg --shot 60:switched.png "
+                "--dump 60:switched.json",
+                "LANGUAGE=ru"),
+            0);
+  Write(dir + "/direct.txt", "1 down SPACE\n2 up SPACE\n3 mouse 400 360\n3 down LBUTTON\n4 up LBUTTON\n");
+  ASSERT_EQ(Run("--seed 5 --frames 51 --input direct.txt --shot 51:direct.png --dump 51:direct.json",
+                "LANGUAGE=en"),
+            0);
+  EXPECT_EQ(Dump("switched.json")["screen"], "team");
+  EXPECT_EQ(Dump("switched.json")["language"], "en");
+  EXPECT_EQ(Dump("direct.json")["language"], "en");
+  const std::string picture = Read(dir + "/direct.png");
+  EXPECT_FALSE(picture.empty());
+  EXPECT_TRUE(picture == Read(dir + "/switched.png")) << "the team screen differs after the switch";
+  EXPECT_NE(Read(dir + "/cfg/options.ini").find("language = 1\n"), std::string::npos);
 }
 
 TEST_F(OptionsRun, TheWindowsFlagsWinOverTheFileForTheRunAndAreNotWrittenBack) {

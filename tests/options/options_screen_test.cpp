@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -14,7 +15,10 @@
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "config/settings.h"
+#include "engine/language.h"
+#include "engine/text.h"
 #include "support/fake_engine.h"
+#include "ui/resources.h"
 
 namespace fs = std::filesystem;
 
@@ -27,7 +31,7 @@ FakeEngine& SharedFake() {
 }
 
 // Row numbers in the table's order.
-enum { ROW_EFFECTS, ROW_CLOCK, ROW_FULLSCREEN, ROW_SCALE, ROW_DIFFICULTY };
+enum { ROW_EFFECTS, ROW_CLOCK, ROW_FULLSCREEN, ROW_SCALE, ROW_DIFFICULTY, ROW_LANGUAGE };
 
 class OptionsScreen : public ::testing::Test {
  protected:
@@ -62,6 +66,7 @@ class OptionsScreen : public ::testing::Test {
     SetConfigDir("");
     fileOptions = activeOptions = PlayerOptions();
     soundMuted = false;
+    SetLanguage(Language::Russian);
     hge = nullptr;
     hgeInstall(nullptr);
   }
@@ -110,7 +115,7 @@ class OptionsScreen : public ::testing::Test {
 
 TEST_F(OptionsScreen, KeysPickRowsAndChangeThemAtOnceAndEscapeWritesTheFile) {
   OpenOptions();
-  EXPECT_EQ(OptionsRows().size(), 5u);
+  EXPECT_EQ(OptionsRows().size(), 6u);
   EXPECT_LE(OptionsRows().size(), static_cast<size_t>(OPTIONS_ROW_ROOM));
   for (int k = 0; k < 3; ++k) Tap(HGEK_LEFT);
   EXPECT_EQ(activeOptions.effectsVolume, 70);
@@ -141,10 +146,12 @@ TEST_F(OptionsScreen, KeysPickRowsAndChangeThemAtOnceAndEscapeWritesTheFile) {
   Tap(HGEK_ENTER);  // Enter goes round
   EXPECT_EQ(activeOptions.difficulty, DIFFICULTY_EASY);
   EXPECT_EQ(OptionsRows()[ROW_DIFFICULTY].value, "Лёгкая x0,5");
+  Tap(HGEK_DOWN);
+  EXPECT_EQ(OptionsRows()[ROW_LANGUAGE].value, "Русский");
   Tap(HGEK_DOWN);  // round to the first row
   EXPECT_EQ(OptionsPickedRow(), ROW_EFFECTS);
   Tap(HGEK_UP);
-  EXPECT_EQ(OptionsPickedRow(), ROW_DIFFICULTY);
+  EXPECT_EQ(OptionsPickedRow(), ROW_LANGUAGE);
   EXPECT_FALSE(fs::exists(dir + "/options.ini"));  // written when the screen is left
   Tap(HGEK_ESCAPE);
   EXPECT_EQ(currentScreen, Screen::Menu);
@@ -179,6 +186,41 @@ TEST_F(OptionsScreen, ClicksOnTheArrowsChangeRowsAndTheBackButtonWritesTheFile) 
   EXPECT_EQ(FileText(), OptionsText(expected));
 }
 
+// The language row switches every text at once, the screen's own included, and the file keeps the choice;
+// without the English catalogue the row falls back to Russian.
+TEST_F(OptionsScreen, TheLanguageRowSwitchesTheTextsAtOnceAndTheFileKeepsIt) {
+  SetLocaleDir(DH_LOCALE_DIR);
+  CreateTeamResources();  // as after a game played before
+  OpenOptions();
+  fake.reloadedTextures.clear();
+  ClickArrow(ROW_LANGUAGE, +1);
+  EXPECT_EQ(CurrentLanguage(), Language::English);
+  // The pictures with words already loaded take their English twins, under their old handles.
+  const std::vector<std::pair<HTEXTURE, std::string>> reloaded = fake.reloadedTextures;
+  EXPECT_NE(std::find(reloaded.begin(), reloaded.end(), std::make_pair(personTexture, std::string("Data/en/person.png"))),
+            reloaded.end());
+  EXPECT_EQ(std::count_if(reloaded.begin(), reloaded.end(),
+                          [](const auto& r) { return r.second == "Data/en/menu.png"; }),
+            1);
+  EXPECT_EQ(OptionsRows()[ROW_LANGUAGE].label, "Language");
+  EXPECT_EQ(OptionsRows()[ROW_LANGUAGE].value, "English");
+  EXPECT_EQ(OptionsRows()[ROW_DIFFICULTY].value, ToUtf8(Tr("Обычная x1")));
+  EXPECT_NE(OptionsRows()[ROW_DIFFICULTY].value, "Обычная x1");
+  Tap(HGEK_ESCAPE);
+  PlayerOptions expected;
+  expected.language = LANGUAGE_ENGLISH;
+  EXPECT_EQ(FileText(), OptionsText(expected));
+  OpenOptions();
+  ClickArrow(ROW_LANGUAGE, -1);
+  EXPECT_EQ(CurrentLanguage(), Language::Russian);
+  EXPECT_EQ(OptionsRows()[ROW_LANGUAGE].label, "Язык");
+  SetLocaleDir("/nonexistent/locale");
+  ClickArrow(ROW_LANGUAGE, +1);
+  EXPECT_EQ(CurrentLanguage(), Language::Russian);
+  EXPECT_EQ(activeOptions.language, LANGUAGE_RUSSIAN);
+  SetLocaleDir(DH_LOCALE_DIR);
+}
+
 // A flag of the command line holds for the run; the file keeps the player's own value unless the player
 // changes that row on the screen.
 TEST_F(OptionsScreen, RowsNotChangedKeepTheFilesValueOverACommandLineFlag) {
@@ -186,6 +228,7 @@ TEST_F(OptionsScreen, RowsNotChangedKeepTheFilesValueOverACommandLineFlag) {
   fileOptions.difficulty = activeOptions.difficulty = DIFFICULTY_HARD;
   OpenOptions();
   EXPECT_EQ(OptionsRows()[ROW_SCALE].value, "x2");
+  Tap(HGEK_UP);  // round to the language, then the difficulty
   Tap(HGEK_UP);
   Tap(HGEK_LEFT);
   Tap(HGEK_ESCAPE);

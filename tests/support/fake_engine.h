@@ -61,6 +61,7 @@ class FakeEngine : public HGE {
   std::map<HTEXTURE, Texture> textures;     // every handle the fake knows
   std::vector<std::string> failedTextures;  // file names whose Texture_Load failed
   int texturesFreed = 0, effectsFreed = 0;  // Texture_Free / Effect_Free calls
+  std::vector<std::pair<HTEXTURE, std::string>> reloadedTextures;  // Texture_Reload calls
   std::vector<std::string> loadedEffects;   // Effect_Load file names; the handle is the position + 1
   std::vector<HEFFECT> playedEffects;       // Effect_Play / Effect_PlayEx calls, in order
   std::vector<HEFFECT> loopedEffects;       // Effect_PlayEx calls with loop set
@@ -139,6 +140,9 @@ class FakeEngine : public HGE {
   // A missing file (and no SetImageSize) fails: the handle is recorded in failedTextures, size 1 x 1.
   HTEXTURE Texture_Load(const char* filename, uint32_t size = 0, bool bMipmap = false) override;
   void Texture_Free(HTEXTURE) override { ++texturesFreed; }
+  void Texture_Reload(HTEXTURE tex, const char* filename) override {
+    reloadedTextures.emplace_back(tex, filename != nullptr ? filename : "");
+  }
   // 0 for handle 0 and for handles the fake does not know.
   int Texture_GetWidth(HTEXTURE tex, bool bOriginal = false) override {
     const Texture* t = Known(tex);

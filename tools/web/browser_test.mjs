@@ -57,7 +57,8 @@ function runNative(script) {
   fs.mkdirSync(out);
   fs.writeFileSync(path.join(workDir, "input.txt"), script);
   const args = ["--headless", "--seed", String(seed), "--input", path.join(workDir, "input.txt"),
-                "--frames", String(lastFrame), "--data", data, "--save-dir", path.join(workDir, "saves")];
+                "--frames", String(lastFrame), "--data", data, "--save-dir", path.join(workDir, "saves"),
+                "--scale", "1"];  // the page always runs at scale 1 and scales its canvas itself
   for (const f of checkedFrames) args.push("--shot", `${f}:${out}/shot${f}.png`, "--dump", `${f}:${out}/dump${f}.json`);
   const run = spawnSync(nativeBinary, args, { encoding: "utf8" });
   if (run.status !== 0) fail(`the native run failed (${run.status}): ${run.stderr}`);
