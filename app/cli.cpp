@@ -45,6 +45,7 @@ const char* UsageText() {
          "  --shot F:FILE.png   write frame F as a PNG (repeatable)\n"
          "  --dump F:FILE.json  write the game state after frame F (repeatable)\n"
          "  --data DIR          folder holding Data/ and Sound/\n"
+         "  --map FILE          start new games on this map file (for testing and modding)\n"
          "  --bot N             let the bot play N games (headless), checking the game's invariants\n"
          "  --bot-game          play one bot game in this process (what --bot runs for each game)\n"
          "  --bot-saves         the bot's games save and reload at every player turn, checking the state\n"
@@ -79,7 +80,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.fullscreen = true;
     } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
                              arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
-                             arg == "--scale" || arg == "--bot" || arg == "--save-dir")) {
+                             arg == "--scale" || arg == "--bot" || arg == "--save-dir" || arg == "--map")) {
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
@@ -107,6 +108,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.recordFile = Absolute(argv[++i], cwd);
     } else if (arg == "--data") {
       cl.dataDir = Absolute(argv[++i], cwd);
+    } else if (arg == "--map") {
+      cl.mapFile = Absolute(argv[++i], cwd);
+      if (cl.mapFile.empty()) fail("--map needs a map file");
     } else if (arg == "--save-dir") {
       cl.saveDir = Absolute(argv[++i], cwd);
       if (cl.saveDir.empty()) fail("--save-dir needs a folder");

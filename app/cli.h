@@ -12,6 +12,7 @@ struct CommandLine {
   hgeRunOptions options;
   std::vector<std::pair<int, std::string>> dumps;  // (frame, JSON file)
   std::string dataDir;                             // "" for the default search
+  std::string mapFile;                             // --map FILE: new games start on it ("" for the first town)
   bool help = false;
   bool version = false;
   int botGames = 0;      // --bot N: games the bot plays, each in a fresh process

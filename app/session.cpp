@@ -74,7 +74,7 @@ void DeleteSave() {
 }
 
 void PrepareNewGame() {
-  if (boardUsed) FreshBoard(new Map(GAME_MAP_FILE));
+  if (boardUsed) FreshBoard(new Map(GameMapFile()));
   boardUsed = true;
   gameStats = {};
   outcome = OUTCOME_NONE;
@@ -101,7 +101,7 @@ bool ContinueSavedGame() {
     return false;
   }
   // The save is checked against a freshly read map and only then replaces anything.
-  Map* fresh = new Map(GAME_MAP_FILE);
+  Map* fresh = new Map(GameMapFile());
   LoadedGame game;
   if (!ReadSave(text, *fresh, &game, &reason)) {
     delete fresh;

@@ -1,11 +1,15 @@
 // The application shell: start-up, the run of the program, and the screens' set-ups.
 #pragma once
 
+#include <string>
+
 #include "engine/hge.h"
 #include "game/world.h"
 
-// The map file every game is played on.
-constexpr const char* GAME_MAP_FILE = "Data/map1.dhm";
+// The map file new games are played on: the first town, Data/map1.dhm, unless set.
+const std::string& GameMapFile();
+// Plays new games on the map file at `path` (--map).
+void SetGameMapFile(const std::string& path);
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();

@@ -1,5 +1,6 @@
 // Start-up in its fixed order, the engine loop, and the orderly shutdown.
 #include <ctime>
+#include <string>
 
 #include "app/dump.h"
 #include "app/screens.h"
@@ -19,6 +20,8 @@ extern "C" void __lsan_do_leak_check() __attribute__((weak));
 
 namespace {
 
+std::string gameMapFile = "Data/map1.dhm";
+
 // The window may always be closed; a game in play is saved first.
 bool ExitRequested() {
   if (currentScreen == Screen::Game && outcome == OUTCOME_NONE) SaveGame();
@@ -36,6 +39,14 @@ bool RestoreTargets() {
 }
 
 }  // namespace
+
+const std::string& GameMapFile() {
+  return gameMapFile;
+}
+
+void SetGameMapFile(const std::string& path) {
+  gameMapFile = path;
+}
 
 void ConfigureEngine() {
   hge = hgeCreate(HGE_VERSION);
@@ -60,7 +71,7 @@ void LoadGameContent(unsigned seed) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  SetGameMap(new Map(GAME_MAP_FILE));
+  SetGameMap(new Map(GameMapFile()));
   LoadSounds();
   PlayLooped(SND_CLOCK);
 }

@@ -42,6 +42,7 @@ std::vector<std::string> GameArguments(const CommandLine& cl, const std::string&
                                    dataDir,
                                    "--dt",
                                    Number(cl.options.fixedDelta)};
+  if (!cl.mapFile.empty()) args.insert(args.end(), {"--map", cl.mapFile});
   if (!saveDir.empty()) {
     args.insert(args.end(), {"--bot-saves", "--save-dir", saveDir, "--frames", std::to_string(framesLeft)});
   } else if (cl.options.maxFrames > 0) {
