@@ -4,6 +4,8 @@ from collections import namedtuple
 
 import level_plan
 import level_plan_village
+import level_plan_works
+import level_plan_estate
 
 # name: the town's short name; map_file, ground_file and object_files: where its map and textures go;
 # plan and buildings: the character plan and its roofed buildings (see level_plan.py for the characters).
@@ -16,4 +18,10 @@ TOWNS = [
     Town("village", "Data/map2.dhm", "Data/village_ground.png",
          ["Data/village_objects.png", "Data/village_objects2.png", "Data/village_objects3.png"],
          level_plan_village.PLAN, level_plan_village.BUILDINGS),
+    Town("works", "Data/map3.dhm", "Data/works_ground.png",
+         ["Data/works_objects.png", "Data/works_objects2.png", "Data/works_objects3.png"],
+         level_plan_works.PLAN, level_plan_works.BUILDINGS),
+    Town("estate", "Data/map4.dhm", "Data/estate_ground.png",
+         ["Data/estate_objects.png", "Data/estate_objects2.png", "Data/estate_objects3.png"],
+         level_plan_estate.PLAN, level_plan_estate.BUILDINGS),
 ]
