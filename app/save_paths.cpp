@@ -13,7 +13,7 @@ std::string saveDir;
 
 std::string DefaultSaveDir() {
   const char* data = std::getenv("XDG_DATA_HOME");
-  // The base directory specification ignores a relative path.
+  // XDG folders must be absolute; a relative XDG_DATA_HOME is ignored.
   if (data != nullptr && data[0] == '/') return std::string(data) + "/duskhollow";
   const char* home = std::getenv("HOME");
   if (home != nullptr && home[0] != '\0') return std::string(home) + "/.local/share/duskhollow";
