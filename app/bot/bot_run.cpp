@@ -9,6 +9,7 @@
 #include "app/bot/bot_player.h"
 #include "app/bot/invariants.h"
 #include "app/dump.h"
+#include "app/game_stats.h"
 #include "app/save_paths.h"
 #include "app/save_reader.h"
 #include "app/save_writer.h"
@@ -17,6 +18,7 @@
 #include "app/shell.h"
 #include "game/person.h"
 #include "game/world.h"
+#include "map/map.h"
 
 namespace {
 
@@ -133,14 +135,15 @@ int RunBotGame(const CommandLine& cl) {
   if (options.maxFrames <= 0) options.maxFrames = BOT_FRAME_CAP;
   BotGame state;
   state.seed = options.seed;
-  state.player = std::make_unique<BotPlayer>(options.seed);
+  state.player = std::make_unique<BotPlayer>(options.seed, cl.botTeam);
   state.saves = cl.botSaves;
   game = &state;
   alarm(kHangSeconds);
   RunGame(options, AfterBotFrame);
   alarm(0);
-  std::printf("bot game: seed %u, %s, %d frames, %lld checks, %lld violations\n", state.seed, Outcome(),
-              state.frames, state.checker.Checks(), state.violations);
+  std::printf("bot game: seed %u, %s, %d frames, %lld checks, %lld violations, %d turns, %d searches\n",
+              state.seed, Outcome(), state.frames, state.checker.Checks(), state.violations, gameStats.turns,
+              gameMap != nullptr ? static_cast<int>(gameMap->searchesMade) : 0);
   game = nullptr;
   std::fflush(stdout);
   if (state.violations > 0) {
