@@ -10,6 +10,8 @@
 #include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/selection.h"
+#include "app/session.h"
+#include "app/shell.h"
 #include "engine/hge.h"
 #include "engine/text.h"
 #include "game/messages.h"
@@ -63,6 +65,8 @@ nlohmann::json DumpState(int frame) {
   j["dragSource"] = dragSource;
   j["draggedItem"] = ItemToJson(draggedItem);
   j["saveExists"] = SaveExists();
+  // The town of the game in play; before a game (logo, menu, team screen) the town chosen for the next one.
+  j["town"] = currentScreen == Screen::Game || currentScreen == Screen::End ? BoardTown() : NewGameTown();
   nlohmann::json buttons = nlohmann::json::array();
   if (currentScreen == Screen::Menu) {
     for (const menu_button_struct& b : MenuButtons()) {
@@ -92,6 +96,7 @@ void WriteDumps(int frame) {
       std::fprintf(stderr, "duskhollow: cannot write dump %s\n", path.c_str());
       continue;
     }
-    out << DumpState(frame).dump(2) << '\n';
+    // A --map file's name need not be UTF-8; such bytes are written replaced.
+    out << DumpState(frame).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
   }
 }

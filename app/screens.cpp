@@ -3,6 +3,7 @@
 
 #include "app/game_frame.h"
 #include "app/game_start.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "map/map.h"
 #include "ui/game_screen.h"
@@ -44,6 +45,7 @@ bool TeamScreenFrame() {
   if (TeamFrame()) return true;
   if (startChosen) {
     startChosen = false;
+    BoardForNewGame();
     StartGame();
   }
   return false;

@@ -6,10 +6,14 @@
 #include "engine/hge.h"
 #include "game/world.h"
 
-// The map file new games are played on: the first town, Data/map1.dhm, unless set.
-const std::string& GameMapFile();
-// Plays new games on the map file at `path` (--map).
+// The map file new games are played on: the --map file when one was given, else the chosen town's.
+std::string GameMapFile();
+// Plays new games on the map file at `path` (--map); the team screen's choice then changes nothing.
 void SetGameMapFile(const std::string& path);
+// The --map file, "" when none was given.
+const std::string& MapOverride();
+// The town of new games as saves and dumps name it: the chosen town's id, or the --map file.
+std::string NewGameTown();
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();

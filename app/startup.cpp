@@ -7,12 +7,14 @@
 #include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
+#include "app/town_memory.h"
 #include "config/settings.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
 #include "game/messages.h"
 #include "game/random.h"
 #include "map/map.h"
+#include "map/towns.h"
 #include "ui/resources.h"
 
 // LeakSanitizer's check, present only when the program is built with it.
@@ -20,7 +22,8 @@ extern "C" void __lsan_do_leak_check() __attribute__((weak));
 
 namespace {
 
-std::string gameMapFile = "Data/map1.dhm";
+// The --map file ("" for none).
+std::string mapOverride;
 
 // The window may always be closed; a game in play is saved first.
 bool ExitRequested() {
@@ -40,12 +43,20 @@ bool RestoreTargets() {
 
 }  // namespace
 
-const std::string& GameMapFile() {
-  return gameMapFile;
+std::string GameMapFile() {
+  return mapOverride.empty() ? Towns()[chosenTown].mapFile : mapOverride;
 }
 
 void SetGameMapFile(const std::string& path) {
-  gameMapFile = path;
+  mapOverride = path;
+}
+
+const std::string& MapOverride() {
+  return mapOverride;
+}
+
+std::string NewGameTown() {
+  return mapOverride.empty() ? Towns()[chosenTown].id : mapOverride;
 }
 
 void ConfigureEngine() {
@@ -71,7 +82,8 @@ void LoadGameContent(unsigned seed) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  SetGameMap(new Map(GameMapFile()));
+  chosenTown = RememberedTown();
+  LoadBoard();
   LoadSounds();
   PlayLooped(SND_CLOCK);
 }

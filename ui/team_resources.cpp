@@ -12,6 +12,7 @@
 #include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
+#include "ui/town_choice.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ void CreateTeamResources() {
   font2 = new hgeFont("Data/font.fnt", false);
   messageFont = font2;
   CreateMainButtons();
+  CreateTownChoice();
   changeOne = Cut(PASS_CHANGE_ONE_TX, PASS_CHANGE_ONE_TY, PASS_CHANGE_ONE_W, PASS_CHANGE_ONE_H);
   changeOr = Cut(PASS_CHANGE_OR_TX, PASS_CHANGE_OR_TY, PASS_CHANGE_OR_W, PASS_CHANGE_OR_H);
   CreateCardSurface();

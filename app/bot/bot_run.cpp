@@ -76,7 +76,7 @@ void ReloadSavedTurn(int frame) {
     // Read it once more for the reason the game wrote to its log.
     std::string text, reason = "the file is gone";
     LoadedGame check;
-    const Map board(GameMapFile());
+    const Map board(BoardMapFile());
     if (ReadSaveFile(BadSaveFilePath(), &text, &reason)) ReadSave(text, board, &check, &reason);
     Report("frame " + std::to_string(frame) + ": the save just written was refused: " + reason);
     return;

@@ -150,7 +150,7 @@ GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsi
       break;
     }
   }
-  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad"}) {
+  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad", "/last_town", "/last_town.tmp"}) {
     unlink((folder + std::string(name)).c_str());
   }
   rmdir(folder);

@@ -17,6 +17,7 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/towns.h"
 #include "support/fake_engine.h"
 
 namespace {
@@ -42,6 +43,9 @@ TEST(ShippedTowns, AreNumberedFromOneWithoutGaps) {
   const std::vector<std::string> towns = ShippedTowns();
   ASSERT_GE(towns.size(), 2u);
   for (size_t i = 0; i < towns.size(); ++i) EXPECT_EQ(towns[i], "Data/map" + std::to_string(i + 1) + ".dhm");
+  // The team screen offers exactly the shipped towns, in the order of their numbers.
+  ASSERT_EQ(Towns().size(), towns.size());
+  for (size_t i = 0; i < towns.size(); ++i) EXPECT_EQ(Towns()[i].mapFile, towns[i]);
 }
 
 class ShippedLevel : public ::testing::TestWithParam<std::string> {
