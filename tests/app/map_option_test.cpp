@@ -65,4 +65,22 @@ TEST(MapOption, TheGameAndTheBotsGamesLoadTheNamedTownAndAMissingFileIsRefused) 
   fs::remove_all(dir);
 }
 
+// The dump and the save name a --map game's town by the file's path; a path that is not UTF-8 is written with
+// its odd bytes replaced instead of failing the dump or the save.
+TEST(MapOption, AMapFileWhoseNameIsNotUtf8StillDumpsAndSaves) {
+  const std::string data = ScratchData(), dir = Folder();
+  const std::string odd = dir + "/odd\xff.dhm";
+  fs::copy_file(data + "/Data/map2.dhm", odd);
+  ASSERT_EQ(RunGame(data, "--seed 3 --bot-game --frames 3000 --map '" + odd + "' --save-dir " + dir +
+                              "/save --dump 3000:" + dir + "/odd.json"),
+            0);
+  const nlohmann::json state = ReadJson(dir + "/odd.json"), save = ReadJson(dir + "/save/save.json");
+  ASSERT_FALSE(state.is_discarded());
+  EXPECT_EQ(state["town"], dir + "/odd\xef\xbf\xbd.dhm");
+  EXPECT_EQ(state["map"]["W"], 50);
+  ASSERT_FALSE(save.is_discarded());
+  EXPECT_EQ(save["town"], state["town"]);
+  fs::remove_all(dir);
+}
+
 }  // namespace
