@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "app/game_frame.h"
-#include "app/game_stats.h"
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/messages.h"
 #include "game/person.h"

@@ -52,8 +52,10 @@ const char* UsageText() {
          "  --bot-saves         the bot's games save and reload at every player turn, checking the state\n"
          "  --save-dir DIR      folder of the saved game (default $XDG_DATA_HOME/duskhollow; headless\n"
          "                      runs save only when it is given)\n"
-         "  --scale N           window scale factor\n"
-         "  --fullscreen        start in fullscreen\n"
+         "  --config-dir DIR    folder of the options file (default $XDG_CONFIG_HOME/duskhollow;\n"
+         "                      headless runs keep options only when it is given)\n"
+         "  --scale N           window scale factor (this run only, over the options file)\n"
+         "  --fullscreen        start in fullscreen (this run only, over the options file)\n"
          "  --help, --version   this text; the version\n";
 }
 
@@ -81,8 +83,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.fullscreen = true;
     } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
                              arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
-                             arg == "--scale" || arg == "--bot" || arg == "--save-dir" || arg == "--map" ||
-                             arg == "--bot-team")) {
+                             arg == "--scale" || arg == "--bot" || arg == "--save-dir" || arg == "--config-dir" ||
+                             arg == "--map" || arg == "--bot-team")) {
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
@@ -120,6 +122,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
     } else if (arg == "--save-dir") {
       cl.saveDir = Absolute(argv[++i], cwd);
       if (cl.saveDir.empty()) fail("--save-dir needs a folder");
+    } else if (arg == "--config-dir") {
+      cl.configDir = Absolute(argv[++i], cwd);
+      if (cl.configDir.empty()) fail("--config-dir needs a folder");
     } else if (arg == "--scale") {
       ++i;
       if (!ParseInt(value, 1, 16, &number)) fail("--scale needs a number from 1 to 16");

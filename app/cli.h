@@ -20,6 +20,7 @@ struct CommandLine {
   bool botSaves = false; // --bot-saves: the bot's games save and reload at every player turn
   int botTeam = 0;       // --bot-team N: the bot's teams have N members (0: two to four, drawn per game)
   std::string saveDir;   // --save-dir DIR: where the save lives ("" for the default)
+  std::string configDir; // --config-dir DIR: where the options file lives ("" for the default)
   std::string error;     // non-empty when the command line is wrong
 };
 

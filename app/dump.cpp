@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/menu_screen.h"
+#include "app/options.h"
 #include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/selection.h"
@@ -14,12 +15,16 @@
 #include "app/shell.h"
 #include "engine/hge.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/messages.h"
 #include "game/person.h"
 #include "game/person_json.h"
 #include "game/world.h"
 #include "map/map.h"
 #include "map/map_json.h"
+#include "map/zombie_reach.h"
+#include "ui/help_overlay.h"
+#include "ui/hover_hint.h"
 #include "ui/team_screen.h"
 
 namespace {
@@ -43,6 +48,14 @@ nlohmann::json GroundItemsToJson(const Map& map) {
     for (const Item* item : items) list.push_back(ItemToJson(item));
     out.push_back({{"cell", c}, {"items", list}});
   }
+  return out;
+}
+
+// The options in force, under their keys in the options file, and whether the sound is muted.
+nlohmann::json OptionsToJson() {
+  nlohmann::json out = nlohmann::json::object();
+  for (const OptionInfo* o = OptionsTable(); o->key != nullptr; ++o) out[o->key] = activeOptions.*(o->field);
+  out["muted"] = soundMuted;
   return out;
 }
 
@@ -70,13 +83,26 @@ nlohmann::json DumpState(int frame) {
   nlohmann::json buttons = nlohmann::json::array();
   if (currentScreen == Screen::Menu) {
     for (const menu_button_struct& b : MenuButtons()) {
-      buttons.push_back({{"text", b.text}, {"x", b.x}, {"y", b.y}, {"w", b.w}, {"h", b.h}, {"enabled", b.enabled}});
+      buttons.push_back(
+          {{"text", b.text}, {"x", b.x}, {"y", b.y}, {"w", b.w}, {"h", b.h}, {"enabled", b.enabled}});
     }
   }
   j["menuButtons"] = buttons;
+  j["options"] = OptionsToJson();
   j["team"] = PersonsToJson(team);
   j["candidates"] = PersonsToJson(currentScreen == Screen::Team ? OpenOffer() : std::vector<const Person*>{});
   j["zombies"] = PersonsToJson(zombies);
+  if (currentScreen == Screen::Game || currentScreen == Screen::End) j["turn"] = gameStats.turns;
+  const hover_hint_struct hint =
+      currentScreen == Screen::Game ? HoverHint(mouseX, mouseY) : hover_hint_struct{};
+  j["hint"] = ToUtf8(hint.text);
+  j["help"] = currentScreen == Screen::Game && helpShown;
+  j["reach"] = currentScreen == Screen::Game && zombieReachShown;
+  j["reachCells"] = currentScreen == Screen::Game ? zombieReachCells : std::vector<int>{};
+  if (hint.zombie) {
+    j["killChance"] = hint.kill;
+    j["pushChance"] = hint.push;
+  }
   if (gameMap != nullptr) {
     j["map"] = MapToJson(*gameMap);
     j["groundItems"] = GroundItemsToJson(*gameMap);

@@ -2,12 +2,12 @@
 // the menu and Escape ends the run.
 #include <string>
 
-#include "app/game_stats.h"
 #include "app/screens.h"
 #include "app/shell.h"
 #include "engine/font.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"

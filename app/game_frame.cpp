@@ -14,7 +14,10 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
+#include "ui/help_overlay.h"
 #include "ui/hud_list.h"
+#include "ui/reach_overlay.h"
 #include "ui/smart_gui.h"
 
 namespace {
@@ -66,6 +69,15 @@ void PlayerInput(float dt) {
     return;
   }
   if (hge->Input_KeyUp(HGEK_RBUTTON) && id == HUD_ACTIVE_ITEM) CycleAction();
+  if (id == HUD_HELP && dragState == DRAG_NONE && hge->Input_KeyDown(HGEK_LBUTTON)) {
+    helpShown = true;
+    helpHintShown = false;
+    return;
+  }
+  if (id == HUD_REACH && dragState == DRAG_NONE && hge->Input_KeyDown(HGEK_LBUTTON)) {
+    zombieReachShown = !zombieReachShown;
+    return;
+  }
   if (hge->Input_KeyDown(HGEK_LBUTTON)) {
     if (dragState == DRAG_NONE) {
       PressHud(id);
@@ -106,6 +118,19 @@ bool GameFrame() {
     SaveGame();
     return true;
   }
+  // The help stands over a paused game; any key or click closes it, and that press does nothing else.
+  if (helpShown) {
+    if (hge->Input_GetKey() != 0 || hge->Input_KeyDown(HGEK_LBUTTON) || hge->Input_KeyDown(HGEK_RBUTTON)) {
+      helpShown = false;
+    }
+    return false;
+  }
+  if (hge->Input_KeyDown(HELP_KEY)) {
+    helpShown = true;
+    helpHintShown = false;
+    return false;
+  }
+  if (hge->Input_KeyDown(REACH_KEY)) zombieReachShown = !zombieReachShown;
   const int phaseBefore = screenState;
   if (hge->Input_GetKeyState(HGEK_F1)) LoadSettings(hge);
   if (hge->Input_GetKeyState(HGEK_F2)) hge->System_SetState(HGE_FPS, HGEFPS_UNLIMITED);
@@ -127,8 +152,11 @@ bool GameFrame() {
       PlanZombies(dt);
       break;
   }
+  // The reach follows every finished action: it is worked out whenever the player commands.
+  if (screenState == PHASE_INPUT) UpdateZombieReach();
   // A decided game shows the end screen from this frame's drawing on, and leaves no save behind.
   if (outcome != OUTCOME_NONE) {
+    helpHintShown = false;  // only the run's first game points to the help
     DeleteSave();
     StartEnd();
   } else if (screenState == PHASE_INPUT && phaseBefore != PHASE_INPUT) {

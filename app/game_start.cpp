@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/options.h"
 #include "app/selection.h"
 #include "app/session.h"
 #include "app/shell.h"
@@ -152,7 +153,9 @@ void PlaceTeam() {
 
 void PlaceFirstZombies() {
   // The map never holds more zombies than cells, and the count stays a sane integer whatever the setting.
-  const double wanted = std::trunc(static_cast<double>(team.size()) * ZOMBIE_PROPORTION);
+  // The difficulty scales the zombies per member; at the normal one (factor 1) the count is the setting's.
+  const float proportion = ZOMBIE_PROPORTION * DifficultyFactor(activeOptions.difficulty);
+  const double wanted = std::trunc(static_cast<double>(team.size()) * proportion);
   gameMap->zombieCount = static_cast<int32_t>(std::clamp(wanted, 0.0, static_cast<double>(MAP_MAX_CELLS)));
   const int made = gameMap->zombieCount / 2;
   const size_t first = zombies.size();

@@ -9,6 +9,7 @@
 #include "app/bot/bot_run.h"
 #include "app/cli.h"
 #include "app/dump.h"
+#include "app/options_file.h"
 #include "app/save_paths.h"
 #include "app/shell.h"
 
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
   // A headless run touches no player's files unless it is told where its save goes.
   const bool headless = cl.options.backend == hgeBackend::Headless;
   SetSaveDir(!cl.saveDir.empty() ? cl.saveDir : headless ? "" : DefaultSaveDir());
+  SetConfigDir(!cl.configDir.empty() ? cl.configDir : headless ? "" : DefaultConfigDir());
+  optionsNote = LoadOptionsFile();
+  // The window's flags on the command line hold for this run; the file keeps the player's own choice.
+  if (cl.options.fullscreen) activeOptions.fullscreen = 1;
+  if (cl.options.scale > 0) activeOptions.scale = cl.options.scale;
+  cl.options.fullscreen = activeOptions.fullscreen != 0;
+  cl.options.scale = activeOptions.scale;
   for (const auto& [frame, path] : cl.dumps) AddDump(frame, path);
   // A run without --seed takes the clock's, so that its log and any recording can replay it.
   if (!cl.options.seeded) {

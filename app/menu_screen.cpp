@@ -1,4 +1,4 @@
-// The main menu: continue (only with a save), new game and exit.
+// The main menu: continue (only with a save), new game, exit and the options.
 #include "app/menu_screen.h"
 
 #include "app/screens.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-enum : int { BUTTON_NEW_GAME = 1, BUTTON_EXIT = 2, BUTTON_CONTINUE = 3 };
+enum : int { BUTTON_NEW_GAME = 1, BUTTON_EXIT = 2, BUTTON_CONTINUE = 3, BUTTON_OPTIONS = 4 };
 
 HTEXTURE menuTexture = 0;
 hgeSprite* menuBackground = nullptr;
@@ -41,6 +41,11 @@ bool MenuFrame() {
     PlaySound(SND_CLICK);
     // A refused save has been put aside; the menu stays, offering a new game.
     if (!ContinueSavedGame()) UpdateContinue();
+    return false;
+  }
+  if (id == BUTTON_OPTIONS) {
+    PlaySound(SND_CLICK);
+    StartOptions();
     return false;
   }
   if (id == BUTTON_EXIT) {
@@ -77,6 +82,9 @@ void StartMenu() {
     menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_CONTINUE, MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY,
                                           MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H, menuTexture,
                                           MENU_CONTINUE_BUT_X, MENU_CONTINUE_BUT_Y));
+    menuGui->AddCtrl(new hgeGUIPushButton(BUTTON_OPTIONS, MENU_OPTIONS_BUT_POSX, MENU_OPTIONS_BUT_POSY,
+                                          MENU_OPTIONS_BUT_W, MENU_OPTIONS_BUT_H, menuTexture, MENU_OPTIONS_BUT_X,
+                                          MENU_OPTIONS_BUT_Y));
     continueGreyed = new hgeSprite(menuTexture, MENU_CONTINUE_BUT_X + 2 * MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_Y,
                                    MENU_CONTINUE_BUT_W, MENU_CONTINUE_BUT_H);
   }
@@ -95,6 +103,8 @@ std::vector<menu_button_struct> MenuButtons() {
       {BUTTON_EXIT, "Выход", MENU_EXIT_BUT_POSX, MENU_EXIT_BUT_POSY, MENU_EXIT_BUT_W, MENU_EXIT_BUT_H},
       {BUTTON_CONTINUE, "Продолжить", MENU_CONTINUE_BUT_POSX, MENU_CONTINUE_BUT_POSY, MENU_CONTINUE_BUT_W,
        MENU_CONTINUE_BUT_H},
+      {BUTTON_OPTIONS, "Настройки", MENU_OPTIONS_BUT_POSX, MENU_OPTIONS_BUT_POSY, MENU_OPTIONS_BUT_W,
+       MENU_OPTIONS_BUT_H},
   };
   std::vector<menu_button_struct> out;
   for (const auto& b : buttons) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game_stats.h"
+#include "game/game_stats.h"
 #include "game/random.h"
 #include "map/map.h"
 

@@ -4,13 +4,13 @@
 #include <cstdint>
 
 #include "app/atomic_file.h"
-#include "app/game_stats.h"
 #include "app/save_format.h"
 #include "app/save_paths.h"
 #include "app/session.h"
 #include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/random.h"

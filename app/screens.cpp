@@ -3,9 +3,12 @@
 
 #include "app/game_frame.h"
 #include "app/game_start.h"
+#include "app/options.h"
 #include "app/session.h"
 #include "app/shell.h"
+#include "app/sounds.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/game_screen.h"
 #include "ui/hud_list.h"
 #include "ui/resources.h"
@@ -14,8 +17,27 @@
 
 Screen currentScreen = Screen::None;
 
+namespace {
+
+// The installed screen's own frame callback.
+hgeCallback screenFrame = nullptr;
+
+// Every screen's frame: M mutes and unmutes all sound, then the screen's frame runs.
+bool ShellFrame() {
+  // The window's own keys may have left or entered fullscreen.
+  activeOptions.fullscreen = hge->System_GetState(HGE_WINDOWED) ? 0 : 1;
+  if (hge->Input_KeyDown(HGEK_M)) {
+    soundMuted = !soundMuted;
+    ApplySoundVolumes();
+  }
+  return screenFrame != nullptr && screenFrame();
+}
+
+}  // namespace
+
 void InstallScreen(Screen screen, hgeCallback frame, hgeCallback render) {
-  hge->System_SetState(HGE_FRAMEFUNC, frame);
+  screenFrame = frame;
+  hge->System_SetState(HGE_FRAMEFUNC, ShellFrame);
   hge->System_SetState(HGE_RENDERFUNC, render);
   currentScreen = screen;
 }
@@ -32,6 +54,8 @@ const char* ScreenName(Screen screen) {
       return "game";
     case Screen::End:
       return "end";
+    case Screen::Options:
+      return "options";
     case Screen::None:
       break;
   }
@@ -69,6 +93,7 @@ void StartGameScreen() {
     CreateHudSprites();
   }
   ApplyHudEnabling();
+  UpdateZombieReach();  // the reach stands from the game's first frame on
 }
 
 void ResumeGameScreen() {
@@ -78,4 +103,5 @@ void ResumeGameScreen() {
     CreateHudSprites();
   }
   ApplyHudEnabling();
+  if (screenState == PHASE_INPUT) UpdateZombieReach();
 }

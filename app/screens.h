@@ -3,8 +3,8 @@
 
 #include "engine/hge.h"
 
-// The screens in the order a run passes through them.
-enum class Screen { None, Logo, Menu, Team, Game, End };
+// The screens in the order a run passes through them (the options screen is a side trip from the menu).
+enum class Screen { None, Logo, Menu, Team, Game, End, Options };
 
 // The screen whose callbacks are installed.
 extern Screen currentScreen;

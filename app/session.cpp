@@ -6,7 +6,6 @@
 #include <sstream>
 #include <vector>
 
-#include "app/game_stats.h"
 #include "app/save_format.h"
 #include "app/save_paths.h"
 #include "app/save_reader.h"
@@ -16,13 +15,13 @@
 #include "app/town_memory.h"
 #include "engine/hge.h"
 #include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
 #include "map/towns.h"
-
-game_stats_struct gameStats;
+#include "ui/resources.h"
 
 namespace {
 
@@ -147,6 +146,8 @@ bool ContinueSavedGame() {
     Log("Save not read: " + reason);
     return false;
   }
+  // A game continued at start-up never passed the team screen: its figures need that screen's pictures.
+  CreateTeamResources();
   // The save is checked against a freshly read map of its town and only then replaces anything.
   std::string town;
   int townIndex = 0;

@@ -28,6 +28,8 @@ int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame) = nullpt
 void StartLogo();
 void StartMenu();
 void StartEnd();
+// The options screen (from the menu; it returns there).
+void StartOptions();
 // The team-selection screen.
 void StartTeamSelection();
 // The game screen (turn phase 0; the head-up display is made on the first entry).

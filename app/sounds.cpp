@@ -1,6 +1,7 @@
 // Loading, playing and freeing the sound table.
 #include "app/sounds.h"
 
+#include "app/options.h"
 #include "engine/hge.h"
 
 const char* const kSoundFiles[SND_COUNT] = {
@@ -13,6 +14,8 @@ const char* const kSoundFiles[SND_COUNT] = {
 namespace {
 
 HEFFECT effects[SND_COUNT] = {};
+// The channel the looped clock plays on (0: not playing).
+HCHANNEL loopChannel = 0;
 // "Drive away fail" is loaded right after "Drive away" although it lives at index 10.
 const int kLoadOrder[SND_COUNT] = {
     SND_CLOCK, SND_CLICK,      SND_WOUND,      SND_ZOMBIE_ATTACK, SND_HAMMER_CLICK, SND_ERROR,
@@ -21,7 +24,17 @@ const int kLoadOrder[SND_COUNT] = {
 
 void PlayOnce(SoundId id) {
   if (id < 0 || id >= SND_COUNT || hge == nullptr) return;
-  hge->Effect_Play(effects[id]);
+  const int volume = soundMuted ? 0 : activeOptions.effectsVolume;
+  if (volume <= 0) return;
+  if (volume >= 100) {
+    hge->Effect_Play(effects[id]);
+  } else {
+    hge->Effect_PlayEx(effects[id], volume);
+  }
+}
+
+int ClockVolume() {
+  return soundMuted ? 0 : activeOptions.clockVolume;
 }
 
 }  // namespace
@@ -33,7 +46,11 @@ void LoadSounds() {
 
 void PlayLooped(SoundId id) {
   if (id < 0 || id >= SND_COUNT || hge == nullptr) return;
-  hge->Effect_PlayEx(effects[id], 100, 0, 1.0f, true);
+  loopChannel = hge->Effect_PlayEx(effects[id], ClockVolume(), 0, 1.0f, true);
+}
+
+void ApplySoundVolumes() {
+  if (hge != nullptr && loopChannel != 0) hge->Channel_SetVolume(loopChannel, ClockVolume());
 }
 
 void FreeSounds() {
@@ -41,5 +58,6 @@ void FreeSounds() {
     if (hge != nullptr) hge->Effect_Free(effects[i]);
     effects[i] = 0;
   }
+  loopChannel = 0;
   SetSoundPlayer(nullptr);
 }

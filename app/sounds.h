@@ -10,5 +10,8 @@ extern const char* const kSoundFiles[SND_COUNT];
 void LoadSounds();
 // Plays effect `id` over and over.
 void PlayLooped(SoundId id);
+// Plays effects at the effects volume and sets the looping clock's volume, both from the options in force
+// (silent while the sound is muted); call after every change of them.
+void ApplySoundVolumes();
 // Frees the twelve effects in table order.
 void FreeSounds();

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/dump.h"
+#include "app/options.h"
+#include "app/options_file.h"
 #include "app/screens.h"
 #include "app/session.h"
 #include "app/shell.h"
@@ -66,7 +68,7 @@ void ConfigureEngine() {
   hge->System_SetState(HGE_TITLE, "Duskhollow v" DH_VERSION);
   hge->System_SetState(HGE_EXITFUNC, ExitRequested);
   hge->System_SetState(HGE_GFXRESTOREFUNC, RestoreTargets);
-  hge->System_SetState(HGE_WINDOWED, true);
+  hge->System_SetState(HGE_WINDOWED, activeOptions.fullscreen == 0);
   hge->System_SetState(HGE_SHOWSPLASH, false);
   hge->System_SetState(HGE_FPS, 100);
   hge->System_SetState(HGE_HIDEMOUSE, false);
@@ -100,6 +102,7 @@ int RunGame(const hgeRunOptions& options, void (*afterFrame)(int frame)) {
     return 0;
   }
   hge->System_Log("Duskhollow %s, seed %u", DH_VERSION, options.seed);
+  if (!optionsNote.empty()) hge->System_Log("%s", optionsNote.c_str());
   LoadGameContent(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
   if (LOGO > 0) {
     hge->System_SetState(HGE_FPS, 150);

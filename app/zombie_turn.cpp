@@ -3,21 +3,20 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/game_stats.h"
 #include "app/play.h"
 #include "app/selection.h"
 #include "app/sounds.h"
 #include "engine/hge.h"
+#include "game/game_stats.h"
 #include "game/person.h"
 #include "game/random.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/resources.h"
 
 namespace {
 
-// Action points every zombie gets at the start of the zombies' turn.
-constexpr int kZombiePoints = 2;
 // Seconds one turning action holds up the zombies that plan after it.
 constexpr float kTurnStagger = 0.2f;
 // Random edge positions tried before the edge is scanned cell by cell; a playable map needs a few.
@@ -176,7 +175,7 @@ bool Step(int j, int c, int d, Pass& pass) {
   z->AddAction(step.kind, step.fromHeight, step.toHeight, true);
   z->AddAction(step.kind + 1, step.fromHeight, step.toHeight, true);
   z->AddAction(PA_ZOMBIE_FACE, 0, 0, true);
-  z->StartAction(z->actionPoints == kZombiePoints);
+  z->StartAction(z->actionPoints == ZOMBIE_TURN_POINTS);
   z->actionPoints -= cost;
   // The occupied cell moves at once, so no later zombie of this pass steps into it.
   if (map.ValidCell(z->cell) && map.cells[z->cell].zombieHere == j) map.cells[z->cell].zombieHere = -1;
@@ -192,7 +191,7 @@ void EndPlayerTurn() {
   screenState = PHASE_ZOMBIES_PLAN;
   gameMap->pathsStale = true;
   if (static_cast<int>(zombies.size()) < gameMap->zombieCount) ZombieEnters();
-  for (Person* z : zombies) z->actionPoints = kZombiePoints;
+  for (Person* z : zombies) z->actionPoints = ZOMBIE_TURN_POINTS;
 }
 
 void PlanZombies(float dt) {

@@ -4,8 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,51 +12,14 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "headless_game.h"
+#include "large_map.h"
 #include "map/map.h"
 
 namespace {
 
-// The largest grid: 181 x 181 = 32761 cells, just below the format's 32768.
-constexpr int kLargeSide = 181;
-
 // Phases of the game frame that drive each search.
 constexpr int kMemberPhase = 0;
 constexpr int kZombiePhase = 2;
-
-// A map file of kLargeSide squared cells whose floor and barriers repeat the shipped map's, without sprites.
-std::string LargeMapFile(const Map& shipped) {
-  const int W = kLargeSide, H = kLargeSide;
-  std::string grids[3];
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      const map_cell_struct& c = shipped.cells[(y % shipped.H) * shipped.W + x % shipped.W];
-      grids[0] += static_cast<char>('(' + c.floor);
-      grids[1] += static_cast<char>('(' + c.rightBarrier);
-      grids[2] += static_cast<char>('(' + c.topBarrier);
-    }
-  }
-  const std::string none(static_cast<size_t>(W * H), '\'');
-  return std::to_string(W) + " " + std::to_string(H) + " " + std::to_string(shipped.CW) + " " +
-         std::to_string(shipped.CH) + " 0 0\n0\n0\n" + grids[0] + "\n" + grids[1] + "\n" + grids[2] + "\n" +
-         none + "\n" + none + "\n";
-}
-
-// The large map, loaded once from a temporary file.
-Map& LargeMap() {
-  static std::unique_ptr<Map> map = [] {
-    const std::string path = "/tmp/dh_bench_large.dhm";
-    if (FILE* file = std::fopen(path.c_str(), "w")) {
-      std::fputs(LargeMapFile(*gameMap).c_str(), file);
-      std::fclose(file);
-    }
-    const int selected = selectedMember;  // loading a map clears the selection
-    auto large = std::make_unique<Map>(path);
-    selectedMember = selected;
-    std::remove(path.c_str());
-    return large;
-  }();
-  return *map;
-}
 
 // While alive, the team can be put on any cells of `map` (members not put take no part); afterwards every
 // member stands, lives and is selected as before on the game map.
@@ -118,7 +79,7 @@ class TeamPlacement {
 // Puts the four members on open cells near the middles of the large map's edges, as the start puts the
 // team on edge cells.
 void PutTeamOnLargeMap(TeamPlacement* placement, const Map& map) {
-  const int mid = kLargeSide / 2, last = kLargeSide - 1;
+  const int mid = LARGE_MAP_SIDE / 2, last = LARGE_MAP_SIDE - 1;
   const int edges[4][4] = {{mid, 0, 1, 0}, {last, mid, 0, 1}, {mid, last, 1, 0}, {0, mid, 0, 1}};
   for (int i = 0; i < 4; ++i) {
     int x = edges[i][0], y = edges[i][1];

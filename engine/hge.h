@@ -41,7 +41,9 @@ using hgeCallback = bool (*)();
 
 enum hgeBoolState { HGE_WINDOWED, HGE_HIDEMOUSE, HGE_SHOWSPLASH };
 enum hgeFuncState { HGE_FRAMEFUNC, HGE_RENDERFUNC, HGE_EXITFUNC, HGE_GFXRESTOREFUNC };
-enum hgeIntState { HGE_SCREENWIDTH, HGE_SCREENHEIGHT, HGE_SCREENBPP, HGE_FPS };
+// HGE_SCALE: the window's whole-number scale (0: the largest that fits); HGE_MAXSCALE (read only): the
+// largest whole scale at which the screen fits the display.
+enum hgeIntState { HGE_SCREENWIDTH, HGE_SCREENHEIGHT, HGE_SCREENBPP, HGE_FPS, HGE_SCALE, HGE_MAXSCALE };
 enum hgeStringState { HGE_TITLE, HGE_INIFILE, HGE_LOGFILE };
 
 // Special frame rates for HGE_FPS.
@@ -72,6 +74,7 @@ enum : int {
   HGEK_A = 0x41,
   HGEK_D = 0x44,
   HGEK_E = 0x45,
+  HGEK_M = 0x4D,
   HGEK_S = 0x53,
   HGEK_W = 0x57,
   HGEK_F1 = 0x70,
@@ -147,6 +150,8 @@ class HGE {
   virtual HCHANNEL Effect_Play(HEFFECT eff) = 0;
   virtual HCHANNEL Effect_PlayEx(HEFFECT eff, int volume = 100, int pan = 0, float pitch = 1.0f,
                                  bool loop = false) = 0;
+  // Sets the volume (0..100) of the channel an effect plays on (meant for looped effects, which keep theirs).
+  virtual void Channel_SetVolume(HCHANNEL chn, int volume) = 0;
 
   virtual void Input_GetMousePos(float* x, float* y) = 0;
   virtual void Input_SetMousePos(float x, float y) = 0;

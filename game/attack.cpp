@@ -1,10 +1,9 @@
 // Attacking a zombie: a blow, a single shot or a burst, all outcomes drawn when the attack is ordered.
 #include <algorithm>
-#include <string>
 
-#include "engine/text.h"
 #include "game/action_rules.h"
 #include "game/actions.h"
+#include "game/attack_odds.h"
 #include "game/board.h"
 #include "game/item.h"
 #include "game/messages.h"
@@ -41,13 +40,6 @@ void KnockBack(Person* z, int zombie, int cell, const Person& user, float height
   board.MoveZombie(zombie, cell, destination);
 }
 
-// What an empty weapon without cartridges lacks: nails for the nail gun, arrows for a bow or crossbow.
-const std::string& EmptyWeaponText(const Item& item) {
-  static const std::string kNoNails = ToCp1251("Нет гвоздей");
-  static const std::string kNoArrows = ToCp1251("Нет стрел");
-  return item.ammoKind == AMMO_NAILS ? kNoNails : kNoArrows;
-}
-
 }  // namespace
 
 void AttackZombie(int cell) {
@@ -67,7 +59,7 @@ void AttackZombie(int cell) {
       ShowPhrase(PHRASE_NO_CARTRIDGES);
       PlaySound(SND_HAMMER_CLICK);
     } else {
-      ShowMessage(EmptyWeaponText(*item));
+      ShowMessage(NoAmmoText(*item));
     }
     return;
   }

@@ -1,6 +1,8 @@
 // The running game's shared state.
 #include "game/world.h"
 
+#include "game/game_stats.h"
+
 std::vector<Person*> team;
 std::vector<Person*> zombies;
 int selectedMember = -1;
@@ -8,6 +10,7 @@ int selectedMember = -1;
 int screenState = 0;
 float screenTimer = 0.0f;
 GameOutcome outcome = OUTCOME_NONE;
+game_stats_struct gameStats;
 
 int dragState = DRAG_NONE;
 Item* draggedItem = nullptr;

@@ -2,10 +2,12 @@
 #include "map/map.h"
 
 #include "engine/sprite.h"
+#include "map/zombie_reach.h"
 
 void SetGameMap(Map* map) {
   gameMap = map;
   gameBoard = map;
+  ForgetZombieReach();
 }
 
 Map::Map(const std::string& path) {

@@ -1,17 +1,26 @@
-// The game screen's render callback: map, photos, inventory, end-turn button, pointer, developer overlay.
+// The game screen's render callback: map, photos, inventory, end-turn button, turn counter, the hints
+// beside the pointer, the pointer, the zombie reach and its toggle, developer overlay, help.
+#include <string>
+
 #include "config/settings.h"
 #include "engine/font.h"
 #include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/strip.h"
+#include "engine/text.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/game_screen.h"
+#include "ui/help_overlay.h"
+#include "ui/hover_hint.h"
 #include "ui/hud_list.h"
 #include "ui/inventory_render.h"
 #include "ui/picture_lookup.h"
+#include "ui/reach_overlay.h"
 #include "ui/resources.h"
 #include "ui/smart_gui.h"
 
@@ -63,6 +72,14 @@ void DrawPointer(float mx, float my) {
   }
 }
 
+// The turn counter under the end-turn button, right-aligned with it.
+void DrawTurnCounter() {
+  if (font1 == nullptr) return;
+  const std::string text = ToCp1251("Ход ") + std::to_string(gameStats.turns);
+  font1->Render(END_BUTTON_X + END_BUTTON_W - 4, END_BUTTON_Y + END_BUTTON_H + 2, HGETEXT_RIGHT,
+                text.c_str());
+}
+
 void DrawDeveloperOverlay() {
   if (font1 == nullptr) return;
   const Map& map = *gameMap;
@@ -83,6 +100,7 @@ bool GameRender() {
   float my = 0.0f;
   hge->Input_GetMousePos(&mx, &my);
   gameMap->Draw(PointerOnDisplay(mx, my));
+  if (zombieReachShown) DrawZombieReach();
   if (screenState == PHASE_INPUT || screenState == PHASE_TEAM_ACTING) {
     DrawPhotos();
     if (selectedMember >= 0 && selectedMember < static_cast<int>(team.size()) &&
@@ -91,12 +109,21 @@ bool GameRender() {
     }
     // The turn can be ended only while the player commands; while the team's actions play a banner says so.
     Put(screenState == PHASE_INPUT ? endTurnButton : turnBanner[0], END_BUTTON_X, END_BUTTON_Y);
+    DrawTurnCounter();
+    if (screenState == PHASE_INPUT) {
+      DrawHelpButton();
+      DrawReachToggle();
+    }
+    DrawHoverHint(HoverHint(mx, my));
     DrawPointer(mx, my);
   } else {
     // The zombies' half: the display gives way to the map, and the banner says whose turn it is.
     Put(turnBanner[1], END_BUTTON_X, END_BUTTON_Y);
+    DrawTurnCounter();
   }
+  if (helpHintShown && gameStats.turns == 1) DrawHelpHint();
   if (LOGO < 1) DrawDeveloperOverlay();
+  if (helpShown) DrawHelp();
   hge->Gfx_EndScene();
   return false;
 }

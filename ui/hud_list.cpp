@@ -8,6 +8,8 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "ui/help_overlay.h"
+#include "ui/reach_overlay.h"
 #include "ui/smart_gui.h"
 
 SmartGui* popupGui = nullptr;
@@ -42,6 +44,8 @@ void BuildHudList() {
               INTER_ITEM_SMALL_H, true);
   hudGui->Add(HUD_PANEL, inv, top, INTER_INV_W, INTER_INV_H, true);
   hudGui->Add(HUD_END_TURN, END_BUTTON_X, END_BUTTON_Y, END_BUTTON_W, END_BUTTON_H, true);
+  hudGui->Add(HUD_HELP, HelpButtonX(), HelpButtonY(), HELP_BUTTON_SIZE, HELP_BUTTON_SIZE, true);
+  hudGui->Add(HUD_REACH, ReachToggleX(), ReachToggleY(), HELP_BUTTON_SIZE, HELP_BUTTON_SIZE, true);
 }
 
 void ApplyHudEnabling() {

@@ -5,9 +5,9 @@ class SmartGui;
 
 // Ids of the head-up display rectangles.
 enum HudId : int {
-  HUD_PHOTO_FIRST = 9,   // photos 9..12 (team members 0..3)
-  HUD_PANEL = 13,        // the whole inventory panel
-  HUD_BAG_FIRST = 14,    // bag cells 14..21
+  HUD_PHOTO_FIRST = 9,  // photos 9..12 (team members 0..3)
+  HUD_PANEL = 13,       // the whole inventory panel
+  HUD_BAG_FIRST = 14,   // bag cells 14..21
   HUD_HANDS = 22,
   HUD_BACKPACK = 23,
   HUD_ARMOUR = 24,
@@ -15,6 +15,8 @@ enum HudId : int {
   HUD_KEYS = 26,
   HUD_ACTIVE_ITEM = 27,
   HUD_END_TURN = 28,
+  HUD_HELP = 29,   // the "?" under the end-turn button that opens the help
+  HUD_REACH = 30,  // the toggle beside the "?" that shows the zombie reach
 };
 
 // The pop-up list (null while closed), its drawing position and the cell whose items it shows.

@@ -4,11 +4,14 @@
 #include "app/bot/bot_player.h"
 #include "app/selection.h"
 #include "engine/hge.h"
+#include "game/game_stats.h"
 #include "game/item.h"
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
 #include "ui/hud_list.h"
+#include "ui/reach_overlay.h"
 #include "ui/smart_gui.h"
 
 namespace {
@@ -80,6 +83,9 @@ void BotPlayer::PlanGame() {
     BotPoint p{};
     if (CellPoint(RandomVisibleCell(), rng, &p)) MoveTo(p, 1);
     Wait(Between(1, 5));
+  } else if (dragState == DRAG_NONE && zombieReachShown != (gameStats.turns % 2 == 1)) {
+    // The zombie reach is shown on odd turns and hidden on even ones, so the checks see both.
+    if (Chance(0.5) || !ClickHud(HUD_REACH, HGEK_LBUTTON)) Tap(REACH_KEY);
   } else if (dragState == DRAG_ITEM) {
     PlanDrop();
   } else if (dragState == DRAG_APPLY) {

@@ -122,6 +122,7 @@ void BotPlayer::Plan() {
       Tap(HGEK_ESCAPE);
       break;
     case Screen::None:
+    case Screen::Options:
       Wait(1);
       break;
   }

@@ -14,7 +14,10 @@
 #include "game/person.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/zombie_reach.h"
+#include "ui/help_overlay.h"
 #include "ui/hud_list.h"
+#include "ui/reach_overlay.h"
 
 namespace {
 
@@ -88,7 +91,10 @@ std::vector<std::string> InvariantChecker::Check(int frameNumber) {
     CheckMembers();
     CheckSelection();
     // The frame was drawn by the game screen when it was the screen before the frame and still is.
-    if (currentScreen == Screen::Game && lastScreen == Screen::Game) CheckDrawn();
+    if (currentScreen == Screen::Game && lastScreen == Screen::Game) {
+      CheckDrawn();
+      CheckReach();
+    }
     CheckDrag();
     CheckItemLedger(CollectItems());
   }
@@ -104,10 +110,12 @@ void InvariantChecker::CheckScreens() {
   const Screen now = currentScreen;
   if (now == lastScreen) return;
   // The screens go forward (logo, menu, team selection, game, end), from the menu straight into a
-  // continued game, and from the end back to the menu.
+  // continued game, from the end back to the menu, and from the menu to the options and back.
   const bool allowed = (lastScreen == Screen::None && (now == Screen::Logo || now == Screen::Menu)) ||
                        (lastScreen == Screen::Logo && now == Screen::Menu) ||
                        (lastScreen == Screen::Menu && (now == Screen::Team || now == Screen::Game)) ||
+                       (lastScreen == Screen::Menu && now == Screen::Options) ||
+                       (lastScreen == Screen::Options && now == Screen::Menu) ||
                        (lastScreen == Screen::End && now == Screen::Menu) ||
                        (lastScreen == Screen::Team && now == Screen::Game) ||
                        (lastScreen == Screen::Game && now == Screen::End);
@@ -224,8 +232,24 @@ void InvariantChecker::CheckDrawn() {
     const bool member = k < team.size();
     const std::string who =
         member ? "member " + std::to_string(k) : "zombie " + std::to_string(k - team.size());
-    Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
+    if (figures[k].tex == 0)
+      Expect(false, who + " is drawn without its picture");
+    else
+      Expect(isDrawn(figures[k]), who + " is not drawn in the frame");
   }
+}
+
+void InvariantChecker::CheckReach() {
+  // While the player commands, the reach is that of the figures where they stand now.
+  if (screenState == PHASE_INPUT && !helpShown) {
+    Expect(zombieReachCells == ZombieReach(*gameMap, zombies), "the zombie reach is not up to date");
+  }
+  if (hge == nullptr) return;
+  size_t marks = 0;
+  for (const hgeQuad& q : hge->Gfx_GetRecordedQuads()) marks += q.tex == 0 && q.v[0].col == REACH_COLOUR;
+  const size_t expected = zombieReachShown ? zombieReachCells.size() : 0;
+  Expect(marks == expected, "the frame shows " + std::to_string(marks) + " reach marks for " +
+                                std::to_string(expected) + " cells");
 }
 
 void InvariantChecker::CheckMembers() {

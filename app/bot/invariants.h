@@ -38,6 +38,7 @@ class InvariantChecker {
   void CheckMembers();
   void CheckSelection();
   void CheckDrawn();
+  void CheckReach();
   void CheckDrag();
   void CheckPhases();
   void CheckProgress();

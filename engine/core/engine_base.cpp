@@ -14,6 +14,7 @@
 #include "engine/text.h"
 
 EngineBase::EngineBase(const hgeRunOptions& runOptions) : options(runOptions) {
+  windowScale = options.scale < 0 ? 0 : (options.scale > kMaxWindowScale ? kMaxWindowScale : options.scale);
   if (options.inputScript.empty()) return;
   std::ifstream file(options.inputScript, std::ios::binary);
   if (!file) {
@@ -154,6 +155,11 @@ void EngineBase::System_SetState(hgeIntState state, int value) {
     case HGE_FPS:
       frameRate = value < HGEFPS_VSYNC ? HGEFPS_UNLIMITED : value;
       break;
+    case HGE_SCALE:
+      windowScale = value < 0 ? 0 : (value > kMaxWindowScale ? kMaxWindowScale : value);
+      break;
+    case HGE_MAXSCALE:
+      break;
   }
   StateChanged();
 }
@@ -216,6 +222,10 @@ int EngineBase::System_GetState(hgeIntState state) {
       return screenBpp;
     case HGE_FPS:
       return frameRate;
+    case HGE_SCALE:
+      return windowScale;
+    case HGE_MAXSCALE:
+      return PlatformMaxScale();
   }
   return 0;
 }

@@ -16,6 +16,9 @@
 // /duskhollow/ and the log's file name; "" when neither variable is set.
 std::string FallbackLogPath(const std::string& logPath);
 
+// The largest window scale HGE_SCALE takes.
+constexpr int kMaxWindowScale = 16;
+
 class EngineBase : public HGE {
  public:
   // A new engine with one reference; reads the input script named in `options`.
@@ -116,6 +119,8 @@ class EngineBase : public HGE {
   virtual void WriteShot(const std::string& file) = 0;
   // A state the platform mirrors (title, frame rate, cursor, window mode) was set.
   virtual void StateChanged() {}
+  // The largest whole scale at which the screen fits the display (a backend without one: 2).
+  virtual int PlatformMaxScale() { return 2; }
   // Gives the frames to a platform that calls back for each one (a browser page must not block); false
   // when the platform has no such loop and System_Start runs the frames itself.
   virtual bool HandOffFrames() { return false; }
@@ -144,6 +149,7 @@ class EngineBase : public HGE {
   int screenHeight = 600;
   int screenBpp = 32;
   int frameRate = HGEFPS_UNLIMITED;
+  int windowScale = 0;  // HGE_SCALE: the window's scale (0: the largest that fits)
   std::string title = "HGE";
   hgeCallback exitFunc = nullptr;
   hgeCallback restoreFunc = nullptr;

@@ -14,7 +14,17 @@
 // now (made by HeadlessCreate or by hgeCreate with the headless backend); without one they do nothing.
 #pragma once
 
+#include <vector>
+
 #include "engine/hge.h"
+
+// One effect the headless engine was asked to play: its handle, volume, loop flag and channel.
+struct HeadlessSound {
+  HEFFECT effect;
+  int volume;
+  bool loop;
+  HCHANNEL channel;
+};
 
 // Creates a headless engine with `options` (backend forced to headless), installs it for hgeCreate and
 // returns it with one reference for the caller. Any previous installation is replaced.
@@ -32,3 +42,7 @@ void HeadlessRelease(int key);
 // Runs up to `frames` frames of the installed callbacks; true when the loop stopped (a frame callback
 // returned true or hgeRunOptions::maxFrames was reached).
 bool HeadlessRunFrames(int frames);
+// Every effect played so far, in order (empty without a headless engine).
+std::vector<HeadlessSound> HeadlessPlayedSounds();
+// The volume a channel plays at now (its starting volume or the last Channel_SetVolume); -1 when unknown.
+int HeadlessChannelVolume(HCHANNEL channel);

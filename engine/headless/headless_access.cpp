@@ -46,3 +46,13 @@ bool HeadlessRunFrames(int frames) {
   HeadlessBackend* engine = HeadlessBackend::Current();
   return engine == nullptr || engine->RunFrames(frames);
 }
+
+std::vector<HeadlessSound> HeadlessPlayedSounds() {
+  HeadlessBackend* engine = HeadlessBackend::Current();
+  return engine == nullptr ? std::vector<HeadlessSound>{} : engine->PlayedSounds();
+}
+
+int HeadlessChannelVolume(HCHANNEL channel) {
+  HeadlessBackend* engine = HeadlessBackend::Current();
+  return engine == nullptr ? -1 : engine->ChannelVolume(channel);
+}

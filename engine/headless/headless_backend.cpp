@@ -85,3 +85,20 @@ void HeadlessBackend::WriteShot(const std::string& file) {
   }
   if (rgb != nullptr) SDL_FreeSurface(rgb);
 }
+
+HCHANNEL HeadlessBackend::Effect_PlayEx(HEFFECT eff, int volume, int, float, bool loop) {
+  volume = volume < 0 ? 0 : (volume > 100 ? 100 : volume);
+  channelVolumes.push_back(volume);
+  const HCHANNEL channel = static_cast<HCHANNEL>(channelVolumes.size());
+  played.push_back({eff, volume, loop, channel});
+  return channel;
+}
+
+void HeadlessBackend::Channel_SetVolume(HCHANNEL chn, int volume) {
+  if (chn == 0 || chn > channelVolumes.size()) return;
+  channelVolumes[chn - 1] = volume < 0 ? 0 : (volume > 100 ? 100 : volume);
+}
+
+int HeadlessBackend::ChannelVolume(HCHANNEL channel) const {
+  return channel == 0 || channel > channelVolumes.size() ? -1 : channelVolumes[channel - 1];
+}

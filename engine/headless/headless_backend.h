@@ -19,11 +19,18 @@ class HeadlessBackend : public EngineBase {
 
   // ---- The engine interface services this backend supplies (documented in engine/hge.h) ----
 
-  // Effects are silent: every load gets a handle of its own, plays and frees do nothing.
+  // Effects are silent: every load gets a handle of its own, every play a channel of its own; plays and
+  // volumes are recorded for tests.
   HEFFECT Effect_Load(const char*, uint32_t) override { return ++effectsLoaded; }
   void Effect_Free(HEFFECT) override {}
-  HCHANNEL Effect_Play(HEFFECT) override { return 0; }
-  HCHANNEL Effect_PlayEx(HEFFECT, int, int, float, bool) override { return 0; }
+  HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff, 100, 0, 1.0f, false); }
+  HCHANNEL Effect_PlayEx(HEFFECT eff, int volume, int, float, bool loop) override;
+  void Channel_SetVolume(HCHANNEL chn, int volume) override;
+
+  // Every effect played so far, in order.
+  const std::vector<HeadlessSound>& PlayedSounds() const { return played; }
+  // A channel's volume now, -1 for a channel never handed out.
+  int ChannelVolume(HCHANNEL channel) const;
 
   HTARGET Target_Create(int width, int height, bool zbuffer) override;
   void Target_Free(HTARGET target) override { canvas.FreeTarget(target); }
@@ -57,4 +64,6 @@ class HeadlessBackend : public EngineBase {
   SdlCanvas canvas;
   bool rasterising = false;   // the current scene is drawn into pixels
   HEFFECT effectsLoaded = 0;  // handles handed out so far
+  std::vector<HeadlessSound> played;
+  std::vector<int> channelVolumes;  // by channel - 1
 };

@@ -78,3 +78,9 @@ HCHANNEL SdlAudio::Play(HEFFECT effect, int volume, int pan, bool loop) {
   Mix_SetPanning(channel, static_cast<Uint8>(left), static_cast<Uint8>(right));  // 255, 255: centred
   return static_cast<HCHANNEL>(channel + 1);
 }
+
+void SdlAudio::SetVolume(HCHANNEL channel, int volume) {
+  if (!open || channel == 0) return;
+  volume = volume < 0 ? 0 : (volume > 100 ? 100 : volume);
+  Mix_Volume(static_cast<int>(channel) - 1, volume * MIX_MAX_VOLUME / 100);
+}

@@ -24,6 +24,8 @@ class SdlAudio {
   void Free(HEFFECT effect);
   // Plays once or looped at volume 0..100 and pan -100..100; the channel + 1, or 0 when silent.
   HCHANNEL Play(HEFFECT effect, int volume, int pan, bool loop);
+  // Sets the volume 0..100 of a channel Play handed out.
+  void SetVolume(HCHANNEL channel, int volume);
 
  private:
   bool open = false;

@@ -46,12 +46,13 @@ bool SdlEngine::PlatformInitiate() {
 
   if (options.fullscreen) windowed = false;
   shownTitle = ToUtf8(title);
-  window = OpenScaledWindow(shownTitle.c_str(), screenWidth, screenHeight, options.scale, !windowed);
+  window = OpenScaledWindow(shownTitle.c_str(), screenWidth, screenHeight, windowScale, !windowed);
   if (window == nullptr) {
     errorMessage = std::string("Cannot open the window: ") + SDL_GetError();
     return false;
   }
   shownWindowed = windowed;
+  shownScale = windowScale;
   SetWindowIcon();
   renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -105,6 +106,15 @@ void SdlEngine::StateChanged() {
   shownHideMouse = hideMouse;
   if (windowed != shownWindowed) SetFullscreen(window, !windowed);
   shownWindowed = windowed;
+  if (windowScale != shownScale) ResizeWindow(window, screenWidth, screenHeight, windowScale);
+  shownScale = windowScale;
+}
+
+int SdlEngine::PlatformMaxScale() {
+  SDL_Rect usable;
+  const int display = window != nullptr ? SDL_GetWindowDisplayIndex(window) : 0;
+  if (!videoStarted || SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0) return 1;
+  return FittingScale(screenWidth, screenHeight, usable);
 }
 
 void SdlEngine::SetWindowIcon() {

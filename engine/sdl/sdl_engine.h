@@ -25,6 +25,7 @@ class SdlEngine : public EngineBase {
   HCHANNEL Effect_PlayEx(HEFFECT eff, int volume, int pan, float, bool loop) override {
     return audio.Play(eff, volume, pan, loop);
   }
+  void Channel_SetVolume(HCHANNEL chn, int volume) override { audio.SetVolume(chn, volume); }
 
   HTARGET Target_Create(int width, int height, bool) override { return canvas.CreateTarget(width, height); }
   void Target_Free(HTARGET target) override { canvas.FreeTarget(target); }
@@ -55,6 +56,7 @@ class SdlEngine : public EngineBase {
   void ShowErrorBox(const std::string& utf8) override;
   void WriteShot(const std::string& file) override;
   void StateChanged() override;
+  int PlatformMaxScale() override;
 #ifdef __EMSCRIPTEN__
   bool HandOffFrames() override;
 #endif
@@ -80,6 +82,7 @@ class SdlEngine : public EngineBase {
   int shownFrameRate = 0;
   bool shownHideMouse = false;
   bool shownWindowed = true;
+  int shownScale = 0;
   WindowKeys windowKeys;
   SDL_Surface* shot = nullptr;  // the screen of the current frame, when a shot asks for it
   int shotFrame = 0;

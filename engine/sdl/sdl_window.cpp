@@ -26,6 +26,18 @@ void ScaleLogicalScreen(SDL_Renderer* renderer, int w, int h) {
   SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
 }
 
+void ResizeWindow(SDL_Window* window, int w, int h, int scale) {
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP) return;
+  SDL_Rect usable;
+  const int display = SDL_GetWindowDisplayIndex(window);
+  const int fitting =
+      SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) == 0 ? FittingScale(w, h, usable) : 1;
+  if (scale <= 0 || scale > fitting) scale = fitting;
+  SDL_SetWindowSize(window, w * scale, h * scale);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display),
+                        SDL_WINDOWPOS_CENTERED_DISPLAY(display < 0 ? 0 : display));
+}
+
 void SetFullscreen(SDL_Window* window, bool fullscreen) {
   const bool now =
       (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;

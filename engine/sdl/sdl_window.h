@@ -16,6 +16,10 @@ SDL_Window* OpenScaledWindow(const char* title, int w, int h, int scale, bool fu
 // between bars; mouse events then arrive in logical coordinates.
 void ScaleLogicalScreen(SDL_Renderer* renderer, int w, int h);
 
+// Sizes a window (not on the whole desktop) to `scale` times a w x h screen (0: the largest that fits its
+// display's usable area).
+void ResizeWindow(SDL_Window* window, int w, int h, int scale);
+
 // Puts the window on the whole desktop or back into its window.
 void SetFullscreen(SDL_Window* window, bool fullscreen);
 

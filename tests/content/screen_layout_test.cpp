@@ -149,8 +149,8 @@ TEST_F(ScreenLayout, TokensLieInsideTheirCell) {
 }
 
 TEST_F(ScreenLayout, MenuAndTeamScreenButtonsCardsAndChoiceFitApart) {
-  ExpectInsideAndApart(kScreen,
-                       {B("MENU_NEWGAME_BUT", "_POSX", "_POSY"), B("MENU_EXIT_BUT", "_POSX", "_POSY")});
+  ExpectInsideAndApart(kScreen, {B("MENU_NEWGAME_BUT", "_POSX", "_POSY"), B("MENU_EXIT_BUT", "_POSX", "_POSY"),
+                                 B("MENU_CONTINUE_BUT", "_POSX", "_POSY"), B("MENU_OPTIONS_BUT", "_POSX", "_POSY")});
   EXPECT_GE(V("PASS_Y_STEP"), V("PASS_H")) << "team cards overlap";
   const Box card = {"card", 0, 0, V("PASS_W"), V("PASS_H")};
   std::vector<Box> team = {

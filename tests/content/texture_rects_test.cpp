@@ -67,7 +67,8 @@ class TextureRects : public ::testing::Test {
       if (texture == g.texture) row(g.prefix, "_TX", "_TY", g.count + (g.countKey ? V(g.countKey) : 0));
     }
     if (texture == "Data/menu.png") {
-      for (const char* g : {"MENU_NEWGAME_BUT", "MENU_EXIT_BUT"}) row(g, "_X", "_Y", 2);
+      for (const char* g : {"MENU_NEWGAME_BUT", "MENU_EXIT_BUT", "MENU_OPTIONS_BUT", "OPTIONS_BACK_BUT"})
+        row(g, "_X", "_Y", 2);
     }
     return out;
   }

@@ -1,7 +1,9 @@
-// The SDL window scaled: starting scale, mouse in logical coordinates with bars, fullscreen keys, shots.
+// The SDL window scaled: starting scale, mouse in logical coordinates with bars, fullscreen keys, shots, and
+// the scale and channel volumes the options set.
 #include "engine/sdl/sdl_window.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
 
 #include <cstdio>
 #include <iterator>
@@ -134,4 +136,38 @@ TEST_F(SdlScaledWindow, MapsTheMouseTogglesFullscreenAndShootsTheLogicalScreen) 
   EXPECT_TRUE(SDL_GetWindowFlags(sdlWindow) & SDL_WINDOW_FULLSCREEN);
   EXPECT_FALSE(current->System_GetState(HGE_WINDOWED));
   EXPECT_EQ(PixelOf(shot, 750, 50), 0xFF0000u);  // neither the scaled picture nor a corner of it
+}
+
+// Guards the options' hold on the window and the sound: a new scale resizes the window at once (never past
+// what the display takes), the largest scale is the display's, and a channel's volume changes the mixer's.
+TEST_F(SdlScaledWindow, TheScaleResizesTheWindowAndAChannelVolumeReachesTheMixer) {
+  hgeRunOptions options;
+  options.scale = 2;
+  StartSdl(options);
+  current->System_SetState(HGE_WINDOWED, true);
+  ASSERT_TRUE(current->System_Initiate()) << current->System_GetErrorMessage();
+  SDL_Window* window = EngineWindow();
+  ASSERT_NE(window, nullptr);
+  SDL_Rect usable;
+  ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
+  const int most = FittingScale(800, 600, usable);
+  EXPECT_EQ(current->System_GetState(HGE_MAXSCALE), most);
+  int w = 0, h = 0;
+  current->System_SetState(HGE_SCALE, 1);
+  SDL_GetWindowSize(window, &w, &h);
+  EXPECT_EQ(w, 800);
+  EXPECT_EQ(h, 600);
+  current->System_SetState(HGE_SCALE, most + 5);  // more than fits: the largest that does
+  SDL_GetWindowSize(window, &w, &h);
+  EXPECT_EQ(w, 800 * most);
+  EXPECT_EQ(h, 600 * most);
+
+  const HEFFECT click = current->Effect_Load(DH_SOURCE_DIR "/Sound/fx/button click.mp3", 0);
+  const HCHANNEL channel = current->Effect_PlayEx(click, 100, 0, 1.0f, true);
+  if (channel == 0) GTEST_SKIP() << "no audio device, not even the dummy one";
+  EXPECT_EQ(Mix_Volume(static_cast<int>(channel) - 1, -1), MIX_MAX_VOLUME);
+  current->Channel_SetVolume(channel, 50);
+  EXPECT_EQ(Mix_Volume(static_cast<int>(channel) - 1, -1), MIX_MAX_VOLUME / 2);
+  current->Channel_SetVolume(channel, 0);
+  EXPECT_EQ(Mix_Volume(static_cast<int>(channel) - 1, -1), 0);
 }

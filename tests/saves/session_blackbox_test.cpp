@@ -46,7 +46,8 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
   ASSERT_EQ(RunProgram(data,
                        "--seed 1 --dt 0.05 --frames " + std::to_string(kLastFrame) + " --input " + dir +
                            "/whole.txt --save-dir " + dir + "/save_whole" +
-                           DumpArgs("whole", kQuitFrame - 1, kLastFrame),
+                           DumpArgs("whole", kQuitFrame - 1, kLastFrame) + " --shot " +
+                           std::to_string(kLastFrame) + ":whole.png",
                        dir),
             0);
   // The same game quit with Escape ...
@@ -73,7 +74,8 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
   ASSERT_EQ(RunProgram(data,
                        "--seed 77 --dt 0.05 --frames " + std::to_string(kLastFrame - kShift) + " --input " +
                            dir + "/second.txt --save-dir " + dir + "/save" +
-                           DumpArgs("second", kContinueFrame, kLastFrame - kShift),
+                           DumpArgs("second", kContinueFrame, kLastFrame - kShift) + " --shot " +
+                           std::to_string(kLastFrame - kShift) + ":second.png",
                        dir),
             0);
 
@@ -92,6 +94,10 @@ TEST(SessionBlackBox, AGameQuitWithEscapeAndContinuedPlaysOnFrameForFrameAsTheUn
   const nlohmann::json last = ReadDump(dir + "/second/" + std::to_string(kLastFrame - kShift) + ".json");
   EXPECT_EQ(last["screen"], "game");
   EXPECT_FALSE(last["zombies"].empty());
+  // And it looks the same: the continued run has the pictures of figures, photos and display too.
+  const std::string picture = ReadFile(dir + "/whole.png");
+  EXPECT_FALSE(picture.empty());
+  EXPECT_TRUE(picture == ReadFile(dir + "/second.png")) << "the continued game's frame looks different";
 }
 
 TEST(SessionBlackBox, AWonGameLeavesNoSaveAndTheNextGameStartsOnAFreshBoardWithoutARestart) {
@@ -131,7 +137,7 @@ TEST(SessionBlackBox, AWonGameLeavesNoSaveAndTheNextGameStartsOnAFreshBoardWitho
   ASSERT_EQ(won["screen"], "end");
   EXPECT_FALSE(won["saveExists"].get<bool>());
   ASSERT_EQ(menu["screen"], "menu");
-  ASSERT_EQ(menu["menuButtons"].size(), 3u);
+  ASSERT_EQ(menu["menuButtons"].size(), 4u);
   for (const nlohmann::json& b : menu["menuButtons"]) {
     EXPECT_EQ(b["enabled"].get<bool>(), b["text"] != "Продолжить") << b["text"];
   }

@@ -41,6 +41,13 @@ nlohmann::json ReadDump(const std::string& path) {
   return nlohmann::json::parse(in, nullptr, false);
 }
 
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 std::string ScratchFolder(const std::string& name) {
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   const fs::path dir =

@@ -20,5 +20,7 @@ void WriteScript(const std::string& path, const std::vector<ScriptLine>& lines);
 int RunProgram(const std::string& data, const std::string& arguments, const std::string& cwd = "");
 // Reads a dump.
 nlohmann::json ReadDump(const std::string& path);
+// The bytes of a file (empty when it cannot be read).
+std::string ReadFile(const std::string& path);
 // A fresh folder for this test's files under the tests' scratch folder.
 std::string ScratchFolder(const std::string& name);

@@ -1,5 +1,8 @@
 // The game screen's drawing order and what it shows, read back from the recorded quads.
 
+#include <algorithm>
+
+#include "game/game_stats.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -95,7 +98,9 @@ TEST_F(GameRenderTest, TheHeadUpDisplayIsDrawnOverTheMapInItsOrder) {
                            "big0", It(ITEM_HOCKEY_ARMOUR), "big0",
                            It(ITEM_HANDS), "small0", It(ITEM_CAR_KEYS),  // armour, hands, keys slots
                            It(ITEM_BOW), "font1", "font2",  // active item, its numbers, message
-                           "end", It(ITEM_KITCHEN_KNIFE)};  // end-turn button, dragged item
+                           "end", "font1", "small0", "font1",  // end-turn button, turn counter, "?"
+                           "small0", "map",  // the reach toggle: a cell's frame and a plain swatch
+                           It(ITEM_KITCHEN_KNIFE)};  // dragged item
   // clang-format on
   EXPECT_EQ(Render(), expected);
   EXPECT_EQ(Label(fake.Gfx_GetRecordedQuads().at(0)), "map");  // the figures of the map come first
@@ -109,7 +114,7 @@ TEST_F(GameRenderTest, WithoutALivingSelectionThereIsNoPanelAndInTheZombiesTurnO
   }
   for (int phase : {2, 3}) {
     screenState = phase;
-    EXPECT_EQ(Render(), Labels{"zombies' turn"}) << phase;
+    EXPECT_EQ(Render(), (Labels{"zombies' turn", "font1"})) << phase;
   }
 }
 
@@ -133,6 +138,37 @@ TEST_F(GameRenderTest, ABannerSaysWhoseTurnItIsWhereTheEndTurnButtonWas) {
     }
     EXPECT_EQ(shown, 1);
   }
+}
+
+// The turn counter stands under the end-turn button in every phase and follows the game's count.
+TEST_F(GameRenderTest, TheTurnCounterShowsTheGamesTurnUnderTheEndTurnButton) {
+  const int saved = gameStats.turns;
+  for (int turn : {1, 12, 305}) {
+    gameStats.turns = turn;
+    for (int phase : {PHASE_INPUT, PHASE_TEAM_ACTING, PHASE_ZOMBIES_PLAN, PHASE_ZOMBIES_ACTING}) {
+      SCOPED_TRACE(std::to_string(turn) + " in phase " + std::to_string(phase));
+      screenState = phase;
+      Render();
+      const std::vector<hgeQuad> frame = fake.Gfx_GetRecordedQuads();
+      fake.ClearRecords();
+      const std::string text = ToCp1251("Ход ") + std::to_string(turn);
+      fake.Gfx_BeginScene();
+      font1->Render(END_BUTTON_X + END_BUTTON_W - 4, END_BUTTON_Y + END_BUTTON_H + 2, HGETEXT_RIGHT,
+                    text.c_str());
+      fake.Gfx_EndScene();
+      const std::vector<hgeQuad> counter = fake.Gfx_GetRecordedQuads();
+      ASSERT_GE(counter.size(), 4u);
+      const auto same = [](const hgeQuad& a, const hgeQuad& b) {
+        for (int k = 0; k < 4; ++k) {
+          if (a.v[k].x != b.v[k].x || a.v[k].y != b.v[k].y || a.v[k].tx != b.v[k].tx) return false;
+        }
+        return a.tex == b.tex;
+      };
+      EXPECT_NE(std::search(frame.begin(), frame.end(), counter.begin(), counter.end(), same), frame.end());
+      EXPECT_GT(counter.front().v[0].y, END_BUTTON_Y + END_BUTTON_H);  // below the button, not over it
+    }
+  }
+  gameStats.turns = saved;
 }
 
 // Unknown photos fall back to the first, also after a reload that names a photo the list does not have.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "app/options.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -76,6 +77,28 @@ TEST_F(GameStart, TheZombieCountIsTheTruncatedProductAndHalfOfItComesFirst) {
     EXPECT_EQ(gameMap->zombieCount, c.count);
     EXPECT_EQ(static_cast<int>(zombies.size()), c.count / 2);
   }
+}
+
+// The difficulty scales the zombies per member by its factor; the normal one keeps the setting's count.
+TEST_F(GameStart, TheDifficultyScalesTheZombiesPerMember) {
+  struct Case {
+    int difficulty;
+    int team;
+    const char* proportion;
+    int count;
+  };
+  const Case cases[] = {{DIFFICULTY_EASY, 2, "3", 3},   {DIFFICULTY_NORMAL, 2, "3", 6},
+                        {DIFFICULTY_HARD, 2, "3", 9},   {DIFFICULTY_EASY, 3, "3", 4},
+                        {DIFFICULTY_NORMAL, 3, "1.5", 4}, {DIFFICULTY_HARD, 4, "2.6", 15}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.difficulty << " " << c.team << " " << c.proportion);
+    activeOptions.difficulty = c.difficulty;
+    SetSetting("ZOMBIE_PROPORTION", c.proportion);
+    Start(TestMapFile(30, 30, std::string(900, '0')), c.team);
+    EXPECT_EQ(gameMap->zombieCount, c.count);
+    EXPECT_EQ(static_cast<int>(zombies.size()), c.count / 2);
+  }
+  activeOptions.difficulty = DIFFICULTY_NORMAL;
 }
 
 // Maps without room for everybody (or without cells at all) do not hold up the start.

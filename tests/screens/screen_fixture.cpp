@@ -96,6 +96,8 @@ void ScreenTest::SetUp() {
   outcome = OUTCOME_NONE;
   mouseX = 400, mouseY = 300;  // the game frame's copy of the mouse
   CancelDrag();
+  helpShown = false;
+  helpHintShown = false;  // the help's own tests ask for the first game's line
   message.clear();
   UseMap(TestMapFile(10, 8, std::string(80, '0')));
 }

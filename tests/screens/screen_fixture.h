@@ -30,6 +30,7 @@
 #include "map/map.h"
 #include "support/fake_engine.h"
 #include "ui/game_screen.h"
+#include "ui/help_overlay.h"
 #include "ui/hud_list.h"
 #include "ui/passport.h"
 #include "ui/resources.h"

@@ -69,6 +69,8 @@ void FakeEngine::ClearRecords() {
   scenes.clear();
   playedEffects.clear();
   loopedEffects.clear();
+  playedVolumes.clear();
+  channelVolumes.clear();
 }
 
 bool FakeEngine::System_Start() {
@@ -140,9 +142,11 @@ int FakeEngine::Random_Int(int min, int max) {
   return max <= min ? min : min + static_cast<int>(Next() % static_cast<uint32_t>(max - min + 1));
 }
 
-HCHANNEL FakeEngine::Effect_PlayEx(HEFFECT eff, int, int, float, bool loop) {
+HCHANNEL FakeEngine::Effect_PlayEx(HEFFECT eff, int volume, int, float, bool loop) {
   playedEffects.push_back(eff);
+  playedVolumes.push_back(volume);
   if (loop) loopedEffects.push_back(eff);
+  channelVolumes[static_cast<HCHANNEL>(playedEffects.size())] = volume;
   return static_cast<HCHANNEL>(playedEffects.size());
 }
 

@@ -64,6 +64,8 @@ class FakeEngine : public HGE {
   std::vector<std::string> loadedEffects;   // Effect_Load file names; the handle is the position + 1
   std::vector<HEFFECT> playedEffects;       // Effect_Play / Effect_PlayEx calls, in order
   std::vector<HEFFECT> loopedEffects;       // Effect_PlayEx calls with loop set
+  std::vector<int> playedVolumes;           // the volume of each play, as playedEffects
+  std::map<HCHANNEL, int> channelVolumes;   // each channel's volume: at its play, then Channel_SetVolume
   int openResources = 0;                    // Resource_Load results not yet freed
   float mouseX = 400.0f, mouseY = 300.0f;   // the screen centre at first
   int wheel = 0, key = 0, chr = 0;          // Input_GetMouseWheel / Input_GetKey / Input_GetChar
@@ -112,6 +114,7 @@ class FakeEngine : public HGE {
   void Effect_Free(HEFFECT) override { ++effectsFreed; }
   HCHANNEL Effect_Play(HEFFECT eff) override { return Effect_PlayEx(eff); }
   HCHANNEL Effect_PlayEx(HEFFECT eff, int = 100, int = 0, float = 1.0f, bool loop = false) override;
+  void Channel_SetVolume(HCHANNEL chn, int volume) override { channelVolumes[chn] = volume; }
   void Input_GetMousePos(float* x, float* y) override { *x = mouseX, *y = mouseY; }
   void Input_SetMousePos(float x, float y) override { SetMouse(x, y); }
   int Input_GetMouseWheel() override { return wheel; }

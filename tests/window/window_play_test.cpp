@@ -34,7 +34,7 @@ after() {
 }
 # Starts the game with the given options, records into $rec and waits for its window and tenth frame.
 start() {
-  SDL_AUDIODRIVER=dummy "$BIN" --data "$SRC" --save-dir "$dir/save" --record "$rec" "$@" > "$dir/game.txt" 2>&1 &
+  SDL_AUDIODRIVER=dummy "$BIN" --data "$SRC" --save-dir "$dir/save" --config-dir "$dir/config" --record "$rec" "$@" > "$dir/game.txt" 2>&1 &
   pid=$!
   wid=$(xdotool search --sync --onlyvisible --name Duskhollow | head -1)
   more "^10 dt" 0
@@ -114,7 +114,7 @@ TEST_F(Window, MenuTeamAndThreeTurnsEndCleanlyWithScreenshots) {
   std::ofstream(dir + "/input.txt") << PlayScript();
   const std::string command =
       "cd '" + dir + "' && SDL_AUDIODRIVER=dummy timeout 300 xvfb-run -a " + DH_BINARY + " --data " + data +
-      " --save-dir save --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
+      " --save-dir save --config-dir config --seed 3 --frames 1500 --input input.txt --shot 150:offer.png --shot 470:team.png"
       " --shot 1500:game.png --dump 590:before.json --dump 1500:after.json > run.txt 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   for (const char* shot : {"offer.png", "team.png", "game.png"}) {
@@ -168,8 +168,9 @@ TEST_F(Window, RecordedSessionReplaysHeadlessToTheSameState) {
   const size_t seedAt = recording.find("# seed ");
   ASSERT_NE(seedAt, std::string::npos) << recording;
   const std::string seed = recording.substr(seedAt + 7, recording.find('\n', seedAt) - seedAt - 7);
+  // The replay has the live run's options: the window's scale is among the options in force.
   const std::string replay = std::string(DH_BINARY) + " --headless --data " + data + " --input " + rec +
-                             " --seed " + seed + " --frames 600 --dump 600:" + dir + "/replay.json";
+                             " --seed " + seed + " --scale 1 --frames 600 --dump 600:" + dir + "/replay.json";
   ASSERT_EQ(std::system((replay + " > " + dir + "/replay.txt 2>&1").c_str()), 0);
   const nlohmann::json live = Json(dir + "/live.json"), replayed = Json(dir + "/replay.json");
   ASSERT_FALSE(live.is_null());

@@ -1,4 +1,5 @@
-"""Writes the full-screen pictures: Data/logo.png, Data/menu.png (with its buttons), Data/end.png (a won game)
+"""Writes the full-screen pictures: Data/logo.png, Data/menu.png (with the buttons of the menu and the options
+screen), Data/end.png (a won game)
 and Data/end_lost.png (a lost one)."""
 import math
 import os
@@ -76,7 +77,7 @@ def menu_background():
                shadow=(1.5, 2, (0, 0, 0, 230), 1.5))
     x0, y0 = V["MENU_NEWGAME_BUT_POSX"] - 24, V["MENU_NEWGAME_BUT_POSY"] - 24
     x1 = V["MENU_EXIT_BUT_POSX"] + V["MENU_EXIT_BUT_W"] + 24
-    y1 = V["MENU_EXIT_BUT_POSY"] + V["MENU_EXIT_BUT_H"] + 24
+    y1 = max(V[k + "_POSY"] + V[k + "_H"] for k in ("MENU_EXIT_BUT", "MENU_OPTIONS_BUT")) + 24
     y0 = min(y0, V["MENU_CONTINUE_BUT_POSY"] - 24)
     layer.fill(Shape().rect(x0, y0, x1, y1, 14), layout.NIGHT, alpha=0.6)
     layer.fill(Shape().rect(x0, y0, x1, y1, 14).rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 12, erase=True), layout.AMBER,
@@ -86,14 +87,16 @@ def menu_background():
 
 
 def menu():
-    """The menu texture: background at (0, 0) and each button's normal and pressed pictures side by side."""
+    """The menu texture: background at (0, 0) and each button's normal and pressed pictures side by side (the
+    options screen's back button among them)."""
     parts = [(menu_background(), 0, 0)]
-    for key, label in [("NEWGAME", "Новая игра"), ("EXIT", "Выход"), ("CONTINUE", "Продолжить")]:
-        w, h = V["MENU_%s_BUT_W" % key], V["MENU_%s_BUT_H" % key]
+    for key, label in [("MENU_NEWGAME", "Новая игра"), ("MENU_EXIT", "Выход"), ("MENU_CONTINUE", "Продолжить"),
+                       ("MENU_OPTIONS", "Настройки"), ("OPTIONS_BACK", "Назад")]:
+        w, h = V["%s_BUT_W" % key], V["%s_BUT_H" % key]
         # Continue has a third, greyed picture for when there is no saved game.
-        for p in (0, 1, 2) if key == "CONTINUE" else (0, 1):
+        for p in (0, 1, 2) if key == "MENU_CONTINUE" else (0, 1):
             parts.append((ui_kit.button(w, h, label, pressed=p == 1, disabled=p == 2, size=22),
-                          V["MENU_%s_BUT_X" % key] + p * w, V["MENU_%s_BUT_Y" % key]))
+                          V["%s_BUT_X" % key] + p * w, V["%s_BUT_Y" % key]))
     return art.atlas(parts, (1024, 1024))
 
 

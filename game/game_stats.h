@@ -1,4 +1,4 @@
-// The figures of the running game that the end screen shows and a save keeps.
+// The running game's counters that the display and the end screen show and a save keeps.
 #pragma once
 
 // Counters of one game.
