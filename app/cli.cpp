@@ -45,8 +45,10 @@ const char* UsageText() {
          "  --shot F:FILE.png   write frame F as a PNG (repeatable)\n"
          "  --dump F:FILE.json  write the game state after frame F (repeatable)\n"
          "  --data DIR          folder holding Data/ and Sound/\n"
+         "  --map FILE          start new games on this map file (for testing and modding)\n"
          "  --bot N             let the bot play N games (headless), checking the game's invariants\n"
          "  --bot-game          play one bot game in this process (what --bot runs for each game)\n"
+         "  --bot-team N        the bot's teams have N members (2 to 4; default: drawn per game)\n"
          "  --bot-saves         the bot's games save and reload at every player turn, checking the state\n"
          "  --save-dir DIR      folder of the saved game (default $XDG_DATA_HOME/duskhollow; headless\n"
          "                      runs save only when it is given)\n"
@@ -81,7 +83,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.fullscreen = true;
     } else if (!hasValue && (arg == "--seed" || arg == "--dt" || arg == "--frames" || arg == "--input" ||
                              arg == "--record" || arg == "--shot" || arg == "--dump" || arg == "--data" ||
-                             arg == "--scale" || arg == "--bot" || arg == "--save-dir" || arg == "--config-dir")) {
+                             arg == "--scale" || arg == "--bot" || arg == "--save-dir" || arg == "--config-dir" ||
+                             arg == "--map" || arg == "--bot-team")) {
       fail(arg + " needs a value");
     } else if (arg == "--seed") {
       ++i;
@@ -92,6 +95,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       ++i;
       if (!ParseInt(value, 1, 1000000LL, &number)) fail("--bot needs a number of games from 1 to 1000000");
       cl.botGames = static_cast<int>(number);
+    } else if (arg == "--bot-team") {
+      ++i;
+      if (!ParseInt(value, 2, 4, &number)) fail("--bot-team needs a team size from 2 to 4");
+      cl.botTeam = static_cast<int>(number);
     } else if (arg == "--dt") {
       ++i;
       char* end = nullptr;
@@ -109,6 +116,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
       cl.options.recordFile = Absolute(argv[++i], cwd);
     } else if (arg == "--data") {
       cl.dataDir = Absolute(argv[++i], cwd);
+    } else if (arg == "--map") {
+      cl.mapFile = Absolute(argv[++i], cwd);
+      if (cl.mapFile.empty()) fail("--map needs a map file");
     } else if (arg == "--save-dir") {
       cl.saveDir = Absolute(argv[++i], cwd);
       if (cl.saveDir.empty()) fail("--save-dir needs a folder");
@@ -136,5 +146,6 @@ CommandLine ParseCommandLine(int argc, const char* const* argv, const std::strin
   // The bot gives the input itself.
   if ((cl.botGames > 0 || cl.botGame) && !cl.options.inputScript.empty()) fail("--bot plays without --input");
   if (cl.botSaves && cl.botGames == 0 && !cl.botGame) fail("--bot-saves goes with --bot");
+  if (cl.botTeam > 0 && cl.botGames == 0 && !cl.botGame) fail("--bot-team goes with --bot");
   return cl;
 }

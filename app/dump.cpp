@@ -11,6 +11,8 @@
 #include "app/save_paths.h"
 #include "app/screens.h"
 #include "app/selection.h"
+#include "app/session.h"
+#include "app/shell.h"
 #include "engine/hge.h"
 #include "engine/language.h"
 #include "engine/text.h"
@@ -78,6 +80,8 @@ nlohmann::json DumpState(int frame) {
   j["draggedItem"] = ItemToJson(draggedItem);
   j["saveExists"] = SaveExists();
   j["language"] = LanguageCode(CurrentLanguage());
+  // The town of the game in play; before a game (logo, menu, team screen) the town chosen for the next one.
+  j["town"] = currentScreen == Screen::Game || currentScreen == Screen::End ? BoardTown() : NewGameTown();
   nlohmann::json buttons = nlohmann::json::array();
   if (currentScreen == Screen::Menu) {
     for (const menu_button_struct& b : MenuButtons()) {
@@ -120,6 +124,7 @@ void WriteDumps(int frame) {
       std::fprintf(stderr, "duskhollow: cannot write dump %s\n", path.c_str());
       continue;
     }
-    out << DumpState(frame).dump(2) << '\n';
+    // A --map file's name need not be UTF-8; such bytes are written replaced.
+    out << DumpState(frame).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
   }
 }

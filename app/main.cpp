@@ -74,6 +74,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "duskhollow: cannot enter the data folder %s\n", dataDir.c_str());
     return 2;
   }
+  if (!cl.mapFile.empty()) {
+    if (access(cl.mapFile.c_str(), R_OK) != 0) {
+      std::fprintf(stderr, "duskhollow: cannot read the map file %s\n", cl.mapFile.c_str());
+      return 2;
+    }
+    SetGameMapFile(cl.mapFile);
+  }
   cl.options.windowIcon = "Data/icon.png";
   // A headless run touches no player's files unless it is told where its save goes.
   const bool headless = cl.options.backend == hgeBackend::Headless;

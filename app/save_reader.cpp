@@ -460,6 +460,20 @@ void ReadWorld(Context& c, const json& root) {
 LoadedGame::LoadedGame() = default;
 LoadedGame::~LoadedGame() = default;
 
+bool SaveTown(const std::string& text, std::string* town, std::string* reason) {
+  town->clear();
+  // A text that is no save at all names no town; reading it as a save then says what is wrong.
+  const json root = json::parse(text, nullptr, false);
+  if (root.is_discarded() || !root.is_object()) return true;
+  const auto it = root.find("town");
+  if (it == root.end()) return true;
+  if (!it->is_string() || it->get_ref<const std::string&>().size() > kMaxText) {
+    return *reason = "save.town is not a short text", false;
+  }
+  *town = it->get<std::string>();
+  return true;
+}
+
 bool ReadSave(const std::string& text, const Map& map, LoadedGame* out, std::string* reason) {
   if (text.empty()) return *reason = "the file is empty", false;
   if (static_cast<long>(text.size()) > SAVE_MAX_BYTES) return *reason = "the file is too large", false;

@@ -38,6 +38,9 @@ struct LoadedGame {
   bool escapeKeyFound = false, pathsStale = false, marksStale = false, searchRunning = false;
 };
 
+// The town a save's text names in its "town" field ("" for a save without one, which is of the first town,
+// and for a text that is no JSON object); false with `reason` when the field is not a short text.
+bool SaveTown(const std::string& text, std::string* town, std::string* reason);
 // Reads a save's text for `map` (the map the game is played on, freshly loaded). False with `reason`
 // (English, for the log) when the text is cut short, not JSON, of another format version, or names an
 // item, cell, member or zombie that cannot exist; the running game and the generators are left as they were.

@@ -6,6 +6,7 @@
 #include "app/atomic_file.h"
 #include "app/save_format.h"
 #include "app/save_paths.h"
+#include "app/session.h"
 #include "engine/hge.h"
 #include "engine/sprite.h"
 #include "engine/text.h"
@@ -163,6 +164,7 @@ nlohmann::json SaveGameToJson() {
   nlohmann::json j;
   j["format"] = SAVE_FORMAT_NAME;
   j["version"] = SAVE_FORMAT_VERSION;
+  j["town"] = BoardTown();
   j["phase"] = screenState;
   j["timer"] = screenTimer;
   j["selectedMember"] = selectedMember;
@@ -185,5 +187,7 @@ bool WriteSave(std::string* error) {
     return false;
   }
   if (!MakeFolders(SaveDir(), error)) return false;
-  return WriteFileAtomically(path, SaveGameToJson().dump() + "\n", error);
+  // A --map file's name need not be UTF-8; such bytes are written replaced rather than failing the save.
+  const std::string text = SaveGameToJson().dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  return WriteFileAtomically(path, text + "\n", error);
 }

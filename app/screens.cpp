@@ -4,6 +4,7 @@
 #include "app/game_frame.h"
 #include "app/game_start.h"
 #include "app/options.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
 #include "map/map.h"
@@ -68,6 +69,7 @@ bool TeamScreenFrame() {
   if (TeamFrame()) return true;
   if (startChosen) {
     startChosen = false;
+    BoardForNewGame();
     StartGame();
   }
   return false;

@@ -13,7 +13,17 @@ void DeleteSave();
 // unsearched, no ground items, counters reset), the last game's figures are put aside and the counters
 // are reset.
 void PrepareNewGame();
-// Loads the save and enters the game screen in the saved phase; true when it did. A save that cannot be
+// Reads the board of the town of new games (at start-up).
+void LoadBoard();
+// Before a new game starts on the team screen: when the town of new games is not the one the board holds,
+// the board (still unplayed) is read from that town's map file; a chosen town is remembered for the next start.
+void BoardForNewGame();
+// The town the board holds, as saves and dumps name it: a town's id, or the --map file.
+const std::string& BoardTown();
+// The map file the board was read from.
+const std::string& BoardMapFile();
+// Loads the save and enters the game screen in the saved phase, on the save's town (a save without a town
+// is of the first town; with --map, on that map); true when it did. A save that cannot be
 // read is refused with the message box "Сохранение повреждено" (the reason goes to the log), put aside as
 // save.json.bad, and the running game is left as it was.
 bool ContinueSavedGame();

@@ -1,11 +1,19 @@
 // The application shell: start-up, the run of the program, and the screens' set-ups.
 #pragma once
 
+#include <string>
+
 #include "engine/hge.h"
 #include "game/world.h"
 
-// The map file every game is played on.
-constexpr const char* GAME_MAP_FILE = "Data/map1.dhm";
+// The map file new games are played on: the --map file when one was given, else the chosen town's.
+std::string GameMapFile();
+// Plays new games on the map file at `path` (--map); the team screen's choice then changes nothing.
+void SetGameMapFile(const std::string& path);
+// The --map file, "" when none was given.
+const std::string& MapOverride();
+// The town of new games as saves and dumps name it: the chosen town's id, or the --map file.
+std::string NewGameTown();
 
 // Creates the engine interface and sets its start-up states.
 void ConfigureEngine();

@@ -1,5 +1,6 @@
 // Start-up in its fixed order, the engine loop, and the orderly shutdown.
 #include <ctime>
+#include <string>
 
 #include "app/dump.h"
 #include "app/options.h"
@@ -8,6 +9,7 @@
 #include "app/session.h"
 #include "app/shell.h"
 #include "app/sounds.h"
+#include "app/town_memory.h"
 #include "config/settings.h"
 #include "engine/language.h"
 #include "engine/sprite.h"
@@ -15,12 +17,16 @@
 #include "game/messages.h"
 #include "game/random.h"
 #include "map/map.h"
+#include "map/towns.h"
 #include "ui/resources.h"
 
 // LeakSanitizer's check, present only when the program is built with it.
 extern "C" void __lsan_do_leak_check() __attribute__((weak));
 
 namespace {
+
+// The --map file ("" for none).
+std::string mapOverride;
 
 // The window may always be closed; a game in play is saved first.
 bool ExitRequested() {
@@ -39,6 +45,22 @@ bool RestoreTargets() {
 }
 
 }  // namespace
+
+std::string GameMapFile() {
+  return mapOverride.empty() ? Towns()[chosenTown].mapFile : mapOverride;
+}
+
+void SetGameMapFile(const std::string& path) {
+  mapOverride = path;
+}
+
+const std::string& MapOverride() {
+  return mapOverride;
+}
+
+std::string NewGameTown() {
+  return mapOverride.empty() ? Towns()[chosenTown].id : mapOverride;
+}
 
 void ConfigureEngine() {
   hge = hgeCreate(HGE_VERSION);
@@ -63,7 +85,8 @@ void LoadGameContent(unsigned seed) {
   LoadPhrases();
   CreateItemPictures();
   LOGO = hge->Ini_GetInt("start", "LOGO", 1);
-  SetGameMap(new Map(GAME_MAP_FILE));
+  chosenTown = RememberedTown();
+  LoadBoard();
   LoadSounds();
   PlayLooped(SND_CLOCK);
 }

@@ -1,5 +1,6 @@
-// Fuzzes the save reader: any save file must be refused or read into a game that is safe to play on and
-// saves again into a file that reads back, without a crash, a leak or an access out of range.
+// Fuzzes the save reader: any save file must be refused or read, on the map of the town it names, into a
+// game that is safe to play on and saves again into a file that reads back, without a crash, a leak or an
+// access out of range.
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "game/random.h"
 #include "game/world.h"
 #include "map/map.h"
+#include "map/towns.h"
 #include "support/fake_engine.h"
 
 namespace {
@@ -64,18 +66,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return e;
   }();
   (void)engine;
-  Map map(DH_SOURCE_DIR "/Data/map1.dhm");
-  SetGameMap(&map);
   const std::string text(reinterpret_cast<const char*>(data), size);
+  // The save is read onto its town's map, as the game reads it; a town no one knows is refused.
+  std::string town, reason;
+  if (!SaveTown(text, &town, &reason)) return 0;
+  const int index = town.empty() ? 0 : FindTown(town);
+  if (index < 0) return 0;
+  const std::string mapFile = std::string(DH_SOURCE_DIR "/") + Towns()[index].mapFile;
+  Map map(mapFile);
+  SetGameMap(&map);
   LoadedGame game;
-  std::string reason;
   if (ReadSave(text, map, &game, &reason)) {
     InstallLoadedGame(game, map);
     Exercise(map);
     // What was read saves again into a file that reads back.
     const std::string again = SaveGameToJson().dump();
     FreeGame(map);
-    Map fresh(DH_SOURCE_DIR "/Data/map1.dhm");
+    Map fresh(mapFile);
     LoadedGame second;
     if (!ReadSave(again, fresh, &second, &reason)) __builtin_trap();
   }

@@ -37,7 +37,8 @@ extern hgeSprite* dimQuad;         // dims the screen during card animations; nu
 extern hgeGUI* teamButtons;        // add (4), start over (6), start (3), stand-by start (5)
 extern hgeGUI* cardButtons;        // the two offered cards (7, 8), never drawn
 
-// Loads the team screen's and the items' pictures (those loaded so far) again in the language in force.
+// Loads the team screen's, the town choice's and the items' pictures (those loaded so far) again in the
+// language in force.
 void ReloadLocalisedPictures();
 
 // Made on the first entry to the game screen (null until then).

@@ -6,6 +6,7 @@
 #include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
+#include "ui/town_choice.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ bool TeamRender() {
   hge->Gfx_BeginScene(0);
   Put(teamBackground, 0, 0);
   teamButtons->Render();
+  RenderTownChoice();
   for (size_t i = 0; i < team.size() && i < 4; ++i) Put(cardSlots[i], PASS_X, PASS_Y + i * PASS_Y_STEP);
   if (screenState == TEAM_SHOW || screenState == TEAM_CHOOSE) {
     DrawOfferBackdrop();

@@ -13,6 +13,7 @@
 #include "game/world.h"
 #include "ui/resources.h"
 #include "ui/team_screen.h"
+#include "ui/town_choice.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ void CreateCardSurface() {
 void ReloadLocalisedPictures() {
   if (personTexture != 0) hge->Texture_Reload(personTexture, LocalisedFile("Data/person.png").c_str());
   if (itemsTexture != 0) hge->Texture_Reload(itemsTexture, LocalisedFile("Data/items.png").c_str());
+  ReloadTownChoicePicture();
 }
 
 void CreateTeamResources() {
@@ -96,6 +98,7 @@ void CreateTeamResources() {
   font2 = new hgeFont("Data/font.fnt", false);
   messageFont = font2;
   CreateMainButtons();
+  CreateTownChoice();
   changeOne = Cut(PASS_CHANGE_ONE_TX, PASS_CHANGE_ONE_TY, PASS_CHANGE_ONE_W, PASS_CHANGE_ONE_H);
   changeOr = Cut(PASS_CHANGE_OR_TX, PASS_CHANGE_OR_TY, PASS_CHANGE_OR_W, PASS_CHANGE_OR_H);
   CreateCardSurface();

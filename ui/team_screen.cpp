@@ -14,6 +14,7 @@
 #include "game/world.h"
 #include "ui/passport.h"
 #include "ui/resources.h"
+#include "ui/town_choice.h"
 
 Person* candidates[2] = {};
 int chosenCandidate = 0;
@@ -127,6 +128,7 @@ void WaitForButton(float dt) {
       startChosen = true;
       break;
   }
+  UpdateTownChoice(dt);
 }
 
 void ShowCards(float dt) {

@@ -10,8 +10,10 @@
 #include "ui/resources.h"
 #include "ui/team_screen.h"
 
-BotPlayer::BotPlayer(uint32_t seed) : rng(seed) {
+BotPlayer::BotPlayer(uint32_t seed, int teamSize) : rng(seed) {
+  // The draw is made either way, so a fixed size leaves the rest of the bot's choices as they were.
   wantedTeamSize = Between(2, 4);
+  if (teamSize > 0) wantedTeamSize = teamSize;
 }
 
 int BotPlayer::Between(int lo, int hi) {

@@ -11,8 +11,9 @@
 
 class BotPlayer {
  public:
-  // A bot whose choices follow its own generator, seeded with `seed` (never the game's generator).
-  explicit BotPlayer(uint32_t seed);
+  // A bot whose choices follow its own generator, seeded with `seed` (never the game's generator); it builds
+  // teams of `teamSize` members, or of a size it draws (two to four) when `teamSize` is 0.
+  BotPlayer(uint32_t seed, int teamSize);
 
   // Called after each frame: chooses what to do next and queues the input of the following frame.
   void Step();

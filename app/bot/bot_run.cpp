@@ -15,8 +15,10 @@
 #include "app/screens.h"
 #include "app/session.h"
 #include "app/shell.h"
+#include "game/game_stats.h"
 #include "game/person.h"
 #include "game/world.h"
+#include "map/map.h"
 
 namespace {
 
@@ -74,7 +76,7 @@ void ReloadSavedTurn(int frame) {
     // Read it once more for the reason the game wrote to its log.
     std::string text, reason = "the file is gone";
     LoadedGame check;
-    const Map board(GAME_MAP_FILE);
+    const Map board(BoardMapFile());
     if (ReadSaveFile(BadSaveFilePath(), &text, &reason)) ReadSave(text, board, &check, &reason);
     Report("frame " + std::to_string(frame) + ": the save just written was refused: " + reason);
     return;
@@ -133,14 +135,15 @@ int RunBotGame(const CommandLine& cl) {
   if (options.maxFrames <= 0) options.maxFrames = BOT_FRAME_CAP;
   BotGame state;
   state.seed = options.seed;
-  state.player = std::make_unique<BotPlayer>(options.seed);
+  state.player = std::make_unique<BotPlayer>(options.seed, cl.botTeam);
   state.saves = cl.botSaves;
   game = &state;
   alarm(kHangSeconds);
   RunGame(options, AfterBotFrame);
   alarm(0);
-  std::printf("bot game: seed %u, %s, %d frames, %lld checks, %lld violations\n", state.seed, Outcome(),
-              state.frames, state.checker.Checks(), state.violations);
+  std::printf("bot game: seed %u, %s, %d frames, %lld checks, %lld violations, %d turns, %d searches\n",
+              state.seed, Outcome(), state.frames, state.checker.Checks(), state.violations, gameStats.turns,
+              gameMap != nullptr ? static_cast<int>(gameMap->searchesMade) : 0);
   game = nullptr;
   std::fflush(stdout);
   if (state.violations > 0) {

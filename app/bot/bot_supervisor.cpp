@@ -21,6 +21,8 @@ struct GameReport {
   long long frames = 0;
   long long checks = 0;
   long long violations = 0;
+  int turns = 0;     // player turns begun when the game ended
+  int searches = 0;  // search spots searched when the game ended
 };
 
 std::string Number(double value) {
@@ -42,6 +44,8 @@ std::vector<std::string> GameArguments(const CommandLine& cl, const std::string&
                                    dataDir,
                                    "--dt",
                                    Number(cl.options.fixedDelta)};
+  if (!cl.mapFile.empty()) args.insert(args.end(), {"--map", cl.mapFile});
+  if (cl.botTeam > 0) args.insert(args.end(), {"--bot-team", std::to_string(cl.botTeam)});
   if (!saveDir.empty()) {
     args.insert(args.end(), {"--bot-saves", "--save-dir", saveDir, "--frames", std::to_string(framesLeft)});
   } else if (cl.options.maxFrames > 0) {
@@ -89,8 +93,10 @@ GameReport PlayOne(const std::vector<std::string>& args, std::string* trouble) {
   const size_t line = output.rfind("bot game: ");
   const bool parsed = line != std::string::npos &&
                       std::sscanf(output.c_str() + line,
-                                  "bot game: seed %*u, %15[a-z], %lld frames, %lld checks, %lld violations",
-                                  report.outcome, &report.frames, &report.checks, &report.violations) == 4;
+                                  "bot game: seed %*u, %15[a-z], %lld frames, %lld checks, %lld violations, "
+                                  "%d turns, %d searches",
+                                  report.outcome, &report.frames, &report.checks, &report.violations,
+                                  &report.turns, &report.searches) == 6;
   // Anything else the game printed goes on to the log of the run.
   std::fputs(output.substr(0, line == std::string::npos ? output.size() : line).c_str(), stderr);
   if (WIFSIGNALED(status)) {
@@ -135,6 +141,8 @@ GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsi
     total.checks += part.checks;
     total.violations += part.violations;
     total.ok = part.ok;
+    total.turns = part.turns;
+    total.searches = part.searches;
     std::snprintf(total.outcome, sizeof(total.outcome), "%s", part.outcome);
     if (!part.ok || std::strcmp(part.outcome, "saved") != 0) break;
     if (total.frames >= cap) {
@@ -142,7 +150,7 @@ GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsi
       break;
     }
   }
-  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad"}) {
+  for (const char* name : {"/save.json", "/save.json.tmp", "/save.json.bad", "/last_town", "/last_town.tmp"}) {
     unlink((folder + std::string(name)).c_str());
   }
   rmdir(folder);
@@ -151,9 +159,21 @@ GameReport PlayWithSaves(const CommandLine& cl, const std::string& dataDir, unsi
 
 }  // namespace
 
+namespace {
+
+// A mean for the summary line: one decimal, or "-" when nothing was counted.
+std::string Mean(long long sum, int count) {
+  if (count == 0) return "-";
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.1f", static_cast<double>(sum) / count);
+  return text;
+}
+
+}  // namespace
+
 int RunBotGames(const CommandLine& cl, const std::string& dataDir) {
-  long long frames = 0, checks = 0, violations = 0;
-  int won = 0, lost = 0;
+  long long frames = 0, checks = 0, violations = 0, winTurns = 0, searches = 0;
+  int won = 0, lost = 0, played = 0;
   for (int i = 0; i < cl.botGames; ++i) {
     const unsigned seed = BotGameSeed(cl.options.seed, i);
     std::string trouble;
@@ -169,10 +189,16 @@ int RunBotGames(const CommandLine& cl, const std::string& dataDir) {
                    seed, trouble.c_str(), seed);
       continue;
     }
-    won += std::strcmp(report.outcome, "won") == 0;
+    const bool win = std::strcmp(report.outcome, "won") == 0;
+    won += win;
     lost += std::strcmp(report.outcome, "lost") == 0;
+    if (win) winTurns += report.turns;
+    searches += report.searches;
+    ++played;
   }
-  std::printf("bot: %d games, %d won, %d lost, %lld frames, %lld invariant checks, %lld violations\n",
-              cl.botGames, won, lost, frames, checks, violations);
+  std::printf("bot: %d games, %d won, %d lost, %lld frames, %lld invariant checks, %lld violations, "
+              "%s turns to a win, %s searches a game\n",
+              cl.botGames, won, lost, frames, checks, violations, Mean(winTurns, won).c_str(),
+              Mean(searches, played).c_str());
   return violations == 0 ? 0 : 1;
 }

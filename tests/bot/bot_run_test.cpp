@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <set>
 #include <string>
@@ -41,6 +44,15 @@ TEST(BotCommandLine, TakesAGameCountAndRefusesScriptedInput) {
   EXPECT_FALSE(Parse({"--bot", "2", "--input", "x.txt"}).error.empty());
 }
 
+TEST(BotCommandLine, TakesATeamSizeFromTwoToFourOnlyWithTheBot) {
+  EXPECT_EQ(Parse({"--bot", "2", "--bot-team", "4"}).botTeam, 4);
+  EXPECT_EQ(Parse({"--bot-game", "--bot-team", "2"}).botTeam, 2);
+  EXPECT_EQ(Parse({"--bot", "2"}).botTeam, 0);
+  for (const char* size : {"1", "5", "x"}) EXPECT_FALSE(Parse({"--bot", "2", "--bot-team", size}).error.empty());
+  EXPECT_FALSE(Parse({"--bot-team", "3"}).error.empty());
+  EXPECT_FALSE(Parse({"--bot", "2", "--bot-team"}).error.empty());
+}
+
 TEST(BotSeeds, TheFirstGamePlaysTheSeedAndNeighbouringRunsShareNoGame) {
   EXPECT_EQ(BotGameSeed(11, 0), 11u);
   std::set<unsigned> seeds;
@@ -56,9 +68,32 @@ TEST(BotRun, PlaysToTheFrameCapAndReportsOneLineThatASecondRunRepeats) {
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(std::regex_match(
       first,
-      std::regex("bot: 2 games, 0 won, 0 lost, 3000 frames, [1-9][0-9]* invariant checks, 0 violations\n")))
+      std::regex("bot: 2 games, 0 won, 0 lost, 3000 frames, [1-9][0-9]* invariant checks, 0 violations, "
+                 "- turns to a win, [0-9]+\\.[0-9] searches a game\n")))
       << first;
   EXPECT_EQ(RunProgram("--headless --seed 5 --bot 2 --frames 1500", &status), first);
+}
+
+TEST(BotRun, AFixedTeamSizeIsTheTeamEveryGameStartsWith) {
+  const std::filesystem::path dir = std::filesystem::path(DH_TEST_TMP) / "bot_team";
+  std::filesystem::create_directories(dir);
+  int status = -1;
+  for (const int size : {2, 4}) {
+    for (const unsigned seed : {5u, 6u}) {
+      const std::string dump = (dir / ("team" + std::to_string(size) + ".json")).string();
+      std::filesystem::remove(dump);
+      RunProgram("--headless --seed " + std::to_string(seed) + " --bot 1 --bot-team " + std::to_string(size) +
+                     " --frames 2500 --dump 2500:" + dump,
+                 &status);
+      EXPECT_EQ(status, 0);
+      std::ifstream in(dump);
+      const nlohmann::json state = nlohmann::json::parse(in, nullptr, false);
+      ASSERT_FALSE(state.is_discarded()) << dump;
+      EXPECT_EQ(state["screen"], "game");
+      EXPECT_EQ(state["team"].size(), static_cast<size_t>(size)) << "seed " << seed;
+    }
+  }
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

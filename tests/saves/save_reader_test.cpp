@@ -101,6 +101,10 @@ TEST_F(SaveReader, ASaveReadsBackIntoTheGameThatWroteIt) {
   EXPECT_EQ(fake.Random_GetState(), static_cast<uint32_t>(written["engineRandom"].get<uint64_t>()));
   again.erase("engineRandom");
   expected.erase("engineRandom");
+  // The town is the session's, which chose the board the save is read onto; the program's game was the first town's.
+  EXPECT_EQ(written["town"], "duskhollow");
+  again.erase("town");
+  expected.erase("town");
   EXPECT_EQ(again, expected);
   for (Person* p : team) EXPECT_EQ(std::count(team.begin(), team.end(), p), 1);
 }

@@ -18,8 +18,9 @@ EDGE_LOOK = {
     "hedge": (26, 10, (60, 96, 58), (42, 72, 48)),
     "high": (50, 8, (150, 92, 80), (120, 66, 56)),
     "ruin": (30, 6, (70, 62, 60), (58, 50, 50)),
+    "railing": (44, 4, (120, 126, 136), (92, 98, 110)),
 }
-KIND_OF_EDGE = {"-": "wall", "|": "wall", "w": "wall", "f": "fence", "h": "hedge", "H": "high"}
+KIND_OF_EDGE = {"-": "wall", "|": "wall", "w": "wall", "f": "fence", "h": "hedge", "H": "high", "r": "railing"}
 
 
 def _runs(level, kind):
@@ -75,6 +76,10 @@ def _face_detail(d, kind, x0, y0, x1, y1, chars, seed):
             d.rectangle([x, y0 - 3, x + 3, y1], fill=(158, 150, 136, 255), outline=(70, 64, 64, 255))
         d.rectangle([x0, y0 + 5, x1, y0 + 7], fill=(120, 112, 100, 255))
         d.rectangle([x0, y1 - 7, x1, y1 - 5], fill=(120, 112, 100, 255))
+    elif kind == "railing":
+        for x in range(x0 + 2, x1, 5):
+            d.line([(x, y0 - 2), (x, y1)], fill=(70, 74, 86, 255), width=2)
+        d.rectangle([x0, y0 + 2, x1, y0 + 4], fill=(150, 156, 168, 255))
     elif kind == "hedge":
         for _ in range(max(4, (x1 - x0) * (y1 - y0) // 12)):
             x, y = int(r.integers(x0, x1 + 1)), int(r.integers(y0 - 6, y1))
@@ -98,9 +103,9 @@ def _roofed(level, side, fixed, a, b):
 
 
 def edge_pieces(level, seed=300):
-    """Every wall, fence, hedge and high wall run as one piece each."""
+    """Every wall, fence, hedge, high wall and railing run as one piece each."""
     pieces = []
-    for look in ("wall", "fence", "hedge", "high"):
+    for look in ("wall", "fence", "hedge", "high", "railing"):
         for n, (side, fixed, a, b, chars) in enumerate(_runs(level, look)):
             kind = look if look != "wall" or _roofed(level, side, fixed, a, b) else "ruin"
             z, t, top, face = EDGE_LOOK[kind]

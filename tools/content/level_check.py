@@ -34,16 +34,18 @@ def member_step_cost(m, x, y, d, gymnast=False, allow_spot=False):
     return -1
 
 
-def reachable(m, gymnast=False):
-    """Cells an ordinary member (or a gymnast) can reach from any edge cell, with their least cost."""
+def reachable(m, gymnast=False, sources=None):
+    """Cells an ordinary member (or a gymnast) can reach from `sources` (default: any edge cell), with their
+    least cost."""
     W, H = m["W"], m["H"]
     dist = {}
     queue = deque()
-    for y in range(H):
-        for x in range(W):
-            if (x in (0, W - 1) or y in (0, H - 1)) and m["grids"][0][y * W + x] in (0, 1, 2):
-                dist[(x, y)] = 0
-                queue.append((x, y))
+    if sources is None:
+        sources = [(x, y) for y in range(H) for x in range(W)
+                   if (x in (0, W - 1) or y in (0, H - 1)) and m["grids"][0][y * W + x] in (0, 1, 2)]
+    for s in sources:
+        dist[s] = 0
+        queue.append(s)
     while queue:
         x, y = queue.popleft()
         for d in (UP, RIGHT, DOWN, LEFT):
@@ -105,6 +107,13 @@ def check(path, root):
     edge = [(x, y) for y in range(H) for x in range(W) if x in (0, W - 1) or y in (0, H - 1)]
     open_edge = sum(1 for x, y in edge if floor[y * W + x] == 0)
     assert open_edge >= 0.9 * len(edge), "the border must be mostly open ground"
+    assert all(floor[y * W + x] <= 2 for x, y in edge), "members start on edge cells: each must be enterable"
+    # Barriers stop both ways and every open floor can be entered, so what the escape reaches reaches it.
+    back = reachable(m, sources=[(ex, ey)])
+    cut = [(x, y) for x, y in edge if (x, y) not in back]
+    assert not cut, "edge cells from which the escape cannot be reached: %s" % cut
+    near = [(x, y) for x, y in edge if max(abs(x - ex), abs(y - ey)) < 12]
+    assert not near, "edge cells closer than 12 cells to the escape: %s" % near
     far = sum(1 for x, y in edge if abs(x - ex) + abs(y - ey) > 12)
     return {"size": (W, H), "cell": (m["CW"], m["CH"]), "spots": len(spots), "sprites": count,
             "escape": (ex, ey), "escape_cost": plain[(ex, ey)], "edge_far": far / float(len(edge))}

@@ -11,7 +11,7 @@ for chars, floor in ((".,_;gE=tu", 0), ('%"~', 1), ("^np", 2), ("TCPLWBADX", 3),
         FLOOR[ch] = floor
 
 # Barrier type of every edge character.
-BARRIER = {" ": 0, "o": 3, "-": 2, "|": 2, "f": 1, "h": 4, "H": 6, "w": 6}
+BARRIER = {" ": 0, "o": 3, "-": 2, "|": 2, "f": 1, "h": 4, "H": 6, "w": 6, "r": 5}
 
 # Ground painted under a cell (characters that stand for an object take their surroundings' ground).
 GROUND_KINDS = ".,_;gE=tu%\"~W"

@@ -24,6 +24,7 @@
 # Edges:
 #   (blank) nothing   o  doorway   - |  wall   f  picket fence (low)   h  hedge (low)
 #   H  brick wall (high: only a gymnast climbs it)   w  window (a gymnast climbs through)
+#   r  steel railing (high: only a gymnast vaults it)
 PLAN = r"""
 
 . . , , . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .

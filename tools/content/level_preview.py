@@ -1,6 +1,7 @@
 """Renders a picture of a written level the way the game draws it, with stand-in figures on some cells.
 
-Usage: level_preview.py ROOT OUT.png [x,y ...]   (figures on the given cells; default: a few fixed ones)
+Usage: level_preview.py ROOT OUT.png [MAP] [x,y ...]   (MAP: the map file under ROOT, default Data/map1.dhm;
+figures on the given cells, default: a few fixed ones)
 """
 
 import os
@@ -29,9 +30,9 @@ def _figure(colour):
     return img
 
 
-def render(root, figures, faded_cell=None, min_alpha=70):
+def render(root, figures, faded_cell=None, min_alpha=70, map_file="Data/map1.dhm"):
     """The whole map drawn cell by cell: decorations, then the figures bound to the cell."""
-    m = level_file.read(os.path.join(root, "Data/map1.dhm"))
+    m = level_file.read(os.path.join(root, map_file))
     W, H, CW, CH = m["W"], m["H"], m["CW"], m["CH"]
     sprites = []
     for name, records in m["textures"]:
@@ -60,5 +61,7 @@ def render(root, figures, faded_cell=None, min_alpha=70):
 
 
 if __name__ == "__main__":
-    cells = [tuple(int(v) for v in a.split(",")) for a in sys.argv[3:]] or FIGURE_SPOTS
-    render(sys.argv[1], cells).convert("RGB").save(sys.argv[2])
+    args = sys.argv[3:]
+    map_file = args.pop(0) if args and "," not in args[0] else "Data/map1.dhm"
+    cells = [tuple(int(v) for v in a.split(",")) for a in args] or FIGURE_SPOTS
+    render(sys.argv[1], cells, map_file=map_file).convert("RGB").save(sys.argv[2])

@@ -1,4 +1,4 @@
-"""Builds the level: Data/map1.dhm with its ground and object textures, from the town plan."""
+"""Builds the towns: each map file (Data/map1.dhm, ...) with its ground and object textures, from its plan."""
 
 import os
 import sys
@@ -14,11 +14,9 @@ import level_file  # noqa: E402
 import level_ground  # noqa: E402
 import level_model  # noqa: E402
 import level_sprites  # noqa: E402
+import level_towns  # noqa: E402
 
 CW, CH = layout.CELL_W, layout.CELL_H
-MAP_FILE = "Data/map1.dhm"
-GROUND_FILE = "Data/town_ground.png"
-OBJECT_FILES = ["Data/town_objects.png", "Data/town_objects2.png", "Data/town_objects3.png"]
 
 
 def _effects(level, pieces):
@@ -37,27 +35,28 @@ def _effects(level, pieces):
     return shadows, lights
 
 
-def build(root):
-    """Writes the map and its textures under `root`; returns the checker's report."""
-    level = level_model.Level()
+def build(root, town):
+    """Writes one town's map and textures under `root`; returns the checker's report."""
+    level = level_model.Level(town.plan, town.buildings)
+    ground_file, object_files = town.ground_file, town.object_files
     pieces = level_sprites.gather(level)
     sprites, decoration, warnings = level_sprites.arrange(level, pieces)
     for w in warnings:
-        print("level: " + w)
+        print("%s: %s" % (town.name, w))
     hide = level_sprites.hiding(level, sprites, decoration)
     shadows, lights = _effects(level, pieces)
     ground = level_ground.paint_ground(level, shadows, lights)
     os.makedirs(os.path.join(root, "Data"), exist_ok=True)
-    ground.save(os.path.join(root, GROUND_FILE), optimize=True)
+    ground.save(os.path.join(root, ground_file), optimize=True)
     sizes, places = level_atlas.pack([s.img for s in sprites])
-    assert len(sizes) <= len(OBJECT_FILES)
-    for name, tex in zip(OBJECT_FILES, level_atlas.render([s.img for s in sprites], sizes, places)):
+    assert len(sizes) <= len(object_files)
+    for name, tex in zip(object_files, level_atlas.render([s.img for s in sprites], sizes, places)):
         tex.save(os.path.join(root, name), optimize=True)
-    for name in OBJECT_FILES[len(sizes):]:
+    for name in object_files[len(sizes):]:
         if os.path.exists(os.path.join(root, name)):
             os.remove(os.path.join(root, name))
     # Sprite 0 is the ground; the others follow texture by texture, so their indices shift.
-    textures = [(GROUND_FILE, [(0, 0, ground.width, ground.height, 0, 0)])]
+    textures = [(ground_file, [(0, 0, ground.width, ground.height, 0, 0)])]
     index = {}
     for t in range(len(sizes)):
         records = []
@@ -66,7 +65,7 @@ def build(root):
                 index[s] = 1 + sum(len(r) for _, r in textures[1:]) + len(records)
                 p = sprites[s]
                 records.append((tx, ty, p.img.width, p.img.height, p.x, p.y))
-        textures.append((OBJECT_FILES[t], records))
+        textures.append((object_files[t], records))
     n = level.W * level.H
     deco = [-1] * n
     deco[0] = 0
@@ -78,12 +77,15 @@ def build(root):
     grids = [[level.floor[i // level.W][i % level.W] for i in range(n)],
              [level.right[i // level.W][i % level.W] for i in range(n)],
              [level.top[i // level.W][i % level.W] for i in range(n)], deco, hides]
-    path = os.path.join(root, MAP_FILE)
+    path = os.path.join(root, town.map_file)
     level_file.write(path, level, CW, CH, textures, grids)
     return level_check.check(path, root)
 
 
 if __name__ == "__main__":
-    report = build(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", ".."))
-    print("level: %(size)s cells of %(cell)s px, %(spots)d search spots, %(sprites)d sprites, escape %(escape)s"
-          % report)
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..")
+    for t in level_towns.TOWNS:
+        report = build(out, t)
+        report["name"] = t.name
+        print("%(name)s: %(size)s cells of %(cell)s px, %(spots)d search spots, %(sprites)d sprites, "
+              "escape %(escape)s" % report)
