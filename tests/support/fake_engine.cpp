@@ -167,13 +167,16 @@ HTARGET FakeEngine::Target_Create(int width, int height, bool) {
   return target;
 }
 
-HTEXTURE FakeEngine::Texture_Load(const char* filename, uint32_t, bool) {
+HTEXTURE FakeEngine::Texture_Load(const char* filename, uint32_t size, bool) {
   Texture info{filename != nullptr ? filename : "", 1, 1, 1, 1};
   int w = 0, h = 0;
   std::string content;
   bool loaded = false;
   if (imageSizes.count(info.name) != 0) {
     std::tie(w, h) = imageSizes[info.name];
+    loaded = true;
+  } else if (anyImageSide > 0 && size == 0) {
+    w = h = anyImageSide;
     loaded = true;
   } else if (ReadFile(info.name, &content)) {
     loaded = PngSize(content, &w, &h);

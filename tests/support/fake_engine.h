@@ -37,6 +37,8 @@ class FakeEngine : public HGE {
   void SetTextureSize(HTEXTURE tex, int w, int h, int originalW = -1, int originalH = -1);
   // Texture_Load(file) succeeds with this size even when the file does not exist.
   void SetImageSize(const std::string& file, int w, int h) { imageSizes[file] = {w, h}; }
+  // When above 0, every picture loaded from a file not named by SetImageSize succeeds with this side.
+  int anyImageSide = 0;
   // Resource_Load(file) returns `content` (checked before the real file system).
   void SetFile(const std::string& file, const std::string& content) { files[file] = content; }
   // Names are case-insensitive as in a real profile file.
