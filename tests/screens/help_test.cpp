@@ -24,15 +24,6 @@ class HelpTest : public ScreenTest {
     ScreenTest::TearDown();
   }
 
-  // One game frame with keyboard key `key` going down in it, as the engine reports a key press.
-  bool KeyFrame(int key) {
-    fake.Press(key);
-    fake.key = key;
-    const bool stop = Frame();
-    fake.Lift(key);
-    return stop;
-  }
-
   // True when the frame ends with the help: the panel's art, then only its shade and the font's lines.
   bool HelpDrawnLast() {
     fake.ClearRecords();

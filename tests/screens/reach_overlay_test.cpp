@@ -27,14 +27,6 @@ class ReachOverlayTest : public ScreenTest {
     ScreenTest::TearDown();
   }
 
-  bool KeyFrame(int key) {
-    fake.Press(key);
-    fake.key = key;
-    const bool stop = Frame();
-    fake.Lift(key);
-    return stop;
-  }
-
   // The quads GameRender draws in the overlay's colour.
   int OverlayQuads() {
     fake.ClearRecords();

@@ -168,6 +168,15 @@ bool ScreenTest::Frame() {
   return stop;
 }
 
+bool ScreenTest::KeyFrame(int key) {
+  FakeEngine& f = Fake();
+  f.Press(key);
+  f.key = key;
+  const bool stop = Frame();
+  f.Lift(key);
+  return stop;
+}
+
 void ScreenTest::Click(float x, float y) {
   FakeEngine& f = Fake();
   f.SetMouse(x, y);

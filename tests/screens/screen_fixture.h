@@ -62,6 +62,8 @@ class ScreenTest : public ::testing::Test {
   static bool RunFrame();
   // One game frame only, then the next frame of input; true when it asks to stop.
   static bool Frame();
+  // One game frame with keyboard key `key` going down in it, as the engine reports a key press.
+  static bool KeyFrame(int key);
   // A left click at (x, y): the button goes down in one frame and up in the next.
   static void Click(float x, float y);
   static int Cell(int x, int y) { return gameMap->CellIndex(x, y); }
